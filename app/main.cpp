@@ -1,0 +1,17 @@
+#include "platform/Forms.h"
+#include "platform/SchemaLoader.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Travisto"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The two databases are made beside the program on its first start.
+    if (!platform::SchemaLoader::ensureProgramDatabases())
+        return 1;
+    if (!platform::Forms::open(platform::Forms::mainWindowName()))
+        return 1;
+    return app.exec();
+}

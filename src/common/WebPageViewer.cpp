@@ -1,0 +1,87 @@
+#include "common/WebPageViewer.h"
+
+#include "common/PictureButton.h"
+#include "platform/Printer.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QUrl>
+
+namespace common {
+
+WebBrowser::WebBrowser(QWidget* parent) : QTextBrowser(parent) {
+    setOpenLinks(false);
+    setReadOnly(true);
+}
+
+void WebBrowser::navigate(const QString& path) {
+    m_path = path;
+    const QFileInfo info(path);
+    m_found = info.exists();
+    if (!m_found) {
+        setHtml(QStringLiteral("<p>The page <b>%1</b> could not be found in the program's folder.</p>")
+                    .arg(info.fileName().toHtmlEscaped()));
+        return;
+    }
+    const QString suffix = info.suffix().toLower();
+    if (suffix == QLatin1String("gif") || suffix == QLatin1String("png") || suffix == QLatin1String("jpg")) {
+        setSearchPaths({info.absolutePath()});
+        setHtml(QStringLiteral("<img src=\"%1\">").arg(QUrl::fromLocalFile(info.absoluteFilePath()).toString()));
+    } else {
+        setSearchPaths({info.absolutePath()});
+        setSource(QUrl::fromLocalFile(info.absoluteFilePath()), QTextDocument::HtmlResource);
+    }
+}
+
+void WebBrowser::printPage() {
+    platform::Printer::instance().printDocument(*document(), QFileInfo(m_path).fileName());
+}
+
+WebPageViewer::WebPageViewer(const WebPageSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
+    setWindowTitle(spec.caption);
+    setClientSizeTwips(spec.widthTwips, spec.heightTwips);
+    WebBrowser1 = new WebBrowser(client());
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    const int bottom = spec.closePicture ? 600 : 0;
+    platform::placeTwips(WebBrowser1, 0, 0, spec.widthTwips, spec.heightTwips - bottom);
+    if (spec.closePicture) {
+        Picture9 = new PictureButton(client());
+        Picture9->setObjectName(QStringLiteral("Picture9"));
+        platform::placeTwips(Picture9, spec.widthTwips - 1500, spec.heightTwips - 510, 1230, 390);
+        Picture9->setPicture(PictureButton::linkPicture(Picture9->size(), QStringLiteral("Close")));
+        connect(Picture9, &PictureButton::clicked, this, &WebPageViewer::mnuClose_Click);
+    }
+    if (spec.fileMenu) {
+        QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+        mnuFile->setObjectName(QStringLiteral("mnuFile"));
+        mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
+        mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+        mnuClose = mnuFile->addAction(QStringLiteral("Close"));
+        mnuClose->setObjectName(QStringLiteral("mnuClose"));
+        connect(mnuPrint, &QAction::triggered, this, &WebPageViewer::mnuPrint_Click);
+        connect(mnuClose, &QAction::triggered, this, &WebPageViewer::mnuClose_Click);
+    }
+}
+
+void WebPageViewer::Form_Load() {
+    WebBrowser1->navigate(platform::App::file(m_spec.file));
+}
+
+void WebPageViewer::closeAction() {
+    mnuClose_Click();
+}
+
+void WebPageViewer::mnuPrint_Click() {
+    WebBrowser1->printPage();
+}
+
+void WebPageViewer::mnuClose_Click() {
+    if (m_spec.returnsToMain)
+        platform::Forms::returnToMainWindow(objectName());
+    else
+        platform::Forms::unload(objectName());
+}
+
+} // namespace common

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <functional>
+#include <memory>
+
+namespace platform {
+
+// The rows a query returned, read forward: end test, move next, and fields
+// by name without regard to case. Null is kept apart from the empty text.
+class Recordset {
+public:
+    Recordset() = default;
+
+    bool eof() const { return m_row >= m_rows.size(); }
+    void moveNext() { ++m_row; }
+    void moveFirst() { m_row = 0; }
+    int recordCount() const { return int(m_rows.size()); }
+    // False when the query failed (the failure has been reported).
+    bool ok() const { return m_ok; }
+
+    bool hasField(const QString& name) const { return m_columns.contains(name.toLower()); }
+    // The value of the current row; an invalid QVariant past the end or for an unknown field.
+    QVariant value(const QString& name) const;
+    bool isNull(const QString& name) const;
+    // The field as text, Null giving the empty text.
+    QString text(const QString& name) const;
+    // The field as a whole number, Null giving `fallback`.
+    int integer(const QString& name, int fallback = 0) const;
+    QVariant value(int column) const;
+
+private:
+    friend class Database;
+    QHash<QString, int> m_columns; // lower-case name -> column
+    QVector<QVector<QVariant>> m_rows;
+    int m_row = 0;
+    bool m_ok = true;
+};
+
+// Values bound to the :name or ? placeholders of a statement.
+using Binds = QVariantList;
+
+// One open database file. SQL text sits with its caller; every value that
+// comes from the user or from a list is bound, never pasted into the text.
+class Database {
+public:
+    // Opens an existing database file. A missing file is reported to the user
+    // in a message box naming it, and gives null; it is never created empty.
+    static std::unique_ptr<Database> open(const QString& path);
+    // Opens the content database or the user database of the program's folder.
+    static std::unique_ptr<Database> openContent();
+    static std::unique_ptr<Database> openUser();
+    static QString contentFileName() { return QStringLiteral("Tamble25.mdb"); }
+    static QString userFileName() { return QStringLiteral("VividodovUser.mdb"); }
+
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Runs a query and reads all its rows. A failing statement is reported to
+    // the user and gives an empty record set whose ok() is false.
+    Recordset query(const QString& sql, const Binds& binds = {});
+    // Runs a statement. A failure is reported to the user and gives false.
+    bool execute(const QString& sql, const Binds& binds = {});
+    // Rows changed by the latest execute.
+    int rowsAffected() const { return m_rowsAffected; }
+    // Runs several statements as one transaction; on a failure nothing stays.
+    bool transaction(const std::function<bool()>& work);
+
+    QString path() const { return m_path; }
+    QString lastError() const { return m_lastError; }
+    // When false, failures are not shown to the user (the caller reports them).
+    void setReportErrors(bool on) { m_reportErrors = on; }
+
+    // A LIKE pattern that finds the user's text anywhere, matched literally:
+    // its %, _ and the escape character are escaped. Use with ESCAPE '\'.
+    static QString containsPattern(const QString& userText);
+
+private:
+    explicit Database(const QString& path, const QString& connection);
+    void report(const QString& sql, const QString& error);
+
+    QString m_path;
+    QString m_connection;
+    QString m_lastError;
+    int m_rowsAffected = 0;
+    bool m_reportErrors = true;
+};
+
+} // namespace platform

@@ -1,0 +1,151 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QVector>
+#include <memory>
+
+class QTextDocument;
+
+namespace platform {
+
+// The printer as the program's windows use it: a page in twips, a print
+// position (CurrentX, CurrentY) that printed items advance, a font, a page
+// count, NewPage and EndDoc. The first item drawn starts a document.
+class Printer {
+public:
+    virtual ~Printer() = default;
+
+    QString fontName() const { return m_fontName; }
+    void setFontName(const QString& name) { m_fontName = name; }
+    double fontSize() const { return m_fontSize; }
+    void setFontSize(double points) { m_fontSize = points; }
+    QFont font() const;
+
+    double currentX = 0;
+    double currentY = 0;
+
+    virtual double scaleWidth() const = 0;
+    virtual double scaleHeight() const = 0;
+    // The page number within the current document, from 1.
+    int page() const { return m_page; }
+    virtual double textWidth(const QString& text) const = 0;
+    virtual double textHeight(const QString& text = QStringLiteral("X")) const = 0;
+
+    // Prints an item at the print position and moves the position past it;
+    // with endLine the position then goes to the left edge of the next line.
+    void print(const QString& item, bool endLine = false);
+    // Ends the line without printing: left edge, one line lower.
+    void endLine() { print(QString(), true); }
+    void newPage();
+    void endDoc();
+
+    // Prints a whole formatted document (a web page) on pages of its own.
+    virtual void printDocument(const QTextDocument& document, const QString& title) = 0;
+    // Prints a picture scaled to the page width (the image of a window).
+    virtual void printImage(const QImage& image, const QString& title) = 0;
+
+    static Printer& instance();
+    // Swaps the printer; returns the one that was installed.
+    static std::unique_ptr<Printer> install(std::unique_ptr<Printer> printer);
+
+protected:
+    virtual void beginDocument() = 0;
+    virtual void drawText(double x, double y, const QString& text) = 0;
+    virtual void startNewPage() = 0;
+    virtual void finishDocument() = 0;
+    bool inDocument() const { return m_inDocument; }
+
+private:
+    void ensureDocument();
+
+    QString m_fontName = QStringLiteral("Times New Roman");
+    double m_fontSize = 12;
+    int m_page = 1;
+    bool m_inDocument = false;
+};
+
+// Records every document, page and drawn item instead of printing.
+// Text is measured either with the real font metrics at 1440 dots per inch,
+// or, for exact tests, with a fixed width per character and line height.
+class RecordingPrinter : public Printer {
+public:
+    struct Item {
+        QString text;
+        double x = 0;
+        double y = 0;
+        QString fontName;
+        double fontSize = 0;
+    };
+    struct Page {
+        QVector<Item> items;
+        QString kind = QStringLiteral("text"); // "text", "document" or "image"
+        QString title;                         // document or image title
+    };
+    struct Document {
+        QVector<Page> pages;
+        bool ended = false;
+    };
+
+    RecordingPrinter(double pageWidth = 12240, double pageHeight = 15840);
+    // Every character `charWidth` twips wide, every line `lineHeight` high.
+    void useFixedMetrics(double charWidth, double lineHeight);
+
+    double scaleWidth() const override { return m_width; }
+    double scaleHeight() const override { return m_height; }
+    double textWidth(const QString& text) const override;
+    double textHeight(const QString& text = QStringLiteral("X")) const override;
+    void printDocument(const QTextDocument& document, const QString& title) override;
+    void printImage(const QImage& image, const QString& title) override;
+
+    QVector<Document> documents;
+    // The text items of one page without the blanks, for checks.
+    QStringList words(int document, int page) const;
+
+protected:
+    void beginDocument() override;
+    void drawText(double x, double y, const QString& text) override;
+    void startNewPage() override;
+    void finishDocument() override;
+
+private:
+    double m_width;
+    double m_height;
+    double m_charWidth = 0;
+    double m_lineHeight = 0;
+};
+
+// Prints on the system's default printer; without one, each document goes
+// to a PDF file in a "Travisto Printouts" folder under the user's documents,
+// and the user is told where it is.
+class SystemPrinter : public Printer {
+public:
+    SystemPrinter();
+    ~SystemPrinter() override;
+    // Prints to PDF files in `folder` instead of a printer.
+    void setPdfFolder(const QString& folder);
+    QString lastPdfFile() const { return m_lastPdf; }
+    void setTellUser(bool on) { m_tellUser = on; }
+
+    double scaleWidth() const override;
+    double scaleHeight() const override;
+    double textWidth(const QString& text) const override;
+    double textHeight(const QString& text = QStringLiteral("X")) const override;
+    void printDocument(const QTextDocument& document, const QString& title) override;
+    void printImage(const QImage& image, const QString& title) override;
+
+protected:
+    void beginDocument() override;
+    void drawText(double x, double y, const QString& text) override;
+    void startNewPage() override;
+    void finishDocument() override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+    QString m_lastPdf;
+    bool m_tellUser = true;
+};
+
+} // namespace platform

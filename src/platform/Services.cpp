@@ -1,0 +1,175 @@
+#include "platform/Services.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+namespace platform {
+
+namespace {
+
+QString& appFolder() {
+    static QString folder;
+    return folder;
+}
+
+std::optional<QDateTime>& fixedClock() {
+    static std::optional<QDateTime> fixed;
+    return fixed;
+}
+
+struct ScreenOverride {
+    bool set = false;
+    int twipsPerPixelX = 15;
+    int widthTwips = 0;
+};
+
+ScreenOverride& screenOverride() {
+    static ScreenOverride s;
+    return s;
+}
+
+class DesktopShell : public Shell {
+public:
+    bool openUrl(const QString& address) override { return QDesktopServices::openUrl(QUrl(address)); }
+};
+
+std::unique_ptr<Shell>& shellInstance() {
+    static std::unique_ptr<Shell> shell = std::make_unique<DesktopShell>();
+    return shell;
+}
+
+class QtDialogs : public Dialogs {
+public:
+    Answer message(const QString& text, Buttons buttons) override {
+        if (buttons == Buttons::Ok) {
+            QMessageBox::information(QApplication::activeWindow(), App::title(), text);
+            return Answer::Ok;
+        }
+        const auto pressed = QMessageBox::question(QApplication::activeWindow(), App::title(), text,
+                                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override {
+        bool ok = false;
+        const QString answer =
+            QInputDialog::getText(QApplication::activeWindow(), title.isEmpty() ? App::title() : title, prompt,
+                                  QLineEdit::Normal, defaultText, &ok);
+        return ok ? answer : QString();
+    }
+
+    std::optional<QString> save(const SaveRequest& request) override {
+        // "Name|pattern|Name|pattern" becomes Qt's "Name;;Name" list; each name carries its pattern.
+        const QStringList parts = request.filter.split(QLatin1Char('|'));
+        QStringList filters;
+        for (int i = 0; i + 1 < parts.size(); i += 2) {
+            QString name = parts[i];
+            if (!name.contains(QLatin1Char('(')))
+                name += QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+            filters << name;
+        }
+        QString selected = filters.value(request.filterIndex - 1);
+        const QString start =
+            request.fileName.isEmpty() ? QDir::homePath() : QDir(QDir::homePath()).filePath(request.fileName);
+        const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, start,
+                                                            filters.join(QStringLiteral(";;")), &selected,
+                                                            QFileDialog::DontConfirmOverwrite);
+        if (chosen.isEmpty())
+            return std::nullopt;
+        return chosen;
+    }
+};
+
+std::unique_ptr<Dialogs>& dialogsInstance() {
+    static std::unique_ptr<Dialogs> dialogs = std::make_unique<QtDialogs>();
+    return dialogs;
+}
+
+} // namespace
+
+QString App::path() {
+    if (appFolder().isEmpty())
+        appFolder() = QCoreApplication::applicationDirPath();
+    return appFolder();
+}
+
+void App::setPath(const QString& folder) {
+    appFolder() = folder;
+}
+
+QString App::file(const QString& name) {
+    return path() + QLatin1Char('/') + name;
+}
+
+QDate Clock::today() {
+    return now().date();
+}
+
+QDateTime Clock::now() {
+    return fixedClock() ? *fixedClock() : QDateTime::currentDateTime();
+}
+
+void Clock::setFixed(const QDateTime& moment) {
+    fixedClock() = moment;
+}
+
+void Clock::clearFixed() {
+    fixedClock().reset();
+}
+
+int Screen::twipsPerPixelX() {
+    if (screenOverride().set)
+        return screenOverride().twipsPerPixelX;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    return qMax(1, qRound(1440.0 / dpi));
+}
+
+int Screen::widthTwips() {
+    if (screenOverride().set)
+        return screenOverride().widthTwips;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int pixels = screen ? screen->geometry().width() : 1024;
+    return pixels * twipsPerPixelX();
+}
+
+void Screen::setMetrics(int twipsPerPixelX, int widthTwips) {
+    screenOverride() = ScreenOverride{true, twipsPerPixelX, widthTwips};
+}
+
+void Screen::clearMetrics() {
+    screenOverride() = ScreenOverride{};
+}
+
+void Screen::setBusy(bool busy) {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+Shell& Shell::instance() {
+    return *shellInstance();
+}
+
+void Shell::install(std::unique_ptr<Shell> shell) {
+    shellInstance() = std::move(shell);
+}
+
+Dialogs& Dialogs::instance() {
+    return *dialogsInstance();
+}
+
+void Dialogs::install(std::unique_ptr<Dialogs> dialogs) {
+    dialogsInstance() = std::move(dialogs);
+}
+
+} // namespace platform

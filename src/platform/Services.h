@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+// Everything the program asks of the machine goes through these services, so
+// that tests can put fixed answers in their place.
+namespace platform {
+
+// The program's folder: where the databases, pages and pictures live.
+class App {
+public:
+    static QString path();
+    static void setPath(const QString& folder);
+    // The folder, a separator, the file name.
+    static QString file(const QString& name);
+    static QString title() { return QStringLiteral("Travisto"); }
+};
+
+class Clock {
+public:
+    static QDate today();
+    static QDateTime now();
+    static void setFixed(const QDateTime& moment);
+    static void clearFixed();
+};
+
+// Screen metrics in twips, as the start-up checks read them.
+class Screen {
+public:
+    static int twipsPerPixelX();
+    static int widthTwips();
+    // Replaces the real metrics (tests, or a machine that wants to pretend).
+    static void setMetrics(int twipsPerPixelX, int widthTwips);
+    static void clearMetrics();
+    // The hourglass while a long step runs; calls nest.
+    static void setBusy(bool busy);
+};
+
+// Opens web addresses in the system's default browser.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // False when the browser could not be started.
+    virtual bool openUrl(const QString& address) = 0;
+
+    static Shell& instance();
+    static void install(std::unique_ptr<Shell> shell);
+};
+
+// Records the addresses instead of opening them; can pretend to fail.
+class RecordingShell : public Shell {
+public:
+    bool openUrl(const QString& address) override {
+        opened << address;
+        return succeed;
+    }
+    QStringList opened;
+    bool succeed = true;
+};
+
+// The message, input and save dialogs.
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+struct SaveRequest {
+    QString fileName;
+    QString title;
+    // As the common dialog takes it: "Name|pattern|Name|pattern".
+    QString filter;
+    int filterIndex = 1;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A message box titled with the program's title.
+    virtual Answer message(const QString& text, Buttons buttons) = 0;
+    // An input box; Cancel and an empty answer both give the empty text.
+    virtual QString input(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+    // A save dialog; no value when the user cancelled.
+    virtual std::optional<QString> save(const SaveRequest& request) = 0;
+
+    static Dialogs& instance();
+    static void install(std::unique_ptr<Dialogs> dialogs);
+};
+
+// Shortcuts for the current dialogs.
+inline Answer msgBox(const QString& text, Buttons buttons = Buttons::Ok) {
+    return Dialogs::instance().message(text, buttons);
+}
+inline QString inputBox(const QString& prompt, const QString& title = QString(), const QString& def = QString()) {
+    return Dialogs::instance().input(prompt, title, def);
+}
+
+} // namespace platform

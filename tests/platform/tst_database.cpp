@@ -1,0 +1,127 @@
+#include "TestSupport.h"
+
+#include "platform/SchemaLoader.h"
+
+#include <QDir>
+#include <QFile>
+
+using platform::Database;
+using platform::SchemaLoader;
+
+class TestDatabase : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestWorld> world;
+
+    std::unique_ptr<Database> scratch() {
+        world->exec(Database::userFileName(),
+                    QStringLiteral("CREATE TABLE Notes (Id INTEGER PRIMARY KEY, Body TEXT, Extra TEXT)"));
+        return world->user();
+    }
+
+private slots:
+    void init() { world = std::make_unique<TestWorld>(false); }
+    void cleanup() { world.reset(); }
+
+    void aMissingFileIsReportedByNameAndNeverCreated() {
+        const QString path = QDir(world->folder()).filePath(QStringLiteral("Nowhere.mdb"));
+        world->dialogs().answerMessage();
+        QVERIFY(!Database::open(path));
+        QVERIFY(world->dialogs().messages().value(0).contains(path));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void nullIsToldApartFromTheEmptyText() {
+        auto db = scratch();
+        QVERIFY(db->execute(QStringLiteral("INSERT INTO Notes (Body, Extra) VALUES (?, NULL)"), {QString("")}));
+        auto rs = db->query(QStringLiteral("SELECT * FROM Notes"));
+        QVERIFY(!rs.eof());
+        QVERIFY(!rs.isNull(QStringLiteral("body")));
+        QVERIFY(rs.isNull(QStringLiteral("EXTRA")));
+        QCOMPARE(rs.text(QStringLiteral("Extra")), QString());
+        rs.moveNext();
+        QVERIFY(rs.eof());
+    }
+
+    void boundTextIsStoredExactlyAndMatchedLiterally() {
+        auto db = scratch();
+        const QStringList bodies = {QStringLiteral("Chef Mickey's"), QStringLiteral("100% fun"),
+                                    QStringLiteral("1000 fun"),      QStringLiteral("a_b"),
+                                    QStringLiteral("axb"),           QStringLiteral("back\\slash")};
+        for (const QString& body : bodies)
+            QVERIFY(db->execute(QStringLiteral("INSERT INTO Notes (Body) VALUES (?)"), {body}));
+        auto count = [&](const QString& keyword) {
+            return db
+                ->query(QStringLiteral("SELECT Body FROM Notes WHERE Body LIKE ? ESCAPE '\\'"),
+                        {Database::containsPattern(keyword)})
+                .recordCount();
+        };
+        QCOMPARE(count(QStringLiteral("mickey's")), 1);
+        QCOMPARE(count(QStringLiteral("0%")), 1);
+        QCOMPARE(count(QStringLiteral("_")), 1);
+        QCOMPARE(count(QStringLiteral("\\")), 1);
+        QCOMPARE(count(QStringLiteral("FUN")), 2);
+        auto rs = db->query(QStringLiteral("SELECT Body FROM Notes WHERE Id = 1"));
+        QCOMPARE(rs.text(QStringLiteral("Body")), QStringLiteral("Chef Mickey's"));
+    }
+
+    void aFailingStatementIsReportedNotIgnored() {
+        auto db = scratch();
+        world->dialogs().answerMessage();
+        QVERIFY(!db->execute(QStringLiteral("INSERT INTO NoSuchTable VALUES (1)")));
+        QCOMPARE(world->dialogs().messages().size(), 1);
+        world->dialogs().answerMessage();
+        QVERIFY(!db->query(QStringLiteral("SELECT Nothing FROM Notes")).ok());
+    }
+
+    void statementsSplitOutsideQuotesAndComments() {
+        const QStringList s = SchemaLoader::splitStatements(
+            QStringLiteral("CREATE TABLE T (A TEXT); -- a comment; with a semicolon\n"
+                           "INSERT INTO T VALUES ('it''s; fine');\n/* block; */ INSERT INTO T VALUES (\"x;y\")"));
+        QCOMPARE(s.size(), 3);
+        QCOMPARE(s[1], QStringLiteral("INSERT INTO T VALUES ('it''s; fine')"));
+        QVERIFY(s[2].endsWith(QStringLiteral("(\"x;y\")")));
+    }
+
+    void anExistingDatabaseOnlyTakesNewerFilesAndKeepsItsRows() {
+        QTemporaryDir sql;
+        auto write = [&](const QString& name, const QByteArray& text) {
+            QFile f(sql.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(text);
+        };
+        write(QStringLiteral("001_base.sql"), "CREATE TABLE T (A TEXT); INSERT INTO T VALUES ('shipped');");
+        const QString path = QDir(world->folder()).filePath(QStringLiteral("x.db"));
+        auto r = SchemaLoader::ensure(path, sql.path());
+        QVERIFY(r.ok && r.created);
+        QCOMPARE(r.version, 1);
+        {
+            auto db = Database::open(path);
+            QVERIFY(db->execute(QStringLiteral("INSERT INTO T VALUES ('mine')")));
+        }
+        write(QStringLiteral("002_more.sql"), "ALTER TABLE T ADD COLUMN B INTEGER DEFAULT 5;");
+        r = SchemaLoader::ensure(path, sql.path());
+        QVERIFY(r.ok && !r.created);
+        QCOMPARE(r.version, 2);
+        auto db = Database::open(path);
+        auto rs = db->query(QStringLiteral("SELECT A, B FROM T ORDER BY A"));
+        QCOMPARE(rs.recordCount(), 2);
+        QCOMPARE(rs.text(QStringLiteral("A")), QStringLiteral("mine"));
+        QCOMPARE(rs.integer(QStringLiteral("B")), 5);
+    }
+
+    void aBrokenFileLeavesNoHalfBuiltDatabase() {
+        QTemporaryDir sql;
+        QFile f(sql.filePath(QStringLiteral("001_bad.sql")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("CREATE TABLE T (A TEXT); INSERT INTO Missing VALUES (1);");
+        f.close();
+        const QString path = QDir(world->folder()).filePath(QStringLiteral("bad.db"));
+        const auto r = SchemaLoader::ensure(path, sql.path());
+        QVERIFY(!r.ok);
+        QVERIFY(r.error.contains(QStringLiteral("001_bad.sql")));
+        QVERIFY(!QFile::exists(path));
+    }
+};
+
+QTEST_MAIN(TestDatabase)
+#include "tst_database.moc"

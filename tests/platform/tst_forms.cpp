@@ -1,0 +1,117 @@
+#include "TestSupport.h"
+
+#include <QApplication>
+
+using platform::Form;
+using platform::Forms;
+
+namespace {
+
+// A window that counts its loads and unloads, and goes back to the main
+// window when it is closed, as the wizard or the checklist do.
+struct Counts {
+    int loads = 0;
+    int unloads = 0;
+};
+Counts counts;
+
+class ProbeForm : public Form {
+public:
+    explicit ProbeForm(const QString& name) : Form(name) {}
+    void Form_Load() override { ++counts.loads; }
+    void Form_Unload() override { ++counts.unloads; }
+    void closeAction() override { Forms::returnToMainWindow(objectName()); }
+};
+
+const bool registered = [] {
+    Forms::registerForm(QStringLiteral("frmProbeA"), [] { return new ProbeForm(QStringLiteral("frmProbeA")); });
+    Forms::registerForm(QStringLiteral("frmProbeB"), [] { return new ProbeForm(QStringLiteral("frmProbeB")); });
+    return true;
+}();
+
+} // namespace
+
+class TestForms : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestWorld> world;
+
+private slots:
+    void init() {
+        world = std::make_unique<TestWorld>(false);
+        counts = {};
+    }
+    void cleanup() { world.reset(); }
+
+    void openLoadsOnceAndBringsForwardAfterwards() {
+        QVERIFY(registered);
+        Form* first = Forms::open(QStringLiteral("frmProbeA"));
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(first->objectName(), QStringLiteral("frmProbeA"));
+        Form* again = Forms::open(QStringLiteral("frmProbeA"));
+        QCOMPARE(again, first);
+        QCOMPARE(counts.loads, 1);
+    }
+
+    void findDoesNotLoadAndUnknownNamesGiveNull() {
+        QVERIFY(!Forms::find(QStringLiteral("frmProbeA")));
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmProbeA")));
+        QVERIFY(!Forms::open(QStringLiteral("frmNoSuchWindow")));
+        QVERIFY(Forms::load(QStringLiteral("frmProbeA")));
+        QVERIFY(!Forms::find(QStringLiteral("frmProbeA"))->isVisible());
+    }
+
+    void unloadDestroysAndTheNextOpenLoadsAfresh() {
+        QPointer<Form> first = Forms::open(QStringLiteral("frmProbeA"));
+        Forms::unload(QStringLiteral("frmProbeA"));
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmProbeA")));
+        TestWorld::settle();
+        QVERIFY(first.isNull());
+        QVERIFY(Forms::open(QStringLiteral("frmProbeA")));
+        QCOMPARE(counts.loads, 2);
+        QCOMPARE(counts.unloads, 1);
+    }
+
+    void returnToMainWindowLoadsItAndUnloadsTheCaller() {
+        Forms::open(QStringLiteral("frmProbeA"));
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
+        Forms::returnToMainWindow(QStringLiteral("frmProbeA"));
+        QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
+        QVERIFY(Forms::find(QStringLiteral("frmTamble"))->isVisible());
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmProbeA")));
+    }
+
+    void theCloseBoxRunsTheWindowsOwnCloseAction() {
+        Form* probe = Forms::open(QStringLiteral("frmProbeA"));
+        probe->close();
+        TestWorld::settle();
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmProbeA")));
+        QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
+    }
+
+    void exitClosesEveryWindowWithoutReopeningTheMainWindow() {
+        Forms::open(QStringLiteral("frmTamble"));
+        Forms::open(QStringLiteral("frmProbeA"));
+        Forms::load(QStringLiteral("frmProbeB")); // loaded but hidden
+        Forms::closeAllWindows();
+        TestWorld::settle();
+        QVERIFY(Forms::loadedNames().isEmpty());
+        QCOMPARE(counts.unloads, 2);
+        QCOMPARE(world->quitCount(), 1);
+        // A closing step that returns to the main window does nothing during Exit.
+        Forms::returnToMainWindow(QStringLiteral("frmProbeA"));
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
+    }
+
+    void theProgramEndsWhenTheLastVisibleWindowGoes() {
+        Forms::setEndWhenNoWindow(true);
+        Forms::open(QStringLiteral("frmProbeA"));
+        Forms::load(QStringLiteral("frmProbeB"));
+        Forms::unload(QStringLiteral("frmProbeA"));
+        TestWorld::settle();
+        QCOMPARE(world->quitCount(), 1);
+        QVERIFY(Forms::loadedNames().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"

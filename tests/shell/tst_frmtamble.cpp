@@ -1,0 +1,140 @@
+#include "TestSupport.h"
+
+#include "common/HoverLink.h"
+#include "shell/frmTamble.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+
+using platform::Forms;
+
+class TestFrmTamble : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestWorld> world;
+
+    frmTamble* openMain() {
+        Forms::open(QStringLiteral("frmTamble"));
+        return Forms::findAs<frmTamble>(QStringLiteral("frmTamble"));
+    }
+    static QColor inkOf(QLabel* label) { return label->palette().color(QPalette::WindowText); }
+
+private slots:
+    void init() { world = std::make_unique<TestWorld>(false); }
+    void cleanup() { world.reset(); }
+
+    void screenWarnings_data() {
+        QTest::addColumn<int>("twipsPerPixel");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<QStringList>("expected");
+        const QString small = QStringLiteral(
+            "Travisto is best viewed with the 'small fonts' setting. See windows help to change this setting");
+        const QString narrow = QStringLiteral(
+            "Travisto is best viewed at 600 X 800 screen resolution.  See windows help to change this setting");
+        QTest::newRow("small fonts, 800 wide") << 15 << 800 << QStringList();
+        QTest::newRow("large fonts") << 12 << 800 << QStringList{small};
+        QTest::newRow("799 wide") << 15 << 799 << QStringList{narrow};
+        QTest::newRow("640 wide, large fonts") << 12 << 640 << QStringList{small, narrow};
+    }
+    void screenWarnings() {
+        QFETCH(int, twipsPerPixel);
+        QFETCH(int, pixels);
+        QFETCH(QStringList, expected);
+        platform::Screen::setMetrics(twipsPerPixel, pixels * twipsPerPixel);
+        for (int i = 0; i < expected.size(); ++i)
+            world->dialogs().answerMessage();
+        QVERIFY(openMain());
+        QCOMPARE(world->dialogs().messages(), expected);
+    }
+
+    void countdown_data() {
+        QTest::addColumn<QString>("tripDate");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("red");
+        const QString nav = QStringLiteral("Use the menus at the top of this page to navigate Travisto.");
+        QTest::newRow("tomorrow") << "2004-06-02"
+                                  << "I go see Tamble in 1 Days!" << true;
+        QTest::newRow("in twelve days") << "2004-06-13"
+                                        << "I go see Tamble in 12 Days!" << true;
+        QTest::newRow("today") << "2004-06-01" << nav << false;
+        QTest::newRow("past") << "2003-12-25" << nav << false;
+        QTest::newRow("no profile") << QString() << nav << false;
+    }
+    void countdown() {
+        QFETCH(QString, tripDate);
+        QFETCH(QString, caption);
+        QFETCH(bool, red);
+        if (!tripDate.isNull())
+            world->exec(platform::Database::contentFileName(),
+                        QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults) VALUES (?, 2)"), {tripDate});
+        frmTamble* main = openMain();
+        QCOMPARE(main->Label11->text(), caption);
+        QCOMPARE(inkOf(main->Label11), red ? QColor(255, 0, 0) : QColor(Qt::black));
+    }
+
+    void tipsRotateLeastShownFirstAndCount() {
+        const QString content = platform::Database::contentFileName();
+        world->exec(content, QStringLiteral("INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES "
+                                            "(1, 'Tip three', 3), (2, 'Tip one a', 1), (3, 'Tip one b', 1)"));
+        QStringList shown;
+        for (int start = 0; start < 3; ++start) {
+            shown << openMain()->lblTip->text();
+            world->closeAll();
+        }
+        QVERIFY(shown[0] == "Tip one a" || shown[0] == "Tip one b");
+        QVERIFY(shown[1] == "Tip one a" || shown[1] == "Tip one b");
+        QVERIFY(shown[0] != shown[1]);
+        QVERIFY(shown[2] != "Tip three");
+        auto rs = world->content()->query(QStringLiteral("SELECT Counter FROM tblHomeTips ORDER BY intId"));
+        QList<int> counters;
+        for (; !rs.eof(); rs.moveNext())
+            counters << rs.integer(QStringLiteral("Counter"));
+        QCOMPARE(counters.value(0), 3);
+        QCOMPARE(counters.value(1) + counters.value(2), 5);
+    }
+
+    void aMainWindowLeftOpenKeepsItsTip() {
+        world->exec(platform::Database::contentFileName(),
+                    QStringLiteral("INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (1, 'A', 0), (2, 'B', 0)"));
+        frmTamble* main = openMain();
+        const QString tip = main->lblTip->text();
+        QCOMPARE(openMain(), main);
+        QCOMPARE(main->lblTip->text(), tip);
+    }
+
+    void homePageLinkHoversAndReportsAFailedBrowser() {
+        frmTamble* main = openMain();
+        common::HoverLink* link = main->Label3;
+        QCOMPARE(link->objectName(), QStringLiteral("Label3"));
+        QCOMPARE(link->currentColor(), QColor(0, 0, 255));
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(link, &move);
+        QCOMPARE(link->currentColor(), QColor(255, 0, 0));
+        QVERIFY(link->isUnderlined());
+        QMouseEvent back(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(main->client(), &back);
+        QCOMPARE(link->currentColor(), QColor(0, 0, 255));
+        QVERIFY(link->isUnderlined());
+
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(world->shell().opened, QStringList{frmTamble::homePageAddress()});
+        world->shell().succeed = false;
+        world->dialogs().answerMessage();
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(world->dialogs().messages(),
+                 QStringList{"You must be connected to the internet for these links to work properly"});
+    }
+
+    void controlsSitAtTheirTwipsPositions() {
+        frmTamble* main = openMain();
+        QCOMPARE(main->client()->size(), QSize(661, 471));
+        QCOMPARE(main->lblTip->geometry(), QRect(248, 240, 201, 113));
+        QCOMPARE(main->Label3->geometry(), QRect(472, 416, 158, 20));
+        QVERIFY(main->findChild<QLabel*>(QStringLiteral("Picture3_1")));
+        QVERIFY(main->findChild<QLabel*>(QStringLiteral("Image1_0")));
+        QCOMPARE(main->windowTitle(), QStringLiteral("Travisto"));
+    }
+};
+
+QTEST_MAIN(TestFrmTamble)
+#include "tst_frmtamble.moc"

@@ -1,0 +1,142 @@
+#include "TestSupport.h"
+
+#include "platform/SchemaLoader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QHash>
+#include <cstdio>
+
+namespace {
+
+void copyTree(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(source, target);
+    }
+}
+
+// Building the content database takes a moment; build each kind once per
+// test program and copy it for every test.
+QString templateDatabase(const QString& file, const QString& folder, bool withContent) {
+    static QTemporaryDir cache;
+    static QHash<QString, QString> built;
+    const QString key = file + (withContent ? QStringLiteral("+") : QStringLiteral("-"));
+    if (built.contains(key))
+        return built[key];
+    const QString path = cache.filePath(key);
+    QString sqlFolder = folder;
+    if (!withContent) {
+        // The schema alone: every CREATE statement of the shipped files.
+        const QString schemaFolder = cache.filePath(key + QStringLiteral(".sql"));
+        QDir().mkpath(schemaFolder);
+        for (const auto& [number, source] : platform::SchemaLoader::numberedFiles(folder)) {
+            QFile in(source);
+            in.open(QIODevice::ReadOnly);
+            QStringList creates;
+            for (const QString& s : platform::SchemaLoader::splitStatements(QString::fromUtf8(in.readAll())))
+                if (!s.startsWith(QStringLiteral("INSERT"), Qt::CaseInsensitive))
+                    creates << s;
+            QFile out(QDir(schemaFolder).filePath(QFileInfo(source).fileName()));
+            out.open(QIODevice::WriteOnly);
+            out.write(creates.join(QStringLiteral(";\n")).toUtf8());
+        }
+        sqlFolder = schemaFolder;
+    }
+    const auto result = platform::SchemaLoader::ensure(path, sqlFolder);
+    if (!result.ok)
+        qFatal("cannot build %s: %s", qPrintable(file), qPrintable(result.error));
+    built[key] = path;
+    return path;
+}
+
+// The headless platform says it cannot raise windows or pass size hints;
+// that is expected there and only clutters the test output.
+QtMessageHandler previousHandler = nullptr;
+
+void quietHeadlessNotices(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+    else
+        fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
+TestWorld::TestWorld(bool withContent) : m_quits(std::make_shared<int>(0)) {
+    static const bool quiet = [] {
+        previousHandler = qInstallMessageHandler(quietHeadlessNotices);
+        return true;
+    }();
+    Q_UNUSED(quiet);
+    platform::Forms::resetForTests();
+    platform::App::setPath(m_dir.path());
+    copyTree(QStringLiteral(TRAVISTO_DATA_DIR "/pages"), m_dir.path());
+    QFile::copy(templateDatabase(platform::Database::contentFileName(), platform::SchemaLoader::contentSqlFolder(),
+                                 withContent),
+                m_dir.filePath(platform::Database::contentFileName()));
+    QFile::copy(
+        templateDatabase(platform::Database::userFileName(), platform::SchemaLoader::userSqlFolder(), withContent),
+        m_dir.filePath(platform::Database::userFileName()));
+    for (const QString& f : {platform::Database::contentFileName(), platform::Database::userFileName()})
+        QFile(m_dir.filePath(f)).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    auto dialogs = std::make_unique<platform::ScriptedDialogs>();
+    dialogs->setFailureHandler([](const QString& what) { QTest::qFail(qPrintable(what), __FILE__, __LINE__); });
+    m_dialogs = dialogs.get();
+    platform::Dialogs::install(std::move(dialogs));
+
+    auto printer = std::make_unique<platform::RecordingPrinter>();
+    m_printer = printer.get();
+    platform::Printer::install(std::move(printer));
+
+    auto shell = std::make_unique<platform::RecordingShell>();
+    m_shell = shell.get();
+    platform::Shell::install(std::move(shell));
+
+    platform::Clock::setFixed(QDateTime(QDate(2004, 6, 1), QTime(9, 30)));
+    platform::Screen::setMetrics(15, 1024 * 15);
+    std::weak_ptr<int> quits = m_quits;
+    platform::Forms::setQuitHandler([quits] {
+        if (auto q = quits.lock())
+            ++*q;
+    });
+}
+
+TestWorld::~TestWorld() {
+    closeAll();
+    platform::Forms::setQuitHandler([] {});
+}
+
+std::unique_ptr<platform::Database> TestWorld::content() {
+    return platform::Database::openContent();
+}
+
+std::unique_ptr<platform::Database> TestWorld::user() {
+    return platform::Database::openUser();
+}
+
+void TestWorld::exec(const QString& file, const QString& sql, const platform::Binds& binds) {
+    auto db = platform::Database::open(m_dir.filePath(file));
+    QVERIFY(db);
+    QVERIFY2(db->execute(sql, binds), qPrintable(db->lastError()));
+}
+
+void TestWorld::closeAll() {
+    platform::Forms::resetForTests();
+    settle();
+}
+
+void TestWorld::settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}

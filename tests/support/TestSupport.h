@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/Database.h"
+#include "platform/Forms.h"
+#include "platform/Printer.h"
+#include "platform/ScriptedDialogs.h"
+#include "platform/Services.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+// One test's world: a program folder of its own (both databases built from the
+// shipped SQL, the pages and pictures copied), scripted dialogs, a recording
+// printer and shell, a fixed clock and screen. Build one in init(), check
+// finish() in cleanup().
+class TestWorld {
+public:
+    // `withContent` false builds the databases from the schema files only
+    // (no rows), for tests that bring their own rows.
+    explicit TestWorld(bool withContent = true);
+    ~TestWorld();
+
+    QString folder() const { return m_dir.path(); }
+    platform::ScriptedDialogs& dialogs() { return *m_dialogs; }
+    platform::RecordingPrinter& printer() { return *m_printer; }
+    platform::RecordingShell& shell() { return *m_shell; }
+    int quitCount() const { return *m_quits; }
+
+    std::unique_ptr<platform::Database> content();
+    std::unique_ptr<platform::Database> user();
+    // Runs statements on a database of the folder (fixture rows).
+    void exec(const QString& file, const QString& sql, const platform::Binds& binds = {});
+
+    // Unloads every window and drains deferred deletes.
+    void closeAll();
+    // Processes pending events (timers of 0 ms, deferred deletes).
+    static void settle();
+
+private:
+    QTemporaryDir m_dir;
+    platform::ScriptedDialogs* m_dialogs;
+    platform::RecordingPrinter* m_printer;
+    platform::RecordingShell* m_shell;
+    std::shared_ptr<int> m_quits;
+};
+
+template <typename T> T* child(QObject* parent, const QString& name) {
+    return parent ? parent->findChild<T*>(name) : nullptr;
+}
