@@ -96,31 +96,6 @@ private slots:
         QCOMPARE(w->txtRide->toPlainText(), description);
         QCOMPARE(w->Label3->text(), park);
     }
-
-    void aNameGoneFromTheTableShowsOnlyTheName() {
-        world = std::make_unique<TestWorld>(false);
-        addRide(*world, 1, QStringLiteral("Skyway"), QStringLiteral("Closed in 1999."));
-        frmQuick* w = openQuick();
-        clickRow(w, 0);
-        QCOMPARE(w->Label3->text(), QStringLiteral("Magic Kingdom"));
-        world->exec(platform::Database::contentFileName(), QStringLiteral("DELETE FROM ParkPlanner"));
-        w->txtRide->setPlainText(QStringLiteral("typed"));
-        clickRow(w, 0);
-        QCOMPARE(w->Label2->text(), QStringLiteral("Skyway"));
-        QVERIFY(w->txtRide->toPlainText().isEmpty());
-        QVERIFY(w->Label3->text().isEmpty());
-    }
-
-    void closeUnloadsAndReopeningOnlyBringsItForward() {
-        frmQuick* w = openQuick();
-        clickRow(w, 5);
-        const QString shown = w->Label2->text();
-        QCOMPARE(openQuick(), w);
-        QCOMPARE(w->Label2->text(), shown);
-        QTest::mouseClick(w->Picture1, Qt::LeftButton);
-        TestWorld::settle();
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmQuick")));
-    }
 };
 
 QTEST_MAIN(TestFrmQuick)

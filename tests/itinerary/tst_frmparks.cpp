@@ -222,14 +222,6 @@ private slots:
         QVERIFY(Forms::isLoaded(QStringLiteral("frmParks")));
     }
 
-    void rideReminderOpensTheLookUp() {
-        saveProfile(*world, 2, 0, 0, 1);
-        frmParks* w = openParks();
-        QTest::mouseClick(w->Picture7, Qt::LeftButton);
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmQuick")));
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmParks")));
-    }
-
     void fileCloseReturnsToTheMainWindowTheCloseButtonDoesNot() {
         saveProfile(*world, 2, 0, 0, 1);
         frmParks* w = openParks();
@@ -244,17 +236,6 @@ private slots:
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmParks")));
         QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
-    }
-
-    void reopeningKeepsTheChosenParkUntilClosed() {
-        saveProfile(*world, 2, 0, 0, 1);
-        frmParks* w = openParks();
-        choosePark(w, 1);
-        QCOMPARE(openParks(), w);
-        QCOMPARE(w->Label10->text(), QStringLiteral("Epcot"));
-        Forms::unload(QStringLiteral("frmParks"));
-        TestWorld::settle();
-        QCOMPARE(openParks()->Combo1->currentText(), QStringLiteral("Magic Kingdom"));
     }
 
     void aProfileThatCannotBeUsedIsExplained_data() {

@@ -108,7 +108,6 @@ private slots:
         QTest::addColumn<QString>("named");
         QTest::newRow("children 40000") << QVariant(40000) << QVariant(0) << "children (40000)";
         QTest::newRow("daredevil -32769") << QVariant(1) << QVariant(-32769) << "thrill rides (-32769)";
-        QTest::newRow("children not a number") << QVariant(QStringLiteral("two")) << QVariant(0) << "children (two)";
     }
     void answerBeyondSixteenBitsIsReportedNotWrapped() {
         QFETCH(QVariant, kids);
@@ -140,20 +139,6 @@ private slots:
                 QCOMPARE(rowsOf(*db, q.sql, q.binds), rowsOf(*db, parkChoiceSql(part, park, m)));
             }
         }
-    }
-
-    void theExampleProfileGivesTheExampleMorning() {
-        const MatchValues m = *matchValues(2, 0, 0, 1).values;
-        auto db = world->content();
-        const PartQuery q = partQuery(DayPart::Morning, 1, m);
-        const QString example = QStringLiteral(
-            "Select * from ParkPlanner where (TimeToRide = '1' AND (OnlyKids = 1 Or Wild = 5 Or Wet = 1 Or Show = 2 OR "
-            "FUNFORALL = 1 ) AND ParkId = 1) Order By TimeOrder");
-        const QStringList rows = rowsOf(*db, q.sql, q.binds);
-        QCOMPARE(rows, rowsOf(*db, example));
-        // The children's rides of the morning are there; Space Mountain is not.
-        QVERIFY(rows.contains(QStringLiteral("1/1/6 Dumbo the Flying Elephant")));
-        QVERIFY(!rows.contains(QStringLiteral("1/1/2 Space Mountain")));
     }
 
     void dryChickensWithoutChildrenGetOnlyTheRidesForEveryone() {
@@ -203,11 +188,6 @@ private slots:
         QVERIFY(day.headings[1].isEmpty());
         QCOMPARE(day.headings[2], "AFTERNOON" + CRLF + CRLF);
         QCOMPARE(day.headings[3].isEmpty(), !eveningHeading);
-    }
-
-    void anEmptyDayStillHasItsAfternoon() {
-        const auto day = composeItinerary({}, FillRun::ParkChoice);
-        QCOMPARE(day.text, CRLF + "AFTERNOON" + CRLF + CRLF);
     }
 };
 
