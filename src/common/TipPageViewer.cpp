@@ -70,6 +70,7 @@ TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.form
         QLabel* label = nullptr;
         if (!l.linkTarget.isEmpty()) {
             auto* link = new HoverLink(l.stored, c);
+            link->setFont(labelFont(l));
             // White at rest and underlined, red while the mouse is over it.
             link->setColors(QColor(255, 255, 255), QColor(255, 0, 0));
             link->setUnderlineAtRest(true);
@@ -78,10 +79,10 @@ TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.form
             label = link;
         } else {
             label = new QLabel(l.stored, c);
+            label->setFont(labelFont(l));
             setInk(label, QPalette::WindowText, spec.labelInk);
         }
         label->setObjectName(l.name);
-        label->setFont(labelFont(l));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         placeTwips(label, l.left, l.top, l.width, l.height);

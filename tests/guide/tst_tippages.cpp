@@ -244,6 +244,7 @@ private slots:
             qobject_cast<common::HoverLink*>(openPage(QStringLiteral("frmDowntown"))->label(QStringLiteral("Label3")));
         QVERIFY(link->isEnabled());
         QCOMPARE(link->currentColor(), kWhite);
+        QVERIFY(link->isUnderlined());
         QTest::mouseClick(link, Qt::LeftButton);
         QVERIFY(Forms::isLoaded(QStringLiteral("frmTickets")));
         QVERIFY(Forms::isLoaded(QStringLiteral("frmDowntown")));
