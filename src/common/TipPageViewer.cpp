@@ -96,11 +96,13 @@ TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.form
         f.setPointSizeF(9.75);
         m_pane->setFont(f);
         setInk(m_pane, QPalette::Base, spec.whitePane ? QColor(Qt::white) : palette().color(QPalette::Base));
-        placeTwips(m_pane, spec.paneLeft, spec.paneTop, spec.paneWidth, spec.paneHeight);
+        // The scroll bar, where there is one, stands at the pane's right within its width.
+        const int barWidth = spec.scrollBar ? 255 : 0;
+        placeTwips(m_pane, spec.paneLeft, spec.paneTop, spec.paneWidth - barWidth, spec.paneHeight);
         if (spec.scrollBar) {
             auto* VScroll1 = new QScrollBar(Qt::Vertical, c);
             VScroll1->setObjectName(QStringLiteral("VScroll1"));
-            placeTwips(VScroll1, spec.paneLeft + spec.paneWidth, spec.paneTop, 255, spec.paneHeight);
+            placeTwips(VScroll1, spec.paneLeft + spec.paneWidth - barWidth, spec.paneTop, barWidth, spec.paneHeight);
         }
     }
 

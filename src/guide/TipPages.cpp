@@ -73,9 +73,8 @@ TipPageSpec generalInformation() {
                       QStringLiteral("Walt Disney World General Information"))};
     const QStringList paragraphs = {
         QStringLiteral("Walt Disney World is far more than one park. The resort covers some 47 square miles and holds "
-                       "four theme parks, two water parks, a downtown area of shops, restaurants and night clubs, and "
-                       "more than twenty resort hotels. Do not plan on seeing it all in one trip: pick what matters "
-                       "most to your party and leave the rest for the next visit."),
+                       "four theme parks, two water parks, a downtown area of shops and night clubs, and more than "
+                       "twenty resort hotels. Do not plan on seeing it all: pick what matters most to your party."),
         QStringLiteral("The Magic Kingdom is the heart of the resort. Main Street, U.S.A. leads to Cinderella Castle, "
                        "and around it lie Adventureland, Frontierland, Liberty Square, Fantasyland, Mickey's Toontown "
                        "Fair and Tomorrowland, each with its own rides, shows and characters."),
@@ -101,6 +100,7 @@ TipPageSpec generalInformation() {
         TipPageSpec::Label l = paragraph(QStringLiteral("Label%1").arg(i + 1), QString(), 720 + i * 840, 780);
         l.stored = QStringLiteral("Label%1").arg(i + 1);
         l.loaded = paragraphs[i];
+        l.points = 9;
         l.printed = true;
         s.labels << l;
     }
@@ -137,12 +137,12 @@ QVector<TipPageSpec> buildSpecs() {
     TipPageSpec downtown = tipPage(QStringLiteral("frmDowntown"), QStringLiteral("Downtown Disney Info"), 11,
                                    QStringLiteral("rtParks"), QStringLiteral("Dowtown Disney Area Info:"),
                                    {title(QStringLiteral("Label1"), QStringLiteral("Downtown Disney Info")),
-                                    paragraph(QStringLiteral("Label2"), QStringLiteral("Label2"), 660, 900)});
+                                    paragraph(QStringLiteral("Label2"), QStringLiteral("Label2"), 660, 1140)});
     downtown.labels[1].loaded = QStringLiteral(
         "Downtown Disney could be considered a big shopping mall, a miniature theme park, or even a nighttime party "
         "world for adults.  The Downtown Disney area stays open late every evening, and if you're staying in a Disney "
         "resort you'll have bus transportation to and from! Admission is free to the Downtown Disney marketplace!");
-    TipPageSpec::Label tickets = paragraph(QStringLiteral("Label3"), QStringLiteral("Park Tickets Info"), 1620, 300);
+    TipPageSpec::Label tickets = paragraph(QStringLiteral("Label3"), QStringLiteral("Park Tickets Info"), 1860, 300);
     tickets.bold = true;
     tickets.width = 2400;
     tickets.linkTarget = QStringLiteral("frmTickets");
@@ -151,8 +151,8 @@ QVector<TipPageSpec> buildSpecs() {
     downtown.backColor = QColor(20, 40, 100);
     downtown.labelInk = QColor(255, 255, 255);
     downtown.marker = QStringLiteral("*");
-    downtown.paneTop = 2040;
-    downtown.paneHeight = 4320;
+    downtown.paneTop = 2280;
+    downtown.paneHeight = 4080;
     downtown.menu[1].caption = QStringLiteral("Close ");
     downtown.scrollBar = true;
     specs << downtown;

@@ -95,6 +95,13 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
+// A one-line caption keeps all its words: where the lettering runs wider than
+// its place (another font than the layout's), the label grows to the right.
+void keepOnOneLine(QLabel* label) {
+    label->setWordWrap(false);
+    label->resize(qMax(label->width(), label->sizeHint().width()), qMax(label->height(), label->sizeHint().height()));
+}
+
 common::PictureButton* makePicture(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w,
                                    int h) {
     auto* button = new common::PictureButton(parent);
@@ -119,6 +126,7 @@ frmParks::frmParks() : platform::Form(QStringLiteral("frmParks")) {
     Label9[1] = makeLabel(c, QStringLiteral("Label9_1"), QStringLiteral("Select a park"),
                           makeFont(QStringLiteral("Verdana"), 9.75, true), red);
     placeTwips(Label9[1], 2400, 120, 1410, 240);
+    keepOnOneLine(Label9[1]);
 
     Combo1 = new QComboBox(c);
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -139,6 +147,7 @@ frmParks::frmParks() : platform::Form(QStringLiteral("frmParks")) {
     Label10 =
         makeLabel(c, QStringLiteral("Label10"), kMagicKingdom, makeFont(QStringLiteral("Verdana"), 12, true, true));
     placeTwips(Label10, 120, 840, 1965, 270);
+    keepOnOneLine(Label10);
 
     rtParks2 = new common::RichTextBox(c);
     rtParks2->setObjectName(QStringLiteral("rtParks2"));
@@ -193,6 +202,7 @@ void frmParks::Combo1_Click() {
     if (park == 0)
         return; // only the list's own items are parks
     Label10->setText(choice);
+    keepOnOneLine(Label10);
     // The Magic Kingdom's advice is the one shown when the window opens, the
     // park box included; the fill below replaces the whole list in any case.
     if (park == 1)

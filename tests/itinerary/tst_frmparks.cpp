@@ -55,6 +55,8 @@ private slots:
         QCOMPARE(w->Combo1->currentText(), QStringLiteral("Magic Kingdom"));
         QCOMPARE(w->Label10->text(), QStringLiteral("Magic Kingdom"));
         QCOMPARE(w->lblTipLink->text(), QStringLiteral("Click here for Magic Kingdom Tips"));
+        QCOMPARE(w->lblTipLink->currentColor(), kRed);
+        QVERIFY(w->lblTipLink->isUnderlined());
         QCOMPARE(w->lblVisit->text(),
                  QStringLiteral("Try to visit the Magic Kingdom on Tuesday, Wednesday, and Friday.  Avoid the Magic "
                                 "Kingdom on Saturday, Sunday, and Thursday. These are it's busiest days."));
