@@ -88,7 +88,7 @@ frmPlane::frmPlane() : platform::Form(QStringLiteral("frmPlane")) {
     Label2 = makeLabel(c, QStringLiteral("Label2"),
                        QStringLiteral("Add and update info below. Print out to take confirmation numbers with you."));
     Label2->setWordWrap(true);
-    placeTwips(Label2, 240, 600, 6600, 360);
+    placeTwips(Label2, 240, 600, 9120, 360);
 
     Label9 = new common::HoverLink(QStringLiteral("Contact Numbers"), c);
     Label9->setObjectName(QStringLiteral("Label9"));

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 
 using platform::Forms;
@@ -117,7 +118,13 @@ private slots:
         QCOMPARE(storedProfile(*world).answers, QList<int>({-1, -1, -1, -1, 1, -1}));
     }
 
-    void returnToHomePageStoresNothing() {
+    void leavingWithoutContinueStoresNothing_data() {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::addRow("Return to Home Page") << false;
+        QTest::addRow("close box") << true;
+    }
+    void leavingWithoutContinueStoresNothing() {
+        QFETCH(bool, byCloseBox);
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults, Kids, Daredevel, Lodging, Wet, Show) "
                                    "VALUES ('2004-08-15', 2, 1, 0, 0, 1, 0)"));
@@ -125,7 +132,10 @@ private slots:
         w->cbAdults->setCurrentIndex(3);
         w->cboResort->setCurrentIndex(1);
         w->DTPicker1->setDate(QDate(2005, 1, 1));
-        w->mnuReturn->trigger();
+        if (byCloseBox)
+            w->close();
+        else
+            w->mnuReturn->trigger();
         TestWorld::settle();
         QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmWizard")));
@@ -155,6 +165,27 @@ private slots:
         QCOMPARE(stored.tripDate, QStringLiteral("2004-09-30"));
         QCOMPARE(stored.answers, QList<int>({1, 3, 1, 0, 1, 1}));
         QCOMPARE(stored.daysOfTrip, 12);
+    }
+
+    void theChosenDateDrivesTheCountdownAfterARestart() {
+        frmWizard* w = openWizard();
+        w->DTPicker1->setDate(QDate(2004, 6, 13));
+        w->cbAdults->setCurrentIndex(2);
+        pressContinue(w);
+        auto* checklist = Forms::find(QStringLiteral("frmCheckListNew"));
+        QVERIFY(checklist);
+        QTest::mouseClick(checklist->findChild<common::PictureButton*>(QStringLiteral("Picture4")), Qt::LeftButton);
+        TestWorld::settle();
+        auto* countdown = child<QLabel>(Forms::find(QStringLiteral("frmTamble")), QStringLiteral("Label11"));
+        QVERIFY(countdown);
+        QCOMPARE(countdown->text(), QStringLiteral("I go see Tamble in 12 Days!"));
+
+        world->closeAll();
+        countdown = child<QLabel>(Forms::open(QStringLiteral("frmTamble")), QStringLiteral("Label11"));
+        QCOMPARE(countdown->text(), QStringLiteral("I go see Tamble in 12 Days!"));
+        w = openWizard();
+        QCOMPARE(w->DTPicker1->date(), QDate(2004, 6, 13));
+        QCOMPARE(w->cbAdults->currentText(), QStringLiteral("2"));
     }
 
     void storedValuesItCannotShowLeaveTheQuestionUnanswered() {
