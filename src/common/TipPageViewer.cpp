@@ -1,0 +1,224 @@
+#include "common/TipPageViewer.h"
+
+#include "common/CWordWrap.h"
+#include "common/HoverLink.h"
+#include "common/PictureButton.h"
+#include "common/RichTextBox.h"
+#include "platform/Database.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace common {
+
+using platform::placeTwips;
+
+namespace {
+
+QFont labelFont(const TipPageSpec::Label& spec) {
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(spec.points);
+    f.setBold(spec.bold);
+    return f;
+}
+
+void setInk(QWidget* w, QPalette::ColorRole role, const QColor& color) {
+    QPalette pal = w->palette();
+    pal.setColor(role, color);
+    w->setPalette(pal);
+}
+
+// A small picture of stars, the page's ornament.
+QPixmap ornamentPicture(const QSize& size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 180, 30));
+    const int step = qMax(8, size.width() / 4);
+    for (int x = step / 2; x < size.width(); x += step)
+        p.drawEllipse(QPoint(x, size.height() / 2), step / 4, step / 4);
+    return pixmap;
+}
+
+} // namespace
+
+TipPageViewer::PaneText TipPageViewer::composePane(const QStringList& tips, const QString& marker, bool extraLineEnd) {
+    PaneText pane;
+    pane.markerPositions.reserve(tips.size());
+    for (const QString& tip : tips) {
+        pane.markerPositions.append(int(pane.text.size()));
+        pane.text += marker + tip + QStringLiteral("\n\n");
+    }
+    if (extraLineEnd && !tips.isEmpty())
+        pane.text += QLatin1Char('\n');
+    return pane;
+}
+
+TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
+    setWindowTitle(spec.caption);
+    setBackColor(spec.backColor);
+    setClientSizeTwips(spec.widthTwips, spec.heightTwips);
+    QWidget* c = client();
+
+    for (const TipPageSpec::Label& l : spec.labels) {
+        QLabel* label = nullptr;
+        if (!l.linkTarget.isEmpty()) {
+            auto* link = new HoverLink(l.stored, c);
+            link->setFont(labelFont(l));
+            // White at rest and underlined, red while the mouse is over it.
+            link->setColors(QColor(255, 255, 255), QColor(255, 0, 0));
+            link->setUnderlineAtRest(true);
+            const QString target = l.linkTarget;
+            connect(link, &HoverLink::clicked, this, [target] { platform::Forms::open(target); });
+            label = link;
+        } else {
+            label = new QLabel(l.stored, c);
+            label->setFont(labelFont(l));
+            setInk(label, QPalette::WindowText, spec.labelInk);
+        }
+        label->setObjectName(l.name);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        placeTwips(label, l.left, l.top, l.width, l.height);
+        m_labels.append(label);
+    }
+
+    if (!spec.paneName.isEmpty()) {
+        m_pane = new RichTextBox(c);
+        m_pane->setObjectName(spec.paneName);
+        QFont f(QStringLiteral("MS Sans Serif"));
+        f.setPointSizeF(9.75);
+        m_pane->setFont(f);
+        setInk(m_pane, QPalette::Base, spec.whitePane ? QColor(Qt::white) : palette().color(QPalette::Base));
+        // The scroll bar, where there is one, stands at the pane's right within its width.
+        const int barWidth = spec.scrollBar ? 255 : 0;
+        placeTwips(m_pane, spec.paneLeft, spec.paneTop, spec.paneWidth - barWidth, spec.paneHeight);
+        if (spec.scrollBar) {
+            auto* VScroll1 = new QScrollBar(Qt::Vertical, c);
+            VScroll1->setObjectName(QStringLiteral("VScroll1"));
+            placeTwips(VScroll1, spec.paneLeft + spec.paneWidth - barWidth, spec.paneTop, barWidth, spec.paneHeight);
+        }
+    }
+
+    const int bottom = spec.heightTwips - 600;
+    if (spec.decorativePicture) {
+        auto* Picture2 = new QLabel(c);
+        Picture2->setObjectName(QStringLiteral("Picture2"));
+        placeTwips(Picture2, 120, bottom, 2400, 480);
+        Picture2->setPixmap(ornamentPicture(Picture2->size()));
+    }
+    for (const TipPageSpec::Command& command : spec.commands) {
+        const TipPageSpec::Action action = command.action;
+        QWidget* button = nullptr;
+        if (command.picture) {
+            auto* picture = new PictureButton(c);
+            placeTwips(picture, command.left, command.top, command.width, command.height);
+            picture->setPicture(PictureButton::linkPicture(picture->size(), command.caption));
+            connect(picture, &PictureButton::clicked, this, [this, action] { run(action); });
+            button = picture;
+        } else {
+            auto* push = new QPushButton(command.caption, c);
+            placeTwips(push, command.left, command.top, command.width, command.height);
+            connect(push, &QPushButton::clicked, this, [this, action] { run(action); });
+            button = push;
+        }
+        button->setObjectName(command.name);
+    }
+
+    if (!spec.menu.isEmpty()) {
+        QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+        mnuFile->setObjectName(QStringLiteral("mnuFile"));
+        for (const TipPageSpec::Command& item : spec.menu) {
+            QAction* action = mnuFile->addAction(item.caption);
+            action->setObjectName(item.name);
+            const TipPageSpec::Action what = item.action;
+            connect(action, &QAction::triggered, this, [this, what] { run(what); });
+        }
+    }
+}
+
+void TipPageViewer::Form_Load() {
+    for (int i = 0; i < m_labels.size(); ++i) {
+        const TipPageSpec::Label& l = m_spec.labels[i];
+        if (!l.loaded.isNull())
+            m_labels[i]->setText(l.loaded);
+        if (!l.linkTarget.isEmpty())
+            m_labels[i]->setEnabled(platform::Forms::isRegistered(l.linkTarget));
+    }
+    if (!m_pane)
+        return;
+
+    auto db = platform::Database::openContent();
+    if (!db)
+        return;
+    platform::Recordset rs = db->query(m_spec.sql);
+    QStringList tips;
+    for (; !rs.eof(); rs.moveNext())
+        tips << rs.text(QStringLiteral("Tip"));
+
+    const PaneText pane = composePane(tips, m_spec.marker, m_spec.extraLineEnd);
+    m_pane->setText(pane.text);
+    // Each paragraph's own marker is formatted where it stands, so a marker
+    // inside a tip's text is left as it is.
+    const bool whiten = m_spec.marker.trimmed().size() < 4;
+    for (int position : pane.markerPositions) {
+        m_pane->setSelStart(position);
+        m_pane->setSelLength(int(m_spec.marker.size()));
+        m_pane->setSelBold(true);
+        m_pane->setSelBullet(true);
+        if (whiten)
+            m_pane->setSelColor(QColor(255, 255, 255));
+    }
+    m_pane->setSelStart(0);
+}
+
+QLabel* TipPageViewer::label(const QString& name) const {
+    for (QLabel* l : m_labels)
+        if (l->objectName() == name)
+            return l;
+    return nullptr;
+}
+
+QString TipPageViewer::printText() const {
+    if (m_pane)
+        return m_pane->text();
+    QStringList paragraphs;
+    for (int i = 0; i < m_labels.size(); ++i)
+        if (m_spec.labels[i].printed)
+            paragraphs << m_labels[i]->text();
+    return paragraphs.join(QStringLiteral("\r\n\r\n"));
+}
+
+void TipPageViewer::printPage() {
+    PrintContentPane(m_spec.printHeader, printText());
+}
+
+void TipPageViewer::closePage() {
+    platform::Forms::unload(objectName());
+}
+
+void TipPageViewer::returnHome() {
+    platform::Forms::returnToMainWindow(objectName());
+}
+
+void TipPageViewer::run(TipPageSpec::Action action) {
+    switch (action) {
+    case TipPageSpec::Action::Print:
+        printPage();
+        break;
+    case TipPageSpec::Action::Close:
+        closePage();
+        break;
+    case TipPageSpec::Action::Home:
+        returnHome();
+        break;
+    }
+}
+
+} // namespace common

@@ -1,0 +1,203 @@
+#include "guide/TipPages.h"
+
+namespace guide {
+
+namespace {
+
+using common::TipPageSpec;
+using Action = TipPageSpec::Action;
+
+const QString kDashes = QStringLiteral("--");
+
+TipPageSpec::Label title(const QString& name, const QString& stored, const QString& loaded = QString()) {
+    TipPageSpec::Label l;
+    l.name = name;
+    l.stored = stored;
+    l.loaded = loaded;
+    l.left = 120;
+    l.top = 120;
+    l.width = 9360;
+    l.height = 480;
+    l.points = 13.5;
+    return l;
+}
+
+TipPageSpec::Label paragraph(const QString& name, const QString& text, int top, int height) {
+    TipPageSpec::Label l;
+    l.name = name;
+    l.stored = text;
+    l.left = 120;
+    l.top = top;
+    l.width = 9360;
+    l.height = height;
+    l.points = 9.75;
+    l.bold = false;
+    return l;
+}
+
+// A page of tips of one topic, with the usual furniture: File > Print and
+// File > Close, and the Print and Close pictures under the pane.
+TipPageSpec tipPage(const QString& form, const QString& caption, int topic, const QString& pane, const QString& header,
+                    const QVector<TipPageSpec::Label>& labels) {
+    TipPageSpec s;
+    s.formName = form;
+    s.caption = caption;
+    s.labels = labels;
+    s.paneName = pane;
+    // Topic 1 has its own display order; the others keep the order of their rows.
+    s.sql = QStringLiteral("Select * from Tips Where ParkId = %1 %2")
+                .arg(topic)
+                .arg(topic == 1 ? QStringLiteral("order by orderid, rowid") : QStringLiteral("order by rowid"));
+    s.marker = kDashes;
+    s.printHeader = header;
+    s.menu = {{QStringLiteral("mnuPrint"), QStringLiteral("Print"), Action::Print},
+              {QStringLiteral("mnuClose"), QStringLiteral("Close"), Action::Close}};
+    s.commands = {{QStringLiteral("Picture1"), QStringLiteral("Print"), Action::Print, true, 7020, 6660},
+                  {QStringLiteral("Picture9"), QStringLiteral("Close"), Action::Close, true, 8280, 6660}};
+    return s;
+}
+
+TipPageSpec parkPage(const QString& form, const QString& caption, int topic, const QString& heading) {
+    return tipPage(form, caption, topic, QStringLiteral("rtTips"), heading,
+                   {title(QStringLiteral("lblTips"), QStringLiteral("Label1"), heading)});
+}
+
+TipPageSpec generalInformation() {
+    TipPageSpec s;
+    s.formName = QStringLiteral("frmGeneral");
+    s.caption = QStringLiteral("WDW General Information");
+    s.heightTwips = 8280;
+    s.decorativePicture = false;
+    s.printHeader = QStringLiteral("Walt Disney World General Information");
+    s.labels = {title(QStringLiteral("lblTips"), QStringLiteral("Label1"),
+                      QStringLiteral("Walt Disney World General Information"))};
+    const QStringList paragraphs = {
+        QStringLiteral("Walt Disney World is far more than one park. The resort covers some 47 square miles and holds "
+                       "four theme parks, two water parks, a downtown area of shops and night clubs, and more than "
+                       "twenty resort hotels. Do not plan on seeing it all: pick what matters most to your party."),
+        QStringLiteral("The Magic Kingdom is the heart of the resort. Main Street, U.S.A. leads to Cinderella Castle, "
+                       "and around it lie Adventureland, Frontierland, Liberty Square, Fantasyland, Mickey's Toontown "
+                       "Fair and Tomorrowland, each with its own rides, shows and characters."),
+        QStringLiteral("Epcot comes in two halves. Future World, at the front, holds the pavilions of science and "
+                       "discovery under the great sphere of Spaceship Earth. World Showcase, behind it, circles a "
+                       "lagoon with the pavilions of eleven nations, their food, shops and shows."),
+        QStringLiteral("The Disney-MGM Studios take you behind the scenes of film and television, with stunt shows, "
+                       "the Twilight Zone Tower of Terror, the Rock 'n' Roller Coaster and the Fantasmic! night show."),
+        QStringLiteral(
+            "Animal Kingdom mixes live animals with rides and shows. Kilimanjaro Safaris, the walking trails "
+            "of Africa and Asia, DINOSAUR and the Festival of the Lion King are its highlights; it closes "
+            "earlier than the other parks."),
+        QStringLiteral("Downtown Disney brings together the Marketplace, Pleasure Island and the West Side: shopping, "
+                       "dining and evening entertainment, with no admission charge for the Marketplace."),
+        QStringLiteral("Split your days between the parks: the Magic Kingdom deserves two days, Epcot one or two, the "
+                       "Studios and Animal Kingdom a day each or less. A park-hopping ticket lets you spend the "
+                       "morning in one park and the evening in another."),
+        QStringLiteral("For a restful evening, ride the monorail around the Seven Seas Lagoon and tour the deluxe "
+                       "resort hotels: the Contemporary, the Polynesian and the Grand Floridian each have lobbies, "
+                       "shops and restaurants worth a visit, even when you are not staying there."),
+    };
+    for (int i = 0; i < paragraphs.size(); ++i) {
+        TipPageSpec::Label l = paragraph(QStringLiteral("Label%1").arg(i + 1), QString(), 720 + i * 840, 780);
+        l.stored = QStringLiteral("Label%1").arg(i + 1);
+        l.loaded = paragraphs[i];
+        l.points = 9;
+        l.printed = true;
+        s.labels << l;
+    }
+    s.menu = {{QStringLiteral("mnuPrint"), QStringLiteral("Print"), Action::Print},
+              {QStringLiteral("mnuHome"), QStringLiteral("Return to Home Page"), Action::Home},
+              {QStringLiteral("mnuClose"), QStringLiteral("Close"), Action::Close}};
+    s.commands = {{QStringLiteral("Command1"), QStringLiteral("Print"), Action::Print, false, 6900, 7560, 1215, 420},
+                  {QStringLiteral("Command3"), QStringLiteral("Close"), Action::Close, false, 8220, 7560, 1215, 420}};
+    return s;
+}
+
+QVector<TipPageSpec> buildSpecs() {
+    QVector<TipPageSpec> specs;
+    specs << parkPage(QStringLiteral("frmMKTips"), QStringLiteral("Magic Kingdom Tips"), 1,
+                      QStringLiteral("Magic Kingdom Tips"));
+    specs << parkPage(QStringLiteral("frmEpcotTips"), QStringLiteral("Epcot Tips"), 2, QStringLiteral("Epcot Tips"));
+    specs << parkPage(QStringLiteral("frmMgmTips"), QStringLiteral("MGM Tips"), 3, QStringLiteral("MGM Studio's Tips"));
+    TipPageSpec ak = parkPage(QStringLiteral("frmAKTips"), QStringLiteral("Animal Kingdom Tips"), 4,
+                              QStringLiteral("Animal Kingdom Tips"));
+    ak.whitePane = true;
+    specs << ak;
+
+    TipPageSpec general =
+        tipPage(QStringLiteral("frmDPGeneral"), QStringLiteral("Travisto's General Tips"), 10,
+                QStringLiteral("rtParks"), QStringLiteral("Travisto's General Tips:"),
+                {paragraph(QStringLiteral("Label1"),
+                           QStringLiteral("Below are some general tips from the Travisto for your Disney journey. "),
+                           240, 600)});
+    general.labels[0].bold = true;
+    general.extraLineEnd = true;
+    general.menu[1].name = QStringLiteral("mnuHome");
+    specs << general;
+
+    TipPageSpec downtown = tipPage(QStringLiteral("frmDowntown"), QStringLiteral("Downtown Disney Info"), 11,
+                                   QStringLiteral("rtParks"), QStringLiteral("Dowtown Disney Area Info:"),
+                                   {title(QStringLiteral("Label1"), QStringLiteral("Downtown Disney Info")),
+                                    paragraph(QStringLiteral("Label2"), QStringLiteral("Label2"), 660, 1140)});
+    downtown.labels[1].loaded = QStringLiteral(
+        "Downtown Disney could be considered a big shopping mall, a miniature theme park, or even a nighttime party "
+        "world for adults.  The Downtown Disney area stays open late every evening, and if you're staying in a Disney "
+        "resort you'll have bus transportation to and from! Admission is free to the Downtown Disney marketplace!");
+    TipPageSpec::Label tickets = paragraph(QStringLiteral("Label3"), QStringLiteral("Park Tickets Info"), 1860, 300);
+    tickets.bold = true;
+    tickets.width = 2400;
+    tickets.linkTarget = QStringLiteral("frmTickets");
+    downtown.labels << tickets;
+    // White lettering and the white link on a night-blue ground.
+    downtown.backColor = QColor(20, 40, 100);
+    downtown.labelInk = QColor(255, 255, 255);
+    downtown.marker = QStringLiteral("*");
+    downtown.paneTop = 2280;
+    downtown.paneHeight = 4080;
+    downtown.menu[1].caption = QStringLiteral("Close ");
+    downtown.scrollBar = true;
+    specs << downtown;
+
+    TipPageSpec money = tipPage(QStringLiteral("frmSaveMoney"), QStringLiteral("Money Saving Tips"), 13,
+                                QStringLiteral("rtTips"), QStringLiteral("Money Saving Tips"),
+                                {title(QStringLiteral("Label1"), QStringLiteral("Money Saving Tips"))});
+    money.scrollBar = true;
+    specs << money;
+
+    TipPageSpec home = tipPage(
+        QStringLiteral("frmBringHome"), QStringLiteral("Bring Home Some of the Magic"), 14, QStringLiteral("rtTips"),
+        QStringLiteral("Bring Home a Piece of the Magic"),
+        {title(QStringLiteral("Label1"), QStringLiteral("Bring Home a Piece of the Magic.  ")),
+         paragraph(QStringLiteral("Label2"),
+                   QStringLiteral("Below are some tips on how to remember your Disney World vacation."), 660, 360)});
+    specs << home;
+
+    TipPageSpec lines = tipPage(QStringLiteral("frmLines"), QStringLiteral("Line Buster Tips"), 15,
+                                QStringLiteral("rtTips"), QStringLiteral("Line Buster Tips"),
+                                {title(QStringLiteral("Label1"), QStringLiteral("Line Buster Tips"))});
+    lines.scrollBar = true;
+    specs << lines;
+
+    TipPageSpec kids =
+        tipPage(QStringLiteral("frmKidsStuff"), QStringLiteral("Fun Stuff for Kids"), 16, QStringLiteral("rtParks"),
+                QStringLiteral("Fun Stuff for Kids"),
+                {title(QStringLiteral("Label1"), QStringLiteral("Here are some ideas that your kids will enjoy.  "))});
+    specs << kids;
+
+    specs << generalInformation();
+    return specs;
+}
+
+const bool registered = [] {
+    for (const TipPageSpec& spec : tipPageSpecs())
+        platform::Forms::registerForm(spec.formName, [spec] { return new common::TipPageViewer(spec); });
+    return true;
+}();
+
+} // namespace
+
+const QVector<TipPageSpec>& tipPageSpecs() {
+    static const QVector<TipPageSpec> specs = buildSpecs();
+    return specs;
+}
+
+} // namespace guide

@@ -1,0 +1,125 @@
+#include "guide/frmQuick.h"
+
+#include "common/PictureButton.h"
+#include "platform/Database.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QTextEdit>
+
+using platform::placeTwips;
+
+TRAVISTO_REGISTER_FORM(frmQuick);
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QColor& ink, int l, int t, int w,
+                  int h) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, ink);
+    label->setPalette(pal);
+    placeTwips(label, l, t, w, h);
+    return label;
+}
+
+} // namespace
+
+frmQuick::frmQuick() : platform::Form(QStringLiteral("frmQuick")) {
+    setWindowTitle(QStringLiteral("Quick Ride Description"));
+    setBackColor(Qt::white);
+    setClientSizeTwips(8040, 5700);
+    QWidget* c = client();
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(8.25);
+    c->setFont(f);
+    const QColor red(255, 0, 0);
+    const QColor darkBlue(0, 0, 128);
+
+    Label5 = makeLabel(c, QStringLiteral("Label5"),
+                       QStringLiteral("Click on a ride name to view it's description and park location."), red, 120,
+                       120, 7800, 300);
+    Label1 = makeLabel(c, QStringLiteral("Label1"), QStringLiteral("Ride Name"), Qt::black, 120, 480, 3120, 255);
+    lstRides = new QListWidget(c);
+    lstRides->setObjectName(QStringLiteral("lstRides"));
+    placeTwips(lstRides, 120, 780, 3240, 4200);
+
+    Label2 = makeLabel(c, QStringLiteral("Label2"), QStringLiteral("Ride Description"), darkBlue, 3600, 480, 4320, 255);
+    txtRide = new QTextEdit(c);
+    txtRide->setObjectName(QStringLiteral("txtRide"));
+    txtRide->setAcceptRichText(false);
+    txtRide->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    placeTwips(txtRide, 3600, 780, 4320, 3240);
+    Label4 = makeLabel(c, QStringLiteral("Label4"), QStringLiteral("Park Location:"), darkBlue, 3600, 4140, 1320, 255);
+    Label3 = makeLabel(c, QStringLiteral("Label3"), QString(), red, 4980, 4140, 2940, 255);
+
+    Picture1 = new common::PictureButton(c);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    placeTwips(Picture1, 6690, 5160, 1230, 390);
+    Picture1->setPicture(common::PictureButton::linkPicture(Picture1->size(), QStringLiteral("Close")));
+
+    connect(lstRides, &QListWidget::itemClicked, this, &frmQuick::lstRides_Click);
+    connect(Picture1, &common::PictureButton::clicked, this, &frmQuick::Picture1_Click);
+}
+
+QString frmQuick::parkName(int parkId) {
+    switch (parkId) {
+    case 1:
+        return QStringLiteral("Magic Kingdom");
+    case 2:
+        return QStringLiteral("Epcot");
+    case 3:
+        return QStringLiteral("Disney MGM Studios");
+    case 4:
+        return QStringLiteral("Animal Kingdom");
+    default:
+        return QString();
+    }
+}
+
+void frmQuick::Form_Load() {
+    m_db = platform::Database::openContent();
+    if (!m_db)
+        return;
+    // Rows of the same name stay in the order the look-up returns them.
+    platform::Recordset rs =
+        m_db->query(QStringLiteral("Select Attraction from ParkPlanner order by Attraction COLLATE NOCASE, rowid"));
+    QStringList names;
+    for (; !rs.eof(); rs.moveNext())
+        names << rs.text(QStringLiteral("Attraction"));
+    lstRides->addItems(names);
+}
+
+void frmQuick::lstRides_Click() {
+    txtRide->clear();
+    Label3->clear();
+    Label2->clear();
+    const int row = lstRides->currentRow();
+    if (row < 0 || !m_db)
+        return;
+    const QString name = lstRides->item(row)->text();
+    // The entry may share its name with entries above it (an attraction of
+    // the same name in another park): show the row it stands for.
+    int occurrence = 0;
+    for (int i = 0; i < row; ++i)
+        if (lstRides->item(i)->text() == name)
+            ++occurrence;
+
+    platform::Recordset rs = m_db->query(
+        QStringLiteral("Select Description, ParkId from ParkPlanner Where Attraction = ? order by rowid"), {name});
+    Label2->setText(name);
+    for (int i = 0; i < occurrence && !rs.eof(); ++i)
+        rs.moveNext();
+    if (rs.eof())
+        return;
+    txtRide->setPlainText(rs.text(QStringLiteral("Description")));
+    Label3->setText(parkName(rs.integer(QStringLiteral("ParkId"), 0)));
+}
+
+void frmQuick::Picture1_Click() {
+    platform::Forms::unload(objectName());
+}

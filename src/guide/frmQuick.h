@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/Forms.h"
+
+#include <memory>
+
+class QLabel;
+class QListWidget;
+class QTextEdit;
+
+namespace platform {
+class Database;
+}
+
+namespace common {
+class PictureButton;
+}
+
+// The quick ride look-up: every attraction of the four parks by name; a click
+// shows the attraction's description and its park.
+class frmQuick : public platform::Form {
+    Q_OBJECT
+public:
+    frmQuick();
+
+    void Form_Load() override;
+    void lstRides_Click();
+    void Picture1_Click();
+
+    // The park's name for a ParkId; empty for any other number.
+    static QString parkName(int parkId);
+
+    QLabel* Label5 = nullptr;
+    QLabel* Label1 = nullptr;
+    QListWidget* lstRides = nullptr;
+    QLabel* Label2 = nullptr;
+    QTextEdit* txtRide = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label3 = nullptr;
+    common::PictureButton* Picture1 = nullptr;
+
+private:
+    std::unique_ptr<platform::Database> m_db;
+};
