@@ -6,6 +6,7 @@
 #include "shell/frmSearch.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -133,6 +134,8 @@ private slots:
         search = Forms::findAs<frmSearch>(QStringLiteral("frmSearch"));
         QVERIFY(search);
         QCOMPARE(search->windowTitle(), QStringLiteral("Search By Keyword"));
+        QCOMPARE(search->Label2->text(), QStringLiteral("In a Hurry?  Type in a keyword below.  We will do our best "
+                                                        "to search the Travisto to find tips on your topic. "));
         QVERIFY(search->rtParks->text().isEmpty());
         QTest::keyClicks(search->txtSearch, QStringLiteral("Disney's"));
         if (how == QLatin1String("Command1"))
