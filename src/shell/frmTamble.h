@@ -43,7 +43,7 @@ public:
     // True when the trip profile exists; otherwise the user has been told.
     static bool StartHereCheck(const QString& profileQuery);
 
-    static QString homePageAddress() { return QStringLiteral("http://www.travisto.com"); }
+    static QString homePageAddress() { return QStringLiteral("www.travisto.com"); }
 
     QLabel* Picture3_1 = nullptr;
     QLabel* Label11 = nullptr;
