@@ -1,0 +1,50 @@
+#include "itinerary/frmScheduleTips.h"
+
+#include "common/PictureButton.h"
+#include "platform/Twips.h"
+
+using platform::placeTwips;
+
+TRAVISTO_REGISTER_FORM(frmScheduleTips);
+
+namespace {
+
+constexpr int kWidth = 9600;
+constexpr int kHeight = 7200;
+
+common::WebPageSpec scheduleTipsPage() {
+    common::WebPageSpec spec;
+    spec.formName = QStringLiteral("frmScheduleTips");
+    spec.caption = QStringLiteral("Schedule Tips");
+    spec.file = QStringLiteral("scheduleTips.htm");
+    spec.widthTwips = kWidth;
+    spec.heightTwips = kHeight;
+    spec.closePicture = false; // this page has Print and Close pictures of its own
+    return spec;
+}
+
+common::PictureButton* pictureButton(QWidget* parent, const QString& name, const QString& caption, int left) {
+    auto* button = new common::PictureButton(parent);
+    button->setObjectName(name);
+    placeTwips(button, left, kHeight - 510, 1230, 390);
+    button->setPicture(common::PictureButton::linkPicture(button->size(), caption));
+    return button;
+}
+
+} // namespace
+
+frmScheduleTips::frmScheduleTips() : common::WebPageViewer(scheduleTipsPage()) {
+    placeTwips(WebBrowser1, 0, 0, kWidth, kHeight - 600);
+    Picture1 = pictureButton(client(), QStringLiteral("Picture1"), QStringLiteral("Print"), kWidth - 2880);
+    Picture2 = pictureButton(client(), QStringLiteral("Picture2"), QStringLiteral("Close"), kWidth - 1500);
+    connect(Picture1, &common::PictureButton::clicked, this, &frmScheduleTips::Picture1_Click);
+    connect(Picture2, &common::PictureButton::clicked, this, &frmScheduleTips::Picture2_Click);
+}
+
+void frmScheduleTips::Picture1_Click() {
+    mnuPrint_Click();
+}
+
+void frmScheduleTips::Picture2_Click() {
+    mnuClose_Click();
+}

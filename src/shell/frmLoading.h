@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Forms.h"
+
+class QTimer;
+
+namespace common {
+class WebBrowser;
+}
+
+// The page shown while the itinerary suggestions are on their way: after its
+// one interval it opens the suggestions window and closes itself.
+class frmLoading : public platform::Form {
+    Q_OBJECT
+public:
+    frmLoading();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    void Timer1_Timer();
+
+    common::WebBrowser* WebBrowser1 = nullptr;
+    QTimer* Timer1 = nullptr;
+};
