@@ -11,8 +11,8 @@ namespace {
 // The thirty text columns in table order.
 const QStringList& textColumns() {
     static const QStringList columns = [] {
-        QStringList c = {QStringLiteral("Morning"), QStringLiteral("MorningPark"),   QStringLiteral("Afternoon"),
-                         QStringLiteral("AfternoonPark"), QStringLiteral("Evening"), QStringLiteral("EveningPark")};
+        QStringList c = {QStringLiteral("Morning"),       QStringLiteral("MorningPark"), QStringLiteral("Afternoon"),
+                         QStringLiteral("AfternoonPark"), QStringLiteral("Evening"),     QStringLiteral("EveningPark")};
         for (const char* part : {"Morning", "Afternoon", "Evening"})
             for (int r = 1; r <= 5; ++r)
                 c << QStringLiteral("%1Ride%2").arg(QLatin1String(part)).arg(r);
@@ -62,8 +62,8 @@ ScheduleDay ScheduleStore::fromRecord(const platform::Recordset& rs) {
 }
 
 std::optional<ScheduleDay> ScheduleStore::read(int scheduleNum, int dayNum) {
-    const platform::Recordset rs =
-        m_db.query(QStringLiteral("Select * from Schedule Where DayNum = ? And ScheduleNum = ?"), {dayNum, scheduleNum});
+    const platform::Recordset rs = m_db.query(
+        QStringLiteral("Select * from Schedule Where DayNum = ? And ScheduleNum = ?"), {dayNum, scheduleNum});
     if (rs.eof())
         return std::nullopt;
     return fromRecord(rs);

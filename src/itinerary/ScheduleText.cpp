@@ -113,10 +113,9 @@ QDate readShortDate(const QString& text) {
 }
 
 QString weekdayName(const QDate& date) {
-    static const std::array<QString, 7> names = {QStringLiteral("Monday"),   QStringLiteral("Tuesday"),
-                                                 QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
-                                                 QStringLiteral("Friday"),   QStringLiteral("Saturday"),
-                                                 QStringLiteral("Sunday")};
+    static const std::array<QString, 7> names = {
+        QStringLiteral("Monday"), QStringLiteral("Tuesday"),  QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
+        QStringLiteral("Friday"), QStringLiteral("Saturday"), QStringLiteral("Sunday")};
     return date.isValid() ? names[size_t(date.dayOfWeek() - 1)] : QString();
 }
 

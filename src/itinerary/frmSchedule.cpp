@@ -172,12 +172,12 @@ void frmSchedule::buildControls() {
         int notesLeft, notesWidth, notesTop;
     };
     static const PartLayout layouts[3] = {
-        {"Morning Location", 480, 1440, 1320, "Morning Attractions", 240, 1650, 1800, 1680, "Morning Notes", 2520,
-         1395, 2040},
-        {"Afternoon Location", 315, 1605, 2415, "Afternoon Attractions", 75, 1815, 2880, 2760, "Afternoon Notes",
-         2355, 1590, 3120},
-        {"Evening Location", 480, 1440, 3510, "Evening Attractions", 240, 1650, 3960, 3840, "Evening Notes", 2520,
-         1395, 4200},
+        {"Morning Location", 480, 1440, 1320, "Morning Attractions", 240, 1650, 1800, 1680, "Morning Notes", 2520, 1395,
+         2040},
+        {"Afternoon Location", 315, 1605, 2415, "Afternoon Attractions", 75, 1815, 2880, 2760, "Afternoon Notes", 2355,
+         1590, 3120},
+        {"Evening Location", 480, 1440, 3510, "Evening Attractions", 240, 1650, 3960, 3840, "Evening Notes", 2520, 1395,
+         4200},
     };
     static const int choiceLefts[4] = {2040, 3990, 5880, 7890};
     static const int choiceWidths[4] = {1935, 1935, 2055, 1935};
@@ -220,8 +220,8 @@ void frmSchedule::buildControls() {
     Label8 = makeLabel(c, QStringLiteral("Label8"), QStringLiteral("Reservation Location"), 2760, 4800, 2055, 195,
                        smallBold);
     Label11 = makeLabel(c, QStringLiteral("Label11"), QStringLiteral("Time"), 5880, 4800, 480, 195, smallBold);
-    Label10 = makeLabel(c, QStringLiteral("Label10"), QStringLiteral("Confirmation #"), 7560, 4800, 1455, 195,
-                        smallBold);
+    Label10 =
+        makeLabel(c, QStringLiteral("Label10"), QStringLiteral("Confirmation #"), 7560, 4800, 1455, 195, smallBold);
     static const int rowTops[3] = {5040, 5400, 5760};
     std::array<QComboBox**, 3> placeMembers = {&cbDescription, &cbDescription2, &cbDescription3};
     std::array<QLineEdit**, 3> timeMembers = {&txtTime, &txtTime2, &txtTime3};
@@ -290,10 +290,12 @@ void frmSchedule::buildLinksAndPictures() {
         connect(link, &common::HoverLink::clicked, this, handler);
         return link;
     };
-    Label18 = makeLink(QStringLiteral("Label18"), QStringLiteral("Schedule Tips"), 5400, 1230, &frmSchedule::Label18_Click);
-    Label16 = makeLink(QStringLiteral("Label16"), QStringLiteral("Fastpass Info"), 5640, 1155, &frmSchedule::Label16_Click);
-    Label17 =
-        makeLink(QStringLiteral("Label17"), QStringLiteral("Line Buster Tips"), 5880, 1395, &frmSchedule::Label17_Click);
+    Label18 =
+        makeLink(QStringLiteral("Label18"), QStringLiteral("Schedule Tips"), 5400, 1230, &frmSchedule::Label18_Click);
+    Label16 =
+        makeLink(QStringLiteral("Label16"), QStringLiteral("Fastpass Info"), 5640, 1155, &frmSchedule::Label16_Click);
+    Label17 = makeLink(QStringLiteral("Label17"), QStringLiteral("Line Buster Tips"), 5880, 1395,
+                       &frmSchedule::Label17_Click);
     Label15 = makeLink(QStringLiteral("Label15"), QStringLiteral("Itinerary Suggestions"), 6120, 1800,
                        &frmSchedule::Label15_Click);
 
@@ -302,10 +304,9 @@ void frmSchedule::buildLinksAndPictures() {
         auto* picture = new common::PictureButton(c);
         picture->setObjectName(name);
         placeTwips(picture, l, t, w, h);
-        picture->setPicture(blue ? common::PictureButton::captionPicture(picture->size(), caption, Qt::white,
-                                                                         kDarkBlue, 9)
-                                 : common::PictureButton::captionPicture(picture->size(), caption, kDarkBlue,
-                                                                         kButtonGrey, 10));
+        picture->setPicture(
+            blue ? common::PictureButton::captionPicture(picture->size(), caption, Qt::white, kDarkBlue, 9)
+                 : common::PictureButton::captionPicture(picture->size(), caption, kDarkBlue, kButtonGrey, 10));
         connect(picture, &common::PictureButton::clicked, this, handler);
         return picture;
     };
@@ -609,9 +610,9 @@ void frmSchedule::mnuExport_Click() {
     const auto scheduleNum = scheduleBoxNumber();
     if (!scheduleNum || !m_user)
         return;
-    const QString answer = platform::inputBox(
-        QStringLiteral("How many days of your schedule would you like to save to a file?"),
-        QStringLiteral("Number of Days"));
+    const QString answer =
+        platform::inputBox(QStringLiteral("How many days of your schedule would you like to save to a file?"),
+                           QStringLiteral("Number of Days"));
     if (answer.isEmpty())
         return;
     const auto count = itinerary::dayCount(answer);
@@ -639,9 +640,9 @@ void frmSchedule::mnuPrint_Click() {
     const auto scheduleNum = scheduleBoxNumber();
     if (!scheduleNum || !m_user)
         return;
-    const QString answer =
-        platform::inputBox(QStringLiteral("How many days of your schedule would you like to print? Enter numbers only."),
-                           QStringLiteral("Number of Days - Enter Numbers Only"));
+    const QString answer = platform::inputBox(
+        QStringLiteral("How many days of your schedule would you like to print? Enter numbers only."),
+        QStringLiteral("Number of Days - Enter Numbers Only"));
     if (answer.isEmpty())
         return;
     const auto count = itinerary::dayCount(answer);
