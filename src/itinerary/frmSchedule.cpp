@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 
 using itinerary::ScheduleDay;
 using itinerary::ScheduleStore;
@@ -393,6 +394,11 @@ void frmSchedule::Form_Load() {
     fillReservationLists(sorted);
 
     ShowWeekdayCaption();
+
+    // The planner opens in the middle of the screen.
+    adjustSize();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 void frmSchedule::closeAction() {
