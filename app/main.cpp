@@ -1,5 +1,6 @@
 #include "platform/Forms.h"
 #include "platform/SchemaLoader.h"
+#include "platform/Services.h"
 
 #include <QApplication>
 
@@ -7,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Travisto"));
     QApplication::setQuitOnLastWindowClosed(false);
+    platform::App::installFontSubstitutes();
 
     // The two databases are made beside the program on its first start.
     if (!platform::SchemaLoader::ensureProgramDatabases())

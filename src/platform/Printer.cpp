@@ -39,6 +39,14 @@ QFont Printer::font() const {
     return f;
 }
 
+const QFontMetricsF& Printer::metricsOn(const QPaintDevice* device) const {
+    if (!m_metrics || device != m_metricsDevice) {
+        m_metrics = std::make_unique<QFontMetricsF>(font(), device);
+        m_metricsDevice = device;
+    }
+    return *m_metrics;
+}
+
 void Printer::ensureDocument() {
     if (!m_inDocument) {
         m_inDocument = true;
@@ -97,13 +105,13 @@ void RecordingPrinter::useFixedMetrics(double charWidth, double lineHeight) {
 double RecordingPrinter::textWidth(const QString& text) const {
     if (m_charWidth > 0)
         return m_charWidth * text.size();
-    return QFontMetricsF(font(), &twipsDevice()).horizontalAdvance(text);
+    return metricsOn(&twipsDevice()).horizontalAdvance(text);
 }
 
 double RecordingPrinter::textHeight(const QString&) const {
     if (m_lineHeight > 0)
         return m_lineHeight;
-    return QFontMetricsF(font(), &twipsDevice()).height();
+    return metricsOn(&twipsDevice()).height();
 }
 
 void RecordingPrinter::beginDocument() {
@@ -205,11 +213,11 @@ double SystemPrinter::scaleHeight() const {
 }
 
 double SystemPrinter::textWidth(const QString& text) const {
-    return d->toTwips(QFontMetricsF(font(), &d->printer).horizontalAdvance(text));
+    return d->toTwips(metricsOn(&d->printer).horizontalAdvance(text));
 }
 
 double SystemPrinter::textHeight(const QString&) const {
-    return d->toTwips(QFontMetricsF(font(), &d->printer).height());
+    return d->toTwips(metricsOn(&d->printer).height());
 }
 
 void SystemPrinter::beginDocument() {
@@ -222,9 +230,10 @@ void SystemPrinter::beginDocument() {
 void SystemPrinter::drawText(double x, double y, const QString& text) {
     if (d->failed)
         return;
-    d->painter.setFont(QFont(font(), &d->printer));
-    const QFontMetricsF metrics(d->painter.font(), &d->printer);
-    d->painter.drawText(QPointF(d->toDevice(x), d->toDevice(y) + metrics.ascent()), text);
+    const QFont printerFont(font(), &d->printer);
+    if (d->painter.font() != printerFont)
+        d->painter.setFont(printerFont);
+    d->painter.drawText(QPointF(d->toDevice(x), d->toDevice(y) + metricsOn(&d->printer).ascent()), text);
 }
 
 void SystemPrinter::startNewPage() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QString>
 #include <QVector>
@@ -18,9 +19,15 @@ public:
     virtual ~Printer() = default;
 
     QString fontName() const { return m_fontName; }
-    void setFontName(const QString& name) { m_fontName = name; }
+    void setFontName(const QString& name) {
+        m_fontName = name;
+        m_metrics.reset();
+    }
     double fontSize() const { return m_fontSize; }
-    void setFontSize(double points) { m_fontSize = points; }
+    void setFontSize(double points) {
+        m_fontSize = points;
+        m_metrics.reset();
+    }
     QFont font() const;
 
     double currentX = 0;
@@ -51,6 +58,8 @@ public:
     static std::unique_ptr<Printer> install(std::unique_ptr<Printer> printer);
 
 protected:
+    // Metrics of the current font on `device`, kept until the font changes.
+    const QFontMetricsF& metricsOn(const QPaintDevice* device) const;
     virtual void beginDocument() = 0;
     virtual void drawText(double x, double y, const QString& text) = 0;
     virtual void startNewPage() = 0;
@@ -64,6 +73,8 @@ private:
     double m_fontSize = 12;
     int m_page = 1;
     bool m_inDocument = false;
+    mutable std::unique_ptr<QFontMetricsF> m_metrics;
+    mutable const QPaintDevice* m_metricsDevice = nullptr;
 };
 
 // Records every document, page and drawn item instead of printing.

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFont>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -36,7 +37,7 @@ ScreenOverride& screenOverride() {
 
 class DesktopShell : public Shell {
 public:
-    bool openUrl(const QString& address) override { return QDesktopServices::openUrl(QUrl(address)); }
+    bool openUrl(const QString& address) override { return QDesktopServices::openUrl(QUrl::fromUserInput(address)); }
 };
 
 std::unique_ptr<Shell>& shellInstance() {
@@ -97,6 +98,13 @@ QString App::path() {
     if (appFolder().isEmpty())
         appFolder() = QCoreApplication::applicationDirPath();
     return appFolder();
+}
+
+void App::installFontSubstitutes() {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif")});
 }
 
 void App::setPath(const QString& folder) {

@@ -19,6 +19,9 @@ public:
     // The folder, a separator, the file name.
     static QString file(const QString& name);
     static QString title() { return QStringLiteral("Travisto"); }
+    // Maps the Windows font names the windows ask for to installed fonts of
+    // the same widths, so that captions fit the boxes laid out for them.
+    static void installFontSubstitutes();
 };
 
 class Clock {

@@ -29,7 +29,7 @@ public:
     void Label3_Click();
     void Label1_Click() {}
 
-    static QString homePageAddress() { return QStringLiteral("http://www.travisto.com"); }
+    static QString homePageAddress() { return QStringLiteral("www.travisto.com"); }
 
     QLabel* Picture3_1 = nullptr;
     QLabel* Label11 = nullptr;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace platform {
+class Database;
+}
+
+namespace itinerary {
+
+// The trip profile: the one row of TravelInfo. Every answer is the position
+// of the chosen item in its question's list, -1 when nothing was chosen; the
+// readers compare against these positions, so they are the stored format.
+struct TripProfile {
+    QDate tripDate;
+    int adults = -1;
+    int kids = -1;
+    int daredevel = -1;
+    int lodging = -1;
+    int wet = -1;
+    int show = -1;
+};
+
+// The first row of TravelInfo, or nothing when the table is empty or cannot
+// be read. A date that is not an ISO date comes back invalid; an answer that
+// is empty or not a number comes back as -1.
+std::optional<TripProfile> readTripProfile(platform::Database& db);
+
+// Stores the profile: inserts the row when the table is empty, otherwise
+// rewrites every row (the table holds one). DaysOfTrip is never named, so a
+// new row takes the column's default and a rewrite leaves it alone. False
+// when the statement failed (the database has told the user).
+bool writeTripProfile(platform::Database& db, const TripProfile& profile);
+
+// The date picker's display format: the user's short date form, with the year
+// always shown in four digits so that a typed year is never read in the
+// wrong century.
+QString pickerDateFormat(const QString& shortFormat);
+
+} // namespace itinerary

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/Forms.h"
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QMenu;
+
+namespace platform {
+class Database;
+}
+
+namespace common {
+class PictureButton;
+}
+
+// The trip wizard: seven questions about the trip whose answers become the
+// trip profile; "Continue" stores them and goes on to the checklist.
+class frmWizard : public platform::Form {
+    Q_OBJECT
+public:
+    frmWizard();
+    ~frmWizard() override;
+
+    void Form_Load() override;
+    // The close box leaves like "Return to Home Page": nothing is stored and
+    // the main window, closed when the wizard was opened, comes back.
+    void closeAction() override;
+
+    void Picture2_Click();
+    void mnuReturn_Click();
+
+    // The position of the item chosen in `box`, -1 when no item is chosen or
+    // the text was typed over the choice: typed text is never an answer.
+    static int chosenPosition(const QComboBox* box);
+
+    QLabel* Picture1 = nullptr;
+    std::array<QLabel*, 2> Label1{};
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QDateEdit* DTPicker1 = nullptr;
+    QComboBox* cbAdults = nullptr;
+    QComboBox* cbChildren = nullptr;
+    QComboBox* cbWimp = nullptr;
+    QComboBox* cboWet = nullptr;
+    QComboBox* cboTheatre = nullptr;
+    QComboBox* cboResort = nullptr;
+    common::PictureButton* Picture2 = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuReturn = nullptr;
+
+private:
+    void SaveTripProfile();
+
+    std::unique_ptr<platform::Database> m_db;
+};

@@ -1,0 +1,81 @@
+#include "TestSupport.h"
+
+#include "common/PictureButton.h"
+#include "common/RichTextBox.h"
+#include "common/WebPageViewer.h"
+
+#include <QAction>
+#include <QSignalSpy>
+
+using common::PictureButton;
+
+class TestControls : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestWorld> world;
+
+private slots:
+    void init() { world = std::make_unique<TestWorld>(false); }
+    void cleanup() { world.reset(); }
+
+    void aPictureButtonShowsItsBorderOnlyWhileHeldAndClicksOnRelease() {
+        PictureButton button;
+        button.resize(160, 26);
+        button.setPicture(PictureButton::linkPicture(button.size(), QStringLiteral("Exit")));
+        QSignalSpy clicks(&button, &PictureButton::clicked);
+        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(button.isPressed());
+        QCOMPARE(clicks.count(), 0);
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(!button.isPressed());
+        QCOMPARE(clicks.count(), 1);
+        // Released outside the picture: no click.
+        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(300, 10));
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(!button.isPressed());
+    }
+
+    void aSelectionStartOutsideTheTextKeepsTheSelection() {
+        common::RichTextBox box;
+        box.setText(QStringLiteral("one\r\ntwo"));
+        QCOMPARE(box.text(), QStringLiteral("one\ntwo"));
+        box.setSelStart(4);
+        box.setSelLength(3);
+        QCOMPARE(box.selText(), QStringLiteral("two"));
+        box.setSelStart(-1);
+        QCOMPARE(box.selStart(), 4);
+        box.setSelLength(100);
+        QCOMPARE(box.selLength(), 3);
+    }
+
+    void aWebPageShowsItsFileAndPrintsWithoutADialog() {
+        common::WebPageViewer viewer(
+            {QStringLiteral("frmHelpProbe"), QStringLiteral("Help"), QStringLiteral("FAQ.htm")});
+        viewer.Form_Load();
+        QVERIFY(viewer.WebBrowser1->pageFound());
+        QVERIFY(!viewer.WebBrowser1->toPlainText().trimmed().isEmpty());
+        viewer.mnuPrint->trigger();
+        QCOMPARE(world->printer().documents.size(), 1);
+        QCOMPARE(world->printer().documents[0].pages[0].kind, QStringLiteral("document"));
+        QCOMPARE(world->printer().documents[0].pages[0].title, QStringLiteral("FAQ.htm"));
+    }
+
+    void aMissingPageSaysSoInThePane() {
+        common::WebPageViewer viewer(
+            {QStringLiteral("frmProbe"), QStringLiteral("Gone"), QStringLiteral("nothere.htm")});
+        viewer.Form_Load();
+        QVERIFY(!viewer.WebBrowser1->pageFound());
+        QVERIFY(viewer.WebBrowser1->toPlainText().contains(QStringLiteral("nothere.htm")));
+    }
+
+    void aMapPictureIsShown() {
+        common::WebPageViewer viewer(
+            {QStringLiteral("frmMapProbe"), QStringLiteral("Map"), QStringLiteral("images/mkmap.gif")});
+        viewer.Form_Load();
+        QVERIFY(viewer.WebBrowser1->pageFound());
+        QVERIFY(viewer.WebBrowser1->toHtml().contains(QStringLiteral("mkmap.gif")));
+    }
+};
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"

@@ -1,0 +1,212 @@
+#include "TestSupport.h"
+
+#include "common/HoverLink.h"
+#include "common/PictureButton.h"
+#include "organiser/ReservationRecord.h"
+#include "organiser/frmPlane.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+
+using platform::Forms;
+
+namespace {
+
+const QStringList kColumns = {
+    "Hotel",          "Confirmation",   "HotelPhone",       "CheckIn",          "CheckOut",         "ToFlightNumber",
+    "ToFlightDepart", "ToFlightArrive", "HomeFlightNumber", "HomeFlightDepart", "HomeFlightArrive", "AirlinePhone"};
+
+int rowCount(TestWorld& world) {
+    auto rs = world.user()->query(QStringLiteral("SELECT COUNT(*) AS n FROM ArriveInfo"));
+    return rs.integer(QStringLiteral("n"));
+}
+
+QStringList storedTexts(TestWorld& world) {
+    auto rs = world.user()->query(QStringLiteral("SELECT * FROM ArriveInfo"));
+    QStringList texts;
+    for (const QString& column : kColumns)
+        texts << (rs.isNull(column) ? QStringLiteral("<null>") : rs.text(column));
+    return texts;
+}
+
+QList<int> storedFlags(TestWorld& world) {
+    auto rs = world.user()->query(QStringLiteral("SELECT * FROM ArriveInfo"));
+    QList<int> flags;
+    for (int n = 1; n <= 10; ++n)
+        flags << rs.integer(QStringLiteral("chk%1").arg(n), -99);
+    return flags;
+}
+
+} // namespace
+
+class TestFrmPlane : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestWorld> world;
+
+    frmPlane* openPlane() { return qobject_cast<frmPlane*>(Forms::open(QStringLiteral("frmPlane"))); }
+    static QStringList shownTexts(frmPlane* w) {
+        QStringList texts;
+        for (QLineEdit* box : w->fieldBoxes())
+            texts << box->text();
+        return texts;
+    }
+    static void fill(frmPlane* w, const QStringList& texts) {
+        const auto boxes = w->fieldBoxes();
+        for (int i = 0; i < texts.size(); ++i)
+            boxes[i]->setText(texts[i]);
+    }
+    static void save(frmPlane* w) { QTest::mouseClick(w->Picture3, Qt::LeftButton); }
+
+private slots:
+    void init() { world = std::make_unique<TestWorld>(false); }
+    void cleanup() { world.reset(); }
+
+    void firstSaveInsertsOneRowAndLaterSavesKeepTheChecklistFlags() {
+        frmPlane* w = openPlane();
+        QStringList texts;
+        for (const QString& column : kColumns)
+            texts << column + QStringLiteral(" text");
+        fill(w, texts);
+        save(w);
+        QCOMPARE(rowCount(*world), 1);
+        QCOMPARE(storedTexts(*world), texts);
+        QCOMPARE(storedFlags(*world), QList<int>({0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+
+        world->exec(platform::Database::userFileName(),
+                    QStringLiteral("UPDATE ArriveInfo SET chk1 = 1, chk3 = 1, chk7 = 1, chk9 = 1, chk10 = 1"));
+        texts[0] = QStringLiteral("Wilderness Lodge");
+        texts[11] = QStringLiteral("1-800-555-0100");
+        fill(w, texts);
+        save(w);
+        save(w);
+        QCOMPARE(rowCount(*world), 1);
+        QCOMPARE(storedTexts(*world), texts);
+        QCOMPARE(storedFlags(*world), QList<int>({1, 0, 1, 0, 0, 0, 1, 0, 1, 1}));
+    }
+
+    void textIsStoredAndShownExactlyAsTyped_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addRow("apostrophe") << "Disney's Wilderness Lodge";
+        QTest::addRow("two apostrophes") << "O''Hare";
+        QTest::addRow("statement text") << "x'); DELETE FROM ArriveInfo; --";
+        QTest::addRow("quotes and accents") << "\"Caf\u00e9\" \u2014 12:30 pm";
+        QTest::addRow("pattern characters") << "50% _off_ \\ back";
+    }
+    void textIsStoredAndShownExactlyAsTyped() {
+        QFETCH(QString, text);
+        frmPlane* w = openPlane();
+        w->txtHotel->setText(text);
+        w->txtConfirmation->setText(text);
+        save(w);
+        QCOMPARE(w->txtHotel->text(), text);
+        QCOMPARE(w->txtConfirmation->text(), text);
+        save(w);
+        QCOMPARE(w->txtHotel->text(), text);
+        QCOMPARE(storedTexts(*world).mid(0, 2), QStringList({text, text}));
+
+        world->closeAll();
+        w = openPlane();
+        QCOMPARE(w->txtHotel->text(), text);
+        QCOMPARE(w->txtConfirmation->text(), text);
+        QCOMPARE(rowCount(*world), 1);
+    }
+
+    void aStoredRowFillsTheBoxesAndNullsLeaveThemEmpty() {
+        world->exec(platform::Database::userFileName(),
+                    QStringLiteral("INSERT INTO ArriveInfo (Hotel, CheckOut, HomeFlightArrive) VALUES (?, ?, ?)"),
+                    {QStringLiteral("Polynesian"), QStringLiteral("June 9, 11 am"), QStringLiteral("6:05 pm")});
+        frmPlane* w = openPlane();
+        QStringList expected(12);
+        expected[0] = QStringLiteral("Polynesian");
+        expected[4] = QStringLiteral("June 9, 11 am");
+        expected[10] = QStringLiteral("6:05 pm");
+        QCOMPARE(shownTexts(w), expected);
+        QCOMPARE(w->txtToArrive[1]->objectName(), QStringLiteral("txtToArrive_1"));
+    }
+
+    void printTextOfEmptyFieldsListsTheTwelveLabels() {
+        std::array<QString, organiser::kReservationFieldCount> empty;
+        QCOMPARE(organiser::reservationPrintText(empty),
+                 QStringLiteral("\r\nHotel: \r\n\r\nConfirmation#: \r\n\r\nHotel Phone: \r\n"
+                                "\r\nCheck In Date & Time: \r\n\r\nCheck Out Date & Time: \r\n"
+                                "\r\nTo WDW Flight Numbers: \r\n\r\nTo WDW Depart Time: \r\n"
+                                "\r\nArrive at WDW Time: \r\n\r\nBack Home Flight Numbers: \r\n"
+                                "\r\nBack Home Depart Time: \r\n\r\nArrive Back Home Time: \r\n"
+                                "\r\nAirline Phone Number: \r\n"));
+    }
+
+    void printTakesTheBoxesAsShownSavedOrNot() {
+        world->exec(platform::Database::userFileName(), QStringLiteral("INSERT INTO ArriveInfo (Hotel) VALUES "
+                                                                       "('Stored Hotel')"));
+        frmPlane* w = openPlane();
+        w->txtHotel->setText(QStringLiteral("Typed Hotel"));
+        w->txtToNumbers[0]->setText(QStringLiteral("DL1234"));
+        QTest::mouseClick(w->Picture2, Qt::LeftButton);
+        QCOMPARE(world->printer().documents.size(), 1);
+        const QString printed = world->printer().words(0, 0).join(QLatin1Char(' '));
+        QVERIFY2(printed.contains(QStringLiteral("Arrival and Departure Information")), qPrintable(printed));
+        QVERIFY2(printed.contains(QStringLiteral("Hotel: Typed Hotel")), qPrintable(printed));
+        QVERIFY2(printed.contains(QStringLiteral("To WDW Flight Numbers: DL1234")), qPrintable(printed));
+        QVERIFY(!printed.contains(QStringLiteral("Stored")));
+        QCOMPARE(storedTexts(*world).first(), QStringLiteral("Stored Hotel"));
+    }
+
+    void enteringABoxSelectsItsTextExceptTheConfirmationNumber() {
+        frmPlane* w = openPlane();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->txtCheckOut->setText(QStringLiteral("June 9, 11 am"));
+        w->txtConfirmation->setText(QStringLiteral("ABC123"));
+        w->txtToArrive[1]->setText(QStringLiteral("6:05 pm"));
+
+        w->txtCheckIn->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(w->txtCheckIn, Qt::Key_Tab);
+        TestWorld::settle();
+        QCOMPARE(QApplication::focusWidget(), w->txtCheckOut);
+        QCOMPARE(w->txtCheckOut->selectedText(), QStringLiteral("June 9, 11 am"));
+
+        QTest::mouseClick(w->txtToArrive[1], Qt::LeftButton, {}, QPoint(5, 5));
+        TestWorld::settle();
+        QCOMPARE(QApplication::focusWidget(), w->txtToArrive[1]);
+        QCOMPARE(w->txtToArrive[1]->selectedText(), QStringLiteral("6:05 pm"));
+
+        w->txtHotel->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(w->txtHotel, Qt::Key_Tab);
+        TestWorld::settle();
+        QCOMPARE(QApplication::focusWidget(), w->txtConfirmation);
+        QVERIFY(!w->txtConfirmation->hasSelectedText());
+    }
+
+    void contactNumbersOpensTheContactListOnlyWhenItExists() {
+        const bool hadContactList = Forms::isRegistered(QStringLiteral("frmContact"));
+        if (!hadContactList) {
+            frmPlane* w = openPlane();
+            QVERIFY(!w->Label9->isEnabled());
+            QTest::mouseClick(w->Label9, Qt::LeftButton);
+            QVERIFY(!Forms::isLoaded(QStringLiteral("frmContact")));
+            world->closeAll();
+            Forms::registerForm(QStringLiteral("frmContact"), [] { return new platform::Form("frmContact"); });
+        }
+        frmPlane* w = openPlane();
+        QVERIFY(w->Label9->isEnabled());
+        QTest::mouseClick(w->Label9, Qt::LeftButton);
+        platform::Form* contacts = Forms::find(QStringLiteral("frmContact"));
+        QVERIFY(contacts);
+        QTest::mouseClick(w->Label9, Qt::LeftButton);
+        QCOMPARE(Forms::find(QStringLiteral("frmContact")), contacts);
+        QVERIFY(Forms::isLoaded(QStringLiteral("frmPlane")));
+    }
+
+    void closeUnloadsWithoutSaving() {
+        frmPlane* w = openPlane();
+        w->txtHotel->setText(QStringLiteral("Unsaved"));
+        w->mnuClose->trigger();
+        TestWorld::settle();
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmPlane")));
+        QCOMPARE(rowCount(*world), 0);
+    }
+};
+
+QTEST_MAIN(TestFrmPlane)
+#include "tst_frmplane.moc"
