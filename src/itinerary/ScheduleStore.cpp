@@ -107,11 +107,4 @@ bool ScheduleStore::write(int scheduleNum, const ScheduleDay& day) {
     return m_db.execute(sql, values + platform::Binds{day.dayNum, scheduleNum});
 }
 
-QDate tripStartDate(platform::Database& content) {
-    const platform::Recordset rs = content.query(QStringLiteral("Select TripDate from TravelInfo"));
-    if (rs.eof())
-        return {};
-    return QDate::fromString(rs.text(QStringLiteral("TripDate")).left(10), Qt::ISODate);
-}
-
 } // namespace itinerary

@@ -2,7 +2,6 @@
 
 #include "itinerary/ScheduleText.h"
 
-#include <QDate>
 #include <optional>
 
 namespace platform {
@@ -34,9 +33,5 @@ public:
 private:
     platform::Database& m_db;
 };
-
-// The trip start date of the trip profile in the content database; invalid
-// when there is no profile.
-QDate tripStartDate(platform::Database& content);
 
 } // namespace itinerary

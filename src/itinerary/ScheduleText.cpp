@@ -1,5 +1,7 @@
 #include "itinerary/ScheduleText.h"
 
+#include "itinerary/TripProfile.h"
+
 #include <QLocale>
 #include <cmath>
 
@@ -23,10 +25,7 @@ constexpr std::array<PartLabels, 3> kPartLabels = {{
 
 // The short date form of the user's locale, with the year always in four digits.
 QString shortDateFormat() {
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return format;
+    return pickerDateFormat(QLocale().dateFormat(QLocale::ShortFormat));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "itinerary/ScheduleStore.h"
+#include "itinerary/TripProfile.h"
 #include "platform/Database.h"
 #include "platform/Printer.h"
 #include "platform/Services.h"
@@ -406,7 +407,10 @@ void frmSchedule::closeAction() {
 }
 
 QDate frmSchedule::tripDate() {
-    return m_content ? itinerary::tripStartDate(*m_content) : QDate();
+    if (!m_content)
+        return {};
+    const auto profile = itinerary::readTripProfile(*m_content);
+    return profile ? profile->tripDate : QDate();
 }
 
 const QStringList& frmSchedule::attractionsOf(int park) {
