@@ -99,6 +99,8 @@ QPlainTextEdit* makeNotes(QWidget* parent, const QString& name, int l, int t, in
 void setShownText(QComboBox* list, const QString& text) {
     list->setCurrentIndex(-1);
     list->setEditText(text);
+    // Show the start of a text longer than its box.
+    list->lineEdit()->setCursorPosition(0);
 }
 
 // Adds entries and keeps the shown text (a list picks its first entry when
@@ -289,6 +291,8 @@ void frmSchedule::buildLinksAndPictures() {
         // The links first show their stored dark blue; the window background restores them in blue.
         link->setColors(kDarkBlue, kRed);
         placeTwips(link, 360, top, width, 195);
+        // A substituted font may run wider than the box laid out for the caption.
+        link->resize(qMax(link->width(), link->sizeHint().width()), link->height());
         connect(link, &common::HoverLink::clicked, this, handler);
         return link;
     };
