@@ -1,0 +1,148 @@
+// Times the day planner's hot paths and the list windows against a bare Qt
+// window with the same number of editable lists. Prints medians in ms.
+#include "itinerary/frmSchedule.h"
+#include "platform/Database.h"
+#include "platform/Printer.h"
+#include "platform/SchemaLoader.h"
+#include "platform/ScriptedDialogs.h"
+#include "platform/Services.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+using platform::Forms;
+
+namespace {
+
+double medianMs(int runs, const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        times.push_back(t.nsecsElapsed() / 1e6);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void report(const char* what, double ms, double baseline) {
+    std::printf("%-44s %8.2f ms  (%.1f x bare window)\n", what, ms, ms / baseline);
+}
+
+// The headless platform's notices about raising windows only clutter the report.
+void quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtWarningMsg || !message.startsWith(QLatin1String("This plugin does not support")))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qInstallMessageHandler(quiet);
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    platform::App::setPath(dir.path());
+    if (!platform::SchemaLoader::ensureProgramDatabases())
+        return 1;
+    auto dialogs = std::make_unique<platform::ScriptedDialogs>();
+    platform::ScriptedDialogs* script = dialogs.get();
+    platform::Dialogs::install(std::move(dialogs));
+    platform::Printer::install(std::make_unique<platform::RecordingPrinter>());
+    Forms::setEndWhenNoWindow(false);
+    {
+        auto content = platform::Database::openContent();
+        content->execute(QStringLiteral("INSERT INTO TravelInfo (TripDate) VALUES ('2004-06-05')"));
+        auto user = platform::Database::openUser();
+        for (int day = 1; day <= 21; ++day)
+            user->execute(QStringLiteral("INSERT INTO Schedule (ScheduleNum, DayNum, MorningPark, MorningRide1, "
+                                         "Morning, EveningPark) VALUES (1, ?, 'Epcot', 'Test Track', ?, "
+                                         "'Magic Kingdom')"),
+                          {day, QStringLiteral("Notes of day %1").arg(day)});
+    }
+
+    const int runs = 21;
+    const double bare = medianMs(runs, [] {
+        QWidget w;
+        for (int i = 0; i < 24; ++i) {
+            auto* list = new QComboBox(&w);
+            list->setEditable(true);
+            list->addItems(QStringList(30, QStringLiteral("An attraction")));
+        }
+        for (int i = 0; i < 3; ++i)
+            new QPlainTextEdit(&w);
+        w.show();
+        QCoreApplication::processEvents();
+    });
+    std::printf("%-44s %8.2f ms\n", "bare window, 24 lists of 30 entries", bare);
+
+    report("open the planner (load and show)",
+           medianMs(runs,
+                    [] {
+                        Forms::open(QStringLiteral("frmSchedule"));
+                        QCoreApplication::processEvents();
+                        Forms::unload(QStringLiteral("frmSchedule"));
+                    }),
+           bare);
+
+    auto* planner = Forms::loadAs<frmSchedule>(QStringLiteral("frmSchedule"));
+    planner->show();
+    int day = 0;
+    report("pick a day (LoadDay)",
+           medianMs(runs,
+                    [&] {
+                        planner->cbDayNum->setEditText(QString::number(day++ % 21 + 1));
+                        planner->cbDayNum_Click();
+                    }),
+           bare);
+    planner->cbDayNum->setEditText(QStringLiteral("1"));
+    planner->cbDayNum_Click();
+    report("Next Day (save, then show the next day)", medianMs(runs, [&] { planner->cmdNextDay_Click(); }), bare);
+    report("Save", medianMs(runs, [&] { planner->cmdUpdate_Click(); }), bare);
+    const QString file = dir.filePath(QStringLiteral("export.txt"));
+    report("export 21 days",
+           medianMs(runs,
+                    [&] {
+                        script->answerInput(QStringLiteral("21"));
+                        script->answerSave(file);
+                        planner->mnuExport_Click();
+                    }),
+           bare);
+    report("export with 32767 days asked",
+           medianMs(5,
+                    [&] {
+                        script->answerInput(QStringLiteral("32767"));
+                        script->answerSave(file);
+                        planner->mnuExport_Click();
+                    }),
+           bare);
+    report("print 21 days (recording printer)",
+           medianMs(5,
+                    [&] {
+                        script->answerInput(QStringLiteral("21"));
+                        planner->mnuPrint_Click();
+                    }),
+           bare);
+    for (const char* form : {"frmFastpass", "frmHeight", "frmFavorite", "frmQuickRestaurant"}) {
+        const QString name = QString::fromLatin1(form);
+        const QByteArray label = QByteArray("open ") + form;
+        report(label.constData(),
+               medianMs(runs,
+                        [&] {
+                            Forms::open(name);
+                            QCoreApplication::processEvents();
+                            Forms::unload(name);
+                        }),
+               bare);
+    }
+    Forms::resetForTests();
+    return 0;
+}

@@ -1,0 +1,107 @@
+#include "dining_lodging/frmQuickRestaurant.h"
+
+#include "common/PictureButton.h"
+#include "platform/Database.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+using platform::placeTwips;
+
+TRAVISTO_REGISTER_FORM(frmQuickRestaurant);
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QColor& ink, int l, int t, int w,
+                  int h) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, ink);
+    label->setPalette(pal);
+    label->setWordWrap(true);
+    placeTwips(label, l, t, w, h);
+    return label;
+}
+
+} // namespace
+
+frmQuickRestaurant::frmQuickRestaurant() : platform::Form(QStringLiteral("frmQuickRestaurant")) {
+    setWindowTitle(QStringLiteral("Quick Restaurant Description"));
+    setBackColor(Qt::white);
+    setClientSizeTwips(7800, 5400);
+    QWidget* c = client();
+    const QColor red(255, 0, 0);
+    const QColor darkBlue = platform::bgrColor(0x00800000);
+
+    Label5 = makeLabel(c, QStringLiteral("Label5"),
+                       QStringLiteral("Click on a restaurant name to view it's description and location."), red, 240,
+                       120, 7320, 255);
+    Label1 = makeLabel(c, QStringLiteral("Label1"), QStringLiteral("Restaurant Name"), Qt::black, 240, 480, 3000, 255);
+    lstRides = new QListWidget(c);
+    lstRides->setObjectName(QStringLiteral("lstRides"));
+    placeTwips(lstRides, 240, 780, 3240, 4440);
+
+    Label2 = makeLabel(c, QStringLiteral("Label2"), QStringLiteral("Description"), darkBlue, 3720, 480, 3840, 255);
+    txtRide = new QPlainTextEdit(c);
+    txtRide->setObjectName(QStringLiteral("txtRide"));
+    txtRide->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    placeTwips(txtRide, 3720, 780, 3840, 3000);
+    Label4 = makeLabel(c, QStringLiteral("Label4"), QStringLiteral("Location:"), darkBlue, 3720, 3900, 960, 255);
+    Label3 = makeLabel(c, QStringLiteral("Label3"), QString(), red, 4740, 3900, 2820, 495);
+
+    Picture1 = new common::PictureButton(c);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    placeTwips(Picture1, 6330, 4830, 1230, 390);
+    Picture1->setPicture(common::PictureButton::linkPicture(Picture1->size(), QStringLiteral("Close")));
+
+    connect(lstRides, &QListWidget::currentRowChanged, this, &frmQuickRestaurant::lstRides_Click);
+    connect(Picture1, &common::PictureButton::clicked, this, &frmQuickRestaurant::Picture1_Click);
+}
+
+frmQuickRestaurant::~frmQuickRestaurant() = default;
+
+void frmQuickRestaurant::Form_Load() {
+    m_content = platform::Database::openContent();
+    if (!m_content) {
+        platform::Forms::unload(objectName());
+        return;
+    }
+    QStringList names;
+    platform::Recordset rs =
+        m_content->query(QStringLiteral("Select Location from Reservations order by Location COLLATE NOCASE"));
+    for (; !rs.eof(); rs.moveNext())
+        names << rs.text(QStringLiteral("Location"));
+    // Filled without picking a name: the headings show until the user clicks one.
+    const QSignalBlocker quiet(lstRides);
+    lstRides->addItems(names);
+    lstRides->setCurrentRow(-1);
+}
+
+void frmQuickRestaurant::lstRides_Click() {
+    txtRide->clear();
+    Label3->clear();
+    Label2->clear();
+    const QListWidgetItem* item = lstRides->currentItem();
+    if (!item || !m_content)
+        return;
+    const QString name = item->text();
+    // The name is bound, so names with apostrophes find their row.
+    const platform::Recordset rs =
+        m_content->query(QStringLiteral("Select Description, ParkLand from Reservations Where Location = ?"), {name});
+    Label2->setText(name);
+    if (rs.eof())
+        return;
+    txtRide->setPlainText(rs.text(QStringLiteral("Description")));
+    Label3->setText(rs.text(QStringLiteral("ParkLand")));
+}
+
+void frmQuickRestaurant::Picture1_Click() {
+    platform::Forms::unload(objectName());
+}

@@ -1,0 +1,270 @@
+#include "guide/ParkAttractionList.h"
+
+#include "common/CWordWrap.h"
+#include "common/PictureButton.h"
+#include "common/RichTextBox.h"
+#include "platform/Database.h"
+#include "platform/Twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+namespace guide {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString fastpassRow(const platform::Recordset& rs) {
+    return QStringLiteral("--") + rs.text(QStringLiteral("Tip")) + kCrLf;
+}
+
+QString heightRow(const platform::Recordset& rs) {
+    return QStringLiteral("--") + rs.text(QStringLiteral("Attraction")) + QStringLiteral(" - Must be ") +
+           rs.text(QStringLiteral("Height")) + QStringLiteral(" inches tall") + kCrLf;
+}
+
+QString favoriteRow(const platform::Recordset& rs) {
+    return QStringLiteral("  ") + rs.text(QStringLiteral("Attraction")).toUpper() + QStringLiteral(" -  ") +
+           rs.text(QStringLiteral("Reason")) + kCrLf;
+}
+
+QString markerEntry(const platform::Recordset&) {
+    return QStringLiteral("--");
+}
+
+QString nameEntry(const platform::Recordset& rs) {
+    return QStringLiteral("  ") + rs.text(QStringLiteral("Attraction"));
+}
+
+ParkListSpec makeFastpass() {
+    ParkListSpec s;
+    s.formName = QStringLiteral("frmFastpass");
+    s.caption = QStringLiteral("Fastpass Information");
+    s.intro = QStringLiteral(
+        "Fastpass is one of the greatest things to happen at Disney World in recent years.  Unless of course you like "
+        "standing in long lines.  Fastpass is simple to use and FREE.  Simply slide your park pass into one of the "
+        "participating rides fastpass kiosk.  Next, out pops your fastpass ticket with a specified time frame to "
+        "return.  You will be able to board this attraction with little or no wait time.  ");
+    s.note = QStringLiteral("You can get a second fastpass 2 hours after your first one is issued OR after your first "
+                            "fastpass has been used, whichever comes first! ");
+    s.query = QStringLiteral("Select * from Tips Where ParkId = ?");
+    s.keys = {6, 7, 8, 9};
+    s.paneHeadings = {QStringLiteral("Magic Kingdom participating FASTPASS attractions:"),
+                      QStringLiteral("Epcot participating FASTPASS attractions:"),
+                      QStringLiteral("MGM participating FASTPASS attractions:"),
+                      QStringLiteral("Animal Kingdom participating FASTPASS attractions:")};
+    s.listHeadings = s.paneHeadings;
+    s.rowText = fastpassRow;
+    s.rowEntry = markerEntry;
+    s.printHeader = QStringLiteral("Participating Fastpass attractions");
+    return s;
+}
+
+ParkListSpec makeHeight() {
+    ParkListSpec s;
+    s.formName = QStringLiteral("frmHeight");
+    s.caption = QStringLiteral("Rides With Height Restrictions");
+    s.intro = QStringLiteral("The following attractions have Height requirements in order to ride.  So don't get mad "
+                             "at the ride operator.  They're only doing their job.");
+    s.query = QStringLiteral("Select * from ParkPlanner Where ParkId = ? And Height > 0");
+    s.keys = {1, 2, 3, 4};
+    s.paneHeadings = {QStringLiteral("Magic Kingdom attractions with height restrictions:"),
+                      QStringLiteral("Epcot attractions with height restrictions:"),
+                      QStringLiteral("MGM attractions with height restrictions:"),
+                      QStringLiteral("Animal Kingdom attractions with height restrictions:")};
+    s.listHeadings = s.paneHeadings;
+    s.rowText = heightRow;
+    s.rowEntry = markerEntry;
+    s.printHeader = QStringLiteral("Attractions with Height restrictions");
+    s.picture = ParkListSpec::Decoration::Ruler;
+    return s;
+}
+
+ParkListSpec makeFavorite() {
+    ParkListSpec s;
+    s.formName = QStringLiteral("frmFavorite");
+    s.caption = QStringLiteral("Travisto's Favorite Attractions");
+    s.intro = QStringLiteral("Below are the attractions that the  Travisto likes best!");
+    s.query = QStringLiteral("Select * from ParkPlanner Where ParkId = ? And Favorite = 1");
+    s.keys = {1, 2, 3, 4};
+    s.paneHeadings = {QStringLiteral("Magic Kingdom"), QStringLiteral("Epcot "), QStringLiteral("MGM "),
+                      QStringLiteral("Animal Kingdom ")};
+    s.listHeadings = {QStringLiteral("Magic Kingdom"), QStringLiteral("Epcot"), QStringLiteral("MGM"),
+                      QStringLiteral("Animal Kingdom")};
+    s.rowText = favoriteRow;
+    s.rowEntry = nameEntry;
+    s.printHeader = QStringLiteral("Travisto's Favorite Attractions:");
+    s.picture = ParkListSpec::Decoration::Star;
+    return s;
+}
+
+QPixmap decorationPicture(ParkListSpec::Decoration kind, const QSize& size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double w = size.width();
+    const double h = size.height();
+    if (kind == ParkListSpec::Decoration::Ruler) {
+        // A measuring stick with inch marks.
+        p.setBrush(QColor(250, 210, 60));
+        p.setPen(QPen(QColor(120, 80, 0), 1));
+        p.drawRect(QRectF(w * 0.35, 2, w * 0.3, h - 4));
+        for (int i = 1; i < 12; ++i) {
+            const double y = 2 + (h - 4) * i / 12.0;
+            p.drawLine(QPointF(w * 0.35, y), QPointF(w * (i % 3 == 0 ? 0.55 : 0.45), y));
+        }
+    } else if (kind == ParkListSpec::Decoration::Star) {
+        QPainterPath star;
+        const QPointF centre(w / 2, h / 2);
+        const double outer = std::min(w, h) / 2 - 2;
+        for (int i = 0; i < 10; ++i) {
+            const double r = i % 2 ? outer * 0.45 : outer;
+            const double angle = -M_PI / 2 + i * M_PI / 5;
+            const QPointF point(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
+            i ? star.lineTo(point) : star.moveTo(point);
+        }
+        star.closeSubpath();
+        p.setBrush(QColor(250, 200, 40));
+        p.setPen(QPen(QColor(150, 100, 0), 1.5));
+        p.drawPath(star);
+    }
+    return pixmap;
+}
+
+void registerFamily() {
+    for (const ParkListSpec* spec : {&fastpassSpec(), &heightSpec(), &favoriteSpec()})
+        platform::Forms::registerForm(spec->formName, [spec] { return new ParkAttractionList(*spec); });
+}
+
+const bool registered = (registerFamily(), true);
+
+} // namespace
+
+const ParkListSpec& fastpassSpec() {
+    static const ParkListSpec spec = makeFastpass();
+    return spec;
+}
+
+const ParkListSpec& heightSpec() {
+    static const ParkListSpec spec = makeHeight();
+    return spec;
+}
+
+const ParkListSpec& favoriteSpec() {
+    static const ParkListSpec spec = makeFavorite();
+    return spec;
+}
+
+ParkListPage composeParkList(const ParkListSpec& spec, platform::Database& content) {
+    ParkListPage page;
+    page.rowEntries << QString(); // entry 0 is not used
+    for (size_t park = 0; park < spec.keys.size(); ++park) {
+        platform::Recordset rs = content.query(spec.query, {spec.keys[park]});
+        page.text += spec.paneHeadings[park] + kCrLf + kCrLf;
+        page.headingEntries << spec.listHeadings[park];
+        for (; !rs.eof(); rs.moveNext()) {
+            page.rowEntries << spec.rowEntry(rs);
+            page.text += spec.rowText(rs);
+        }
+        page.text += kCrLf;
+    }
+    return page;
+}
+
+ParkAttractionList::ParkAttractionList(const ParkListSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
+    setWindowTitle(spec.caption);
+    setBackColor(Qt::white);
+    setClientSizeTwips(9600, 7200);
+    QWidget* c = client();
+
+    auto introLabel = [c](const QString& name, const QString& text) {
+        auto* label = new QLabel(text, c);
+        label->setObjectName(name);
+        QFont font(QStringLiteral("Verdana"));
+        font.setPointSizeF(8.25);
+        label->setFont(font);
+        label->setWordWrap(true);
+        label->setMargin(4);
+        label->setAutoFillBackground(true);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        pal.setColor(QPalette::Window, QColor(0, 0, 192));
+        label->setPalette(pal);
+        return label;
+    };
+
+    int paneTop = 1560;
+    Label1 = introLabel(QStringLiteral("Label1"), spec.intro);
+    if (spec.picture != ParkListSpec::Decoration::None) {
+        Picture2 = new QLabel(c);
+        Picture2->setObjectName(QStringLiteral("Picture2"));
+        platform::placeTwips(Picture2, 240, 120, 1200, 1320);
+        Picture2->setPixmap(decorationPicture(spec.picture, Picture2->size()));
+        platform::placeTwips(Label1, 1560, 120, 7800, 1320);
+    } else {
+        platform::placeTwips(Label1, 240, 120, 9120, 1320);
+    }
+    if (!spec.note.isEmpty()) {
+        Shape1 = new QFrame(c);
+        Shape1->setObjectName(QStringLiteral("Shape1"));
+        Shape1->setFrameShape(QFrame::Box);
+        Shape1->setLineWidth(2);
+        platform::placeTwips(Shape1, 240, 1560, 9120, 660);
+        Label2 = introLabel(QStringLiteral("Label2"), spec.note);
+        platform::placeTwips(Label2, 300, 1620, 9000, 540);
+        paneTop = 2340;
+    }
+
+    rtParks = new common::RichTextBox(c);
+    rtParks->setObjectName(QStringLiteral("rtParks"));
+    platform::placeTwips(rtParks, 240, paneTop, 9120, 6600 - paneTop);
+
+    auto picture = [this, c](const QString& name, const QString& caption, int left, void (ParkAttractionList::*h)()) {
+        auto* button = new common::PictureButton(c);
+        button->setObjectName(name);
+        platform::placeTwips(button, left, 6690, 1230, 390);
+        button->setPicture(common::PictureButton::linkPicture(button->size(), caption));
+        connect(button, &common::PictureButton::clicked, this, h);
+        return button;
+    };
+    Picture1 = picture(QStringLiteral("Picture1"), QStringLiteral("Print"), 6600, &ParkAttractionList::mnuPrint_Click);
+    Picture9 = picture(QStringLiteral("Picture9"), QStringLiteral("Close"), 8040, &ParkAttractionList::mnuHome_Click);
+
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuHome = mnuFile->addAction(QStringLiteral("Close"));
+    mnuHome->setObjectName(QStringLiteral("mnuHome"));
+    connect(mnuPrint, &QAction::triggered, this, &ParkAttractionList::mnuPrint_Click);
+    connect(mnuHome, &QAction::triggered, this, &ParkAttractionList::mnuHome_Click);
+}
+
+void ParkAttractionList::Form_Load() {
+    auto db = platform::Database::openContent();
+    if (!db) {
+        platform::Forms::unload(objectName());
+        return;
+    }
+    ParkListPage page = composeParkList(m_spec, *db);
+    rtParks->setText(page.text);
+    common::CWordWrap wrap;
+    wrap.BoldText(*rtParks, &page.rowEntries, int(page.rowEntries.size()), page.headingEntries,
+                  int(page.headingEntries.size()));
+}
+
+void ParkAttractionList::mnuPrint_Click() {
+    common::PrintContentPane(m_spec.printHeader, rtParks->text());
+}
+
+void ParkAttractionList::mnuHome_Click() {
+    platform::Forms::unload(objectName());
+}
+
+} // namespace guide

@@ -1,0 +1,144 @@
+#include "itinerary/ScheduleText.h"
+
+#include "itinerary/TripProfile.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace itinerary {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+struct PartLabels {
+    const char* location;
+    const char* attractions;
+    const char* notes;
+};
+
+constexpr std::array<PartLabels, 3> kPartLabels = {{
+    {"Morning Location: ", "Morning Attractions: ", "Morning Notes:"},
+    {"Afternoon Location: ", "Afternoon Attractions: ", "Afternoon Notes:"},
+    {"Evening Location: ", "Evening Attractions: ", "Evening Notes:"},
+}};
+
+// The short date form of the user's locale, with the year always in four digits.
+QString shortDateFormat() {
+    return pickerDateFormat(QLocale().dateFormat(QLocale::ShortFormat));
+}
+
+} // namespace
+
+bool ScheduleDay::operator==(const ScheduleDay& other) const {
+    if (dayNum != other.dayNum)
+        return false;
+    for (size_t i = 0; i < parts.size(); ++i)
+        if (parts[i].park != other.parts[i].park || parts[i].rides != other.parts[i].rides ||
+            parts[i].notes != other.parts[i].notes)
+            return false;
+    for (size_t i = 0; i < reservations.size(); ++i)
+        if (reservations[i].place != other.reservations[i].place ||
+            reservations[i].time != other.reservations[i].time ||
+            reservations[i].confirmation != other.reservations[i].confirmation)
+            return false;
+    return true;
+}
+
+QString dayText(const ScheduleDay& day, DayTextUse use) {
+    QString text;
+    if (use == DayTextUse::Export)
+        text += kCrLf + kCrLf + QStringLiteral("My Daily Schedule: Day ") + QString::number(day.dayNum) + kCrLf + kCrLf;
+
+    for (size_t p = 0; p < day.parts.size(); ++p) {
+        const SchedulePart& part = day.parts[p];
+        const PartLabels& labels = kPartLabels[p];
+        text += QLatin1String(labels.location) + part.park + kCrLf;
+        text += QLatin1String(labels.attractions);
+        if (!part.rides[0].isEmpty())
+            text += kCrLf + part.rides[0].toUpper() + kCrLf;
+        // The fifth attraction is kept in the table but left out here.
+        for (int r = 1; r < 4; ++r)
+            if (!part.rides[r].isEmpty())
+                text += part.rides[r].toUpper() + kCrLf;
+        text += kCrLf;
+        text += QLatin1String(labels.notes) + kCrLf;
+        text += part.notes + kCrLf;
+        if (use == DayTextUse::Print && p < 2)
+            text += QStringLiteral("\n\n\n\n");
+    }
+
+    text += kCrLf;
+    text += QStringLiteral("Reservation Info ") + kCrLf;
+    const QString gap = QStringLiteral("    ");
+    for (const ScheduleReservation& r : day.reservations)
+        text += r.place + gap + r.time + gap + r.confirmation + kCrLf;
+    return text;
+}
+
+QString exportText(const QList<ScheduleDay>& days) {
+    QString text;
+    for (const ScheduleDay& day : days)
+        text += dayText(day, DayTextUse::Export);
+    return text + kCrLf;
+}
+
+QString printHeader(int dayNum, const QDate& tripDate) {
+    QString header = QStringLiteral("My Daily Schedule: Day ") + QString::number(dayNum);
+    if (tripDate.isValid())
+        header += QStringLiteral(" - ") + shortDate(dayDate(tripDate, dayNum));
+    return header;
+}
+
+int parkNumber(const QString& parkText) {
+    static const std::array<QString, 4> names = {QStringLiteral("Magic Kingdom"), QStringLiteral("Epcot"),
+                                                 QStringLiteral("MGM Studios"), QStringLiteral("Animal Kingdom")};
+    for (size_t i = 0; i < names.size(); ++i)
+        if (parkText == names[i])
+            return int(i) + 1;
+    return 0;
+}
+
+QDate dayDate(const QDate& tripDate, int dayNum) {
+    return tripDate.isValid() ? tripDate.addDays(qint64(dayNum) - 1) : QDate();
+}
+
+QString shortDate(const QDate& date) {
+    return date.isValid() ? QLocale().toString(date, shortDateFormat()) : QString();
+}
+
+QDate readShortDate(const QString& text) {
+    return QLocale().toDate(text.trimmed(), shortDateFormat());
+}
+
+QString weekdayName(const QDate& date) {
+    static const std::array<QString, 7> names = {
+        QStringLiteral("Monday"), QStringLiteral("Tuesday"),  QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
+        QStringLiteral("Friday"), QStringLiteral("Saturday"), QStringLiteral("Sunday")};
+    return date.isValid() ? names[size_t(date.dayOfWeek() - 1)] : QString();
+}
+
+std::optional<int> keyNumber(const QString& text) {
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok || n < 1 || n > kMaxDayNumber)
+        return std::nullopt;
+    return n;
+}
+
+std::optional<int> dayCount(const QString& answer) {
+    const QString trimmed = answer.trimmed();
+    bool ok = false;
+    double value = QLocale().toDouble(trimmed, &ok);
+    if (!ok)
+        value = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    // Round half to even (the default rounding mode): 2.5 gives 2, 3.5 gives 4.
+    const double rounded = std::nearbyint(value);
+    if (rounded < 1 || rounded > kMaxDayNumber)
+        return std::nullopt;
+    return int(rounded);
+}
+
+} // namespace itinerary

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace itinerary {
+
+// One part of a planned day: the park, five attractions (the fifth is kept but
+// never shown, exported or printed) and free notes.
+struct SchedulePart {
+    QString park;
+    std::array<QString, 5> rides;
+    QString notes;
+};
+
+struct ScheduleReservation {
+    QString place;
+    QString time;
+    QString confirmation;
+};
+
+// One stored day of one schedule: morning, afternoon and evening, then three reservations.
+struct ScheduleDay {
+    int dayNum = 0;
+    std::array<SchedulePart, 3> parts;
+    std::array<ScheduleReservation, 3> reservations;
+
+    bool operator==(const ScheduleDay& other) const;
+};
+
+enum class DayTextUse {
+    Export, // with the day heading
+    Print,  // without heading (the page title carries it), four extra line feeds between parts
+};
+
+// The text of one day as the export file and the printed page show it.
+QString dayText(const ScheduleDay& day, DayTextUse use);
+// The whole export file: every day's text in the given order, then one CR LF.
+QString exportText(const QList<ScheduleDay>& days);
+// The page title of a printed day; without a trip date it names the day only.
+QString printHeader(int dayNum, const QDate& tripDate);
+
+// The park number a park list's text stands for: exact names of the four
+// theme parks give 1 to 4, anything else (a water park, a typed text) 0.
+int parkNumber(const QString& parkText);
+
+// The calendar date of a day of the trip: day 1 is the trip start date.
+QDate dayDate(const QDate& tripDate, int dayNum);
+// The date as the planner shows it: the user's short date form with a
+// four-digit year, so that it reads back as the same date.
+QString shortDate(const QDate& date);
+// Reads a date written by shortDate (or typed in that form); invalid when it is none.
+QDate readShortDate(const QString& text);
+// "Sunday" to "Saturday".
+QString weekdayName(const QDate& date);
+
+// The largest day or schedule number and the most days one export or print takes.
+constexpr int kMaxDayNumber = 32767;
+
+// A day or schedule box's text as a key: a whole number from 1 to 32767, or nothing.
+std::optional<int> keyNumber(const QString& text);
+// The answer to "how many days": a number, a fraction rounded to the nearest
+// whole number (a half to the even neighbour), from 1 to 32767; or nothing.
+std::optional<int> dayCount(const QString& answer);
+
+} // namespace itinerary

@@ -1,0 +1,711 @@
+#include "itinerary/frmSchedule.h"
+
+#include "common/CWordWrap.h"
+#include "common/HoverLink.h"
+#include "common/PictureButton.h"
+#include "itinerary/ScheduleStore.h"
+#include "itinerary/TripProfile.h"
+#include "platform/Database.h"
+#include "platform/Printer.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+
+using itinerary::ScheduleDay;
+using itinerary::ScheduleStore;
+using platform::bgrColor;
+using platform::placeTwips;
+
+TRAVISTO_REGISTER_FORM(frmSchedule);
+
+namespace {
+
+const QColor kDarkBlue = bgrColor(0x00C00000);
+const QColor kBlue = bgrColor(0x00FF0000);
+const QColor kRed = bgrColor(0x000000FF);
+const QColor kButtonGrey(212, 208, 200);
+
+const QString kBanner = QStringLiteral(
+    "Here's the tool that will make you look like a planning genius!  Plan all of your days here!  Type at much as "
+    "you like in the notes box.  You can view all of your notes in your print out.  Hit the Save button to save the "
+    "current day you are planning.  Hitting the \"Next Day\" and \"Previous Day\" buttons will also save the current "
+    "day.");
+
+const QString kDayCountRefused = QStringLiteral("Please enter a number of days from 1 to 32767.");
+
+QFont makeFont(const QString& family, double points, bool bold = false) {
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w, int h,
+                  const QFont& font) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, kDarkBlue);
+    label->setPalette(pal);
+    placeTwips(label, l, t, w, h);
+    return label;
+}
+
+// An editable drop-down list: the shown text is the value; typed text is kept
+// exactly as typed (no completion, nothing added to the entries).
+QComboBox* makeList(QWidget* parent, const QString& name, int l, int t, int w, int h) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);
+    list->setMaxVisibleItems(20);
+    placeTwips(list, l, t, w, h);
+    return list;
+}
+
+QLineEdit* makeTextBox(QWidget* parent, const QString& name, int l, int t, int w, int h) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    placeTwips(box, l, t, w, h);
+    return box;
+}
+
+QPlainTextEdit* makeNotes(QWidget* parent, const QString& name, int l, int t, int w, int h) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setFont(makeFont(QStringLiteral("Verdana"), 8.25));
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setTabChangesFocus(true);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    box->setPalette(pal);
+    placeTwips(box, l, t, w, h);
+    return box;
+}
+
+// Sets a list's shown text without picking an entry.
+void setShownText(QComboBox* list, const QString& text) {
+    list->setCurrentIndex(-1);
+    list->setEditText(text);
+    // Show the start of a text longer than its box.
+    list->lineEdit()->setCursorPosition(0);
+}
+
+// Adds entries and keeps the shown text (a list picks its first entry when
+// entries arrive in an empty list; the planner never sets a list by position).
+void addEntries(QComboBox* list, const QStringList& entries) {
+    const QString shown = list->currentText();
+    list->addItems(entries);
+    setShownText(list, shown);
+}
+
+void emptyList(QComboBox* list) {
+    list->clear();
+    list->clearEditText();
+}
+
+QString plainText(const QPlainTextEdit* box) {
+    return box->toPlainText();
+}
+
+QStringList numberEntries(int last) {
+    QStringList entries;
+    entries.reserve(last);
+    for (int i = 1; i <= last; ++i)
+        entries << QString::number(i);
+    return entries;
+}
+
+} // namespace
+
+frmSchedule::frmSchedule() : platform::Form(QStringLiteral("frmSchedule")) {
+    setWindowTitle(QStringLiteral("My Trip Plan"));
+    setBackColor(bgrColor(0x00E0E0E0));
+    setClientSizeTwips(10110, 7065);
+    buildControls();
+    buildLinksAndPictures();
+    arrangeTabOrder();
+}
+
+frmSchedule::~frmSchedule() = default;
+
+void frmSchedule::buildControls() {
+    QWidget* c = client();
+    const QFont heading = makeFont(QStringLiteral("Verdana"), 9.75, true);
+    const QFont small = makeFont(QStringLiteral("Verdana"), 8.25);
+    const QFont smallBold = makeFont(QStringLiteral("Verdana"), 8.25, true);
+
+    Label2 = makeLabel(c, QStringLiteral("Label2"), kBanner, 0, 0, 10215, 615, small);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setAutoFillBackground(true);
+    {
+        QPalette pal = Label2->palette();
+        pal.setColor(QPalette::WindowText, Qt::black);
+        pal.setColor(QPalette::Window, Qt::white);
+        Label2->setPalette(pal);
+    }
+
+    Label13 = makeLabel(c, QStringLiteral("Label13"), QStringLiteral("Schedule #"), 360, 720, 1215, 240, heading);
+    cboScheduleNumber = makeList(c, QStringLiteral("cboScheduleNumber"), 1680, 720, 735, 315);
+    Label1 = makeLabel(c, QStringLiteral("Label1"), QStringLiteral("Date:"), 4200, 720, 585, 240, heading);
+    txtTSD = makeTextBox(c, QStringLiteral("txtTSD"), 4800, 720, 1095, 285);
+    Label6 = makeLabel(c, QStringLiteral("Label6"), QStringLiteral("Day #"), 6120, 720, 645, 240, heading);
+    cbDayNum = makeList(c, QStringLiteral("cbDayNum"), 6840, 720, 615, 360);
+    cbDayNum->setFont(makeFont(QStringLiteral("MS Sans Serif"), 9.75));
+
+    struct PartLayout {
+        const char* location;
+        int locationLeft, locationWidth, locationTop;
+        const char* attractions;
+        int attractionsLeft, attractionsWidth, attractionsTop;
+        int choicesTop;
+        const char* notes;
+        int notesLeft, notesWidth, notesTop;
+    };
+    static const PartLayout layouts[3] = {
+        {"Morning Location", 480, 1440, 1320, "Morning Attractions", 240, 1650, 1800, 1680, "Morning Notes", 2520, 1395,
+         2040},
+        {"Afternoon Location", 315, 1605, 2415, "Afternoon Attractions", 75, 1815, 2880, 2760, "Afternoon Notes", 2355,
+         1590, 3120},
+        {"Evening Location", 480, 1440, 3510, "Evening Attractions", 240, 1650, 3960, 3840, "Evening Notes", 2520, 1395,
+         4200},
+    };
+    static const int choiceLefts[4] = {2040, 3990, 5880, 7890};
+    static const int choiceWidths[4] = {1935, 1935, 2055, 1935};
+    std::array<QComboBox**, 15> choiceMembers = {&cbChoice1,  &cbChoice2,  &cbChoice3,  &cbChoice4,  &cbChoice5,
+                                                 &cbChoice6,  &cbChoice7,  &cbChoice8,  &cbChoice9,  &cbChoice10,
+                                                 &cbChoice11, &cbChoice12, &cbChoice13, &cbChoice14, &cbChoice15};
+    std::array<QLabel**, 3> locationLabels = {&Label3, &Label4, &Label5};
+    std::array<QComboBox**, 3> parkMembers = {&cbPark1, &cbPark2, &cbPark3};
+    std::array<QPlainTextEdit**, 3> notesMembers = {&txtMorning, &txtAfternoon, &txtEvening};
+    static const char* notesNames[3] = {"txtMorning", "txtAfternoon", "txtEvening"};
+    static const char* locationNames[3] = {"Label3", "Label4", "Label5"};
+
+    for (int p = 0; p < 3; ++p) {
+        const PartLayout& lay = layouts[p];
+        *locationLabels[p] = makeLabel(c, QLatin1String(locationNames[p]), QLatin1String(lay.location),
+                                       lay.locationLeft, lay.locationTop, lay.locationWidth, 195, small);
+        *parkMembers[p] = makeList(c, QStringLiteral("cbPark%1").arg(p + 1), 2040, lay.locationTop, 1695, 315);
+        Label7[p] = makeLabel(c, QStringLiteral("Label7_%1").arg(p), QLatin1String(lay.attractions),
+                              lay.attractionsLeft, lay.attractionsTop, lay.attractionsWidth, 195, small);
+        for (int r = 0; r < 5; ++r) {
+            const int number = p * 5 + r + 1;
+            const int slot = qMin(r, 3);
+            QComboBox* list = makeList(c, QStringLiteral("cbChoice%1").arg(number), choiceLefts[slot], lay.choicesTop,
+                                       choiceWidths[slot], 315);
+            if (r == 4) {
+                // The fifth attraction of each part is kept but never shown.
+                list->hide();
+                list->setFocusPolicy(Qt::NoFocus);
+            }
+            *choiceMembers[size_t(number - 1)] = list;
+            m_parts[size_t(p)].rides[size_t(r)] = list;
+        }
+        Label12[p] = makeLabel(c, QStringLiteral("Label12_%1").arg(p), QLatin1String(lay.notes), lay.notesLeft,
+                               lay.notesTop, lay.notesWidth, 195, smallBold);
+        *notesMembers[p] = makeNotes(c, QLatin1String(notesNames[p]), 3960, lay.notesTop, 5895, 525);
+        m_parts[size_t(p)].park = *parkMembers[p];
+        m_parts[size_t(p)].notes = *notesMembers[p];
+    }
+
+    Label8 = makeLabel(c, QStringLiteral("Label8"), QStringLiteral("Reservation Location"), 2760, 4800, 2055, 195,
+                       smallBold);
+    Label11 = makeLabel(c, QStringLiteral("Label11"), QStringLiteral("Time"), 5880, 4800, 480, 195, smallBold);
+    Label10 =
+        makeLabel(c, QStringLiteral("Label10"), QStringLiteral("Confirmation #"), 7560, 4800, 1455, 195, smallBold);
+    static const int rowTops[3] = {5040, 5400, 5760};
+    std::array<QComboBox**, 3> placeMembers = {&cbDescription, &cbDescription2, &cbDescription3};
+    std::array<QLineEdit**, 3> timeMembers = {&txtTime, &txtTime2, &txtTime3};
+    std::array<QLineEdit**, 3> confirmationMembers = {&txtConfirmation, &txtConfirmation2, &txtConfirmation3};
+    for (int i = 0; i < 3; ++i) {
+        const QString suffix = i == 0 ? QString() : QString::number(i + 1);
+        *placeMembers[i] = makeList(c, QStringLiteral("cbDescription") + suffix, 2760, rowTops[i], 2895, 315);
+        *timeMembers[i] = makeTextBox(c, QStringLiteral("txtTime") + suffix, 5880, rowTops[i], 1455, 285);
+        *confirmationMembers[i] =
+            makeTextBox(c, QStringLiteral("txtConfirmation") + suffix, 7560, rowTops[i], 2295, 285);
+        m_reservations[size_t(i)] = {*placeMembers[i], *timeMembers[i], *confirmationMembers[i]};
+    }
+
+    // Enter in a list would pick the entry matching the typed text: a list
+    // changes only when the user picks from it.
+    for (QComboBox* list : client()->findChildren<QComboBox*>()) {
+        list->installEventFilter(this);
+        list->lineEdit()->installEventFilter(this);
+    }
+
+    connect(cbDayNum, &QComboBox::activated, this, &frmSchedule::cbDayNum_Click);
+    connect(cboScheduleNumber, &QComboBox::activated, this, &frmSchedule::cboScheduleNumber_Click);
+    connect(cbPark1, &QComboBox::activated, this, &frmSchedule::cbPark1_Click);
+    connect(cbPark2, &QComboBox::activated, this, &frmSchedule::cbPark2_Click);
+    connect(cbPark3, &QComboBox::activated, this, &frmSchedule::cbPark3_Click);
+
+    // The command buttons are never shown; the picture buttons run their handlers.
+    auto makeCommand = [c](const QString& name, const QString& caption) {
+        auto* button = new QPushButton(caption, c);
+        button->setObjectName(name);
+        button->hide();
+        return button;
+    };
+    cmdUpdate = makeCommand(QStringLiteral("cmdUpdate"), QStringLiteral("Update This Day"));
+    Command5 = makeCommand(QStringLiteral("Command5"), QStringLiteral("Previous Day"));
+    cmdNextDay = makeCommand(QStringLiteral("cmdNextDay"), QStringLiteral("Next Day"));
+    Command1 = makeCommand(QStringLiteral("Command1"), QStringLiteral("Home Page"));
+    connect(cmdUpdate, &QPushButton::clicked, this, &frmSchedule::cmdUpdate_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmSchedule::Command5_Click);
+    connect(cmdNextDay, &QPushButton::clicked, this, &frmSchedule::cmdNextDay_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmSchedule::Command1_Click);
+
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuExport = mnuFile->addAction(QStringLiteral("Export schedule to text file"));
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuHome = mnuFile->addAction(QStringLiteral("Close"));
+    mnuHome->setObjectName(QStringLiteral("mnuHome"));
+    connect(mnuExport, &QAction::triggered, this, &frmSchedule::mnuExport_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmSchedule::mnuPrint_Click);
+    connect(mnuHome, &QAction::triggered, this, &frmSchedule::mnuHome_Click);
+}
+
+void frmSchedule::buildLinksAndPictures() {
+    QWidget* c = client();
+    auto makeLink = [this, c](const QString& name, const QString& caption, int top, int width,
+                              void (frmSchedule::*handler)()) {
+        auto* link = new common::HoverLink(caption, c);
+        link->setObjectName(name);
+        link->setFont(makeFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+        // The links first show their stored dark blue; the window background restores them in blue.
+        link->setColors(kDarkBlue, kRed);
+        placeTwips(link, 360, top, width, 195);
+        // A substituted font may run wider than the box laid out for the caption.
+        link->resize(qMax(link->width(), link->sizeHint().width()), link->height());
+        connect(link, &common::HoverLink::clicked, this, handler);
+        return link;
+    };
+    Label18 =
+        makeLink(QStringLiteral("Label18"), QStringLiteral("Schedule Tips"), 5400, 1230, &frmSchedule::Label18_Click);
+    Label16 =
+        makeLink(QStringLiteral("Label16"), QStringLiteral("Fastpass Info"), 5640, 1155, &frmSchedule::Label16_Click);
+    Label17 = makeLink(QStringLiteral("Label17"), QStringLiteral("Line Buster Tips"), 5880, 1395,
+                       &frmSchedule::Label17_Click);
+    Label15 = makeLink(QStringLiteral("Label15"), QStringLiteral("Itinerary Suggestions"), 6120, 1800,
+                       &frmSchedule::Label15_Click);
+
+    auto makePicture = [this, c](const QString& name, const QString& caption, int l, int t, int w, int h, bool blue,
+                                 void (frmSchedule::*handler)()) {
+        auto* picture = new common::PictureButton(c);
+        picture->setObjectName(name);
+        placeTwips(picture, l, t, w, h);
+        picture->setPicture(
+            blue ? common::PictureButton::captionPicture(picture->size(), caption, Qt::white, kDarkBlue, 9)
+                 : common::PictureButton::captionPicture(picture->size(), caption, kDarkBlue, kButtonGrey, 10));
+        connect(picture, &common::PictureButton::clicked, this, handler);
+        return picture;
+    };
+    Picture1 = makePicture(QStringLiteral("Picture1"), QStringLiteral("Print"), 4800, 6240, 1230, 390, false,
+                           &frmSchedule::mnuPrint_Click);
+    Picture2 = makePicture(QStringLiteral("Picture2"), QStringLiteral("Close"), 6120, 6240, 1230, 390, false,
+                           &frmSchedule::Command1_Click);
+    Picture3 = makePicture(QStringLiteral("Picture3"), QStringLiteral("Save"), 8640, 6240, 1230, 390, false,
+                           &frmSchedule::cmdUpdate_Click);
+    Picture4 = makePicture(QStringLiteral("Picture4"), QStringLiteral("Previous Day"), 4200, 1200, 1830, 390, false,
+                           &frmSchedule::Command5_Click);
+    Picture5 = makePicture(QStringLiteral("Picture5"), QStringLiteral("Next Day"), 6120, 1200, 1830, 390, false,
+                           &frmSchedule::cmdNextDay_Click);
+    Picture6 = makePicture(QStringLiteral("Picture6"), QStringLiteral("Restaurant\nReminder"), 360, 4680, 1860, 615,
+                           true, &frmSchedule::Picture6_Click);
+    Picture7 = makePicture(QStringLiteral("Picture7"), QStringLiteral("Ride Description\nReminder"), 8160, 960, 1860,
+                           615, true, &frmSchedule::Picture7_Click);
+}
+
+void frmSchedule::arrangeTabOrder() {
+    QList<QWidget*> order = {txtTSD, cboScheduleNumber, cbDayNum};
+    for (const PartControls& part : m_parts) {
+        order << part.park;
+        for (int r = 0; r < 4; ++r)
+            order << part.rides[size_t(r)];
+        order << part.notes;
+    }
+    for (const ReservationControls& r : m_reservations)
+        order << r.place << r.time << r.confirmation;
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+bool frmSchedule::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            (qobject_cast<QComboBox*>(watched) || qobject_cast<QComboBox*>(watched->parent())))
+            return true;
+    }
+    if (watched == client() && event->type() == QEvent::MouseMove) {
+        // Over the background the links come to rest in blue, underlined.
+        for (common::HoverLink* link : {Label18, Label16, Label17, Label15})
+            link->setColors(kBlue, kRed);
+    }
+    return platform::Form::eventFilter(watched, event);
+}
+
+void frmSchedule::Form_Load() {
+    const QStringList parks = {QStringLiteral("Magic Kingdom"),  QStringLiteral("Epcot"),
+                               QStringLiteral("MGM Studios"),    QStringLiteral("Animal Kingdom"),
+                               QStringLiteral("Typhoon Lagoon"), QStringLiteral("Blizzard Beach")};
+    for (const PartControls& part : m_parts) {
+        part.park->addItems(parks);
+        setShownText(part.park, QStringLiteral("Magic Kingdom"));
+    }
+    cbDayNum->addItems(numberEntries(21));
+    setShownText(cbDayNum, QStringLiteral("1"));
+
+    m_content = platform::Database::openContent();
+    if (m_content)
+        m_user = platform::Database::openUser();
+    if (!m_content || !m_user) {
+        // The missing file has been reported; the planner cannot work without it.
+        platform::Forms::unload(objectName());
+        return;
+    }
+
+    txtTSD->setText(itinerary::shortDate(tripDate()));
+    cboScheduleNumber->addItems(numberEntries(100));
+    setShownText(cboScheduleNumber, QStringLiteral("1"));
+
+    if (const auto day = ScheduleStore(*m_user).read(1, 1))
+        showStoredDay(*day);
+    for (int p = 0; p < 3; ++p)
+        FillAttractionLists(p, m_parts[size_t(p)].park->currentText());
+
+    // On opening the places are sorted by name without regard to case.
+    QStringList sorted;
+    platform::Recordset rs =
+        m_content->query(QStringLiteral("select Location from Reservations Order By Location COLLATE NOCASE"));
+    for (; !rs.eof(); rs.moveNext())
+        sorted << rs.text(QStringLiteral("Location"));
+    fillReservationLists(sorted);
+
+    ShowWeekdayCaption();
+
+    // The planner opens in the middle of the screen.
+    adjustSize();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void frmSchedule::closeAction() {
+    Command1_Click();
+}
+
+QDate frmSchedule::tripDate() {
+    if (!m_content)
+        return {};
+    const auto profile = itinerary::readTripProfile(*m_content);
+    return profile ? profile->tripDate : QDate();
+}
+
+const QStringList& frmSchedule::attractionsOf(int park) {
+    std::optional<QStringList>& cached = m_attractions[size_t(park)];
+    if (!cached) {
+        cached.emplace();
+        if (m_content) {
+            platform::Recordset rs =
+                m_content->query(QStringLiteral("Select Attraction from ParkPlanner Where ParkId = ?"), {park});
+            for (; !rs.eof(); rs.moveNext())
+                cached->append(rs.text(QStringLiteral("Attraction")));
+        }
+    }
+    return *cached;
+}
+
+const QStringList& frmSchedule::reservationPlaces() {
+    if (!m_places) {
+        m_places.emplace();
+        if (m_content) {
+            platform::Recordset rs = m_content->query(QStringLiteral("select Location from Reservations"));
+            for (; !rs.eof(); rs.moveNext())
+                m_places->append(rs.text(QStringLiteral("Location")));
+        }
+    }
+    return *m_places;
+}
+
+void frmSchedule::FillAttractionLists(int part, const QString& parkText) {
+    const QStringList& attractions = attractionsOf(itinerary::parkNumber(parkText));
+    for (QComboBox* list : m_parts[size_t(part)].rides)
+        addEntries(list, attractions);
+}
+
+void frmSchedule::fillReservationLists(const QStringList& places) {
+    for (const ReservationControls& r : m_reservations)
+        addEntries(r.place, places);
+}
+
+void frmSchedule::ShowWeekdayCaption() {
+    const QDate date = itinerary::readShortDate(txtTSD->text());
+    if (date.isValid())
+        setWindowTitle(QStringLiteral("Day of schedule is ") + itinerary::weekdayName(date));
+}
+
+void frmSchedule::clearDay() {
+    for (const PartControls& part : m_parts) {
+        setShownText(part.park, QString());
+        part.notes->clear();
+    }
+    for (const ReservationControls& r : m_reservations) {
+        emptyList(r.place);
+        r.time->clear();
+        r.confirmation->clear();
+    }
+    for (const PartControls& part : m_parts)
+        for (QComboBox* list : part.rides)
+            emptyList(list);
+}
+
+void frmSchedule::showStoredDay(const ScheduleDay& day) {
+    for (size_t p = 0; p < m_parts.size(); ++p) {
+        setShownText(m_parts[p].park, day.parts[p].park);
+        m_parts[p].notes->setPlainText(day.parts[p].notes);
+    }
+    for (size_t i = 0; i < m_reservations.size(); ++i) {
+        setShownText(m_reservations[i].place, day.reservations[i].place);
+        m_reservations[i].time->setText(day.reservations[i].time);
+        m_reservations[i].confirmation->setText(day.reservations[i].confirmation);
+    }
+    for (size_t p = 0; p < m_parts.size(); ++p)
+        for (size_t r = 0; r < 5; ++r)
+            if (!day.parts[p].rides[r].isEmpty())
+                setShownText(m_parts[p].rides[r], day.parts[p].rides[r]);
+}
+
+ScheduleDay frmSchedule::shownDay(int dayNum) const {
+    ScheduleDay day;
+    day.dayNum = dayNum;
+    for (size_t p = 0; p < m_parts.size(); ++p) {
+        day.parts[p].park = m_parts[p].park->currentText();
+        day.parts[p].notes = plainText(m_parts[p].notes);
+        for (size_t r = 0; r < 5; ++r)
+            day.parts[p].rides[r] = m_parts[p].rides[r]->currentText();
+    }
+    for (size_t i = 0; i < m_reservations.size(); ++i)
+        day.reservations[i] = {m_reservations[i].place->currentText(), m_reservations[i].time->text(),
+                               m_reservations[i].confirmation->text()};
+    return day;
+}
+
+void frmSchedule::showDayFromStore() {
+    const std::optional<int> dayNum = itinerary::keyNumber(cbDayNum->currentText());
+    const std::optional<int> scheduleNum = itinerary::keyNumber(cboScheduleNumber->currentText());
+    if (m_user && dayNum && scheduleNum)
+        if (const auto day = ScheduleStore(*m_user).read(*scheduleNum, *dayNum))
+            showStoredDay(*day);
+    for (int p = 0; p < 3; ++p)
+        FillAttractionLists(p, m_parts[size_t(p)].park->currentText());
+    // After opening the places come in table order.
+    fillReservationLists(reservationPlaces());
+    // A day box that holds no day number shows the trip start date.
+    txtTSD->setText(itinerary::shortDate(itinerary::dayDate(tripDate(), dayNum.value_or(1))));
+    ShowWeekdayCaption();
+}
+
+void frmSchedule::LoadDay() {
+    clearDay();
+    showDayFromStore();
+}
+
+void frmSchedule::cbDayNum_Click() {
+    LoadDay();
+}
+
+void frmSchedule::cboScheduleNumber_Click() {
+    cbDayNum_Click();
+}
+
+void frmSchedule::cbPark1_Click() {
+    for (QComboBox* list : m_parts[0].rides)
+        emptyList(list);
+    FillAttractionLists(0, cbPark1->currentText());
+}
+
+void frmSchedule::cbPark2_Click() {
+    for (QComboBox* list : m_parts[1].rides)
+        emptyList(list);
+    FillAttractionLists(1, cbPark2->currentText());
+}
+
+void frmSchedule::cbPark3_Click() {
+    for (QComboBox* list : m_parts[2].rides)
+        emptyList(list);
+    FillAttractionLists(2, cbPark3->currentText());
+}
+
+std::optional<int> frmSchedule::dayBoxNumber() const {
+    const auto n = itinerary::keyNumber(cbDayNum->currentText());
+    if (!n)
+        platform::msgBox(QStringLiteral("The Day # box must hold a whole number from 1 to 32767."));
+    return n;
+}
+
+std::optional<int> frmSchedule::scheduleBoxNumber() const {
+    const auto n = itinerary::keyNumber(cboScheduleNumber->currentText());
+    if (!n)
+        platform::msgBox(QStringLiteral("The Schedule # box must hold a whole number from 1 to 32767."));
+    return n;
+}
+
+bool frmSchedule::saveShownDay() {
+    // A refused key leaves everything on the window as it is, ready to be corrected.
+    const auto dayNum = dayBoxNumber();
+    if (!dayNum)
+        return false;
+    const auto scheduleNum = scheduleBoxNumber();
+    if (!scheduleNum || !m_user)
+        return false;
+    if (!ScheduleStore(*m_user).write(*scheduleNum, shownDay(*dayNum)))
+        return false;
+    const QDate start = tripDate();
+    if (start.isValid())
+        txtTSD->setText(itinerary::shortDate(itinerary::dayDate(start, *dayNum)));
+    return true;
+}
+
+void frmSchedule::cmdUpdate_Click() {
+    saveShownDay();
+}
+
+void frmSchedule::moveToDay(int dayNum) {
+    clearDay();
+    setShownText(cbDayNum, QString::number(dayNum));
+    showDayFromStore();
+}
+
+void frmSchedule::cmdNextDay_Click() {
+    if (!saveShownDay())
+        return;
+    const int dayNum = *itinerary::keyNumber(cbDayNum->currentText());
+    if (dayNum >= itinerary::kMaxDayNumber) {
+        platform::msgBox(QStringLiteral("Day 32767 is the last day of a schedule."));
+        return;
+    }
+    moveToDay(dayNum + 1);
+}
+
+void frmSchedule::Command5_Click() {
+    if (!saveShownDay())
+        return;
+    const int dayNum = *itinerary::keyNumber(cbDayNum->currentText());
+    if (dayNum == 1)
+        return;
+    moveToDay(dayNum - 1);
+}
+
+void frmSchedule::Command1_Click() {
+    platform::Forms::returnToMainWindow(objectName());
+}
+
+void frmSchedule::mnuHome_Click() {
+    Command1_Click();
+}
+
+void frmSchedule::mnuExport_Click() {
+    const auto scheduleNum = scheduleBoxNumber();
+    if (!scheduleNum || !m_user)
+        return;
+    const QString answer =
+        platform::inputBox(QStringLiteral("How many days of your schedule would you like to save to a file?"),
+                           QStringLiteral("Number of Days"));
+    if (answer.isEmpty())
+        return;
+    const auto count = itinerary::dayCount(answer);
+    if (!count) {
+        platform::msgBox(kDayCountRefused);
+        return;
+    }
+    const std::optional<QString> file = platform::Dialogs::instance().save(platform::SaveRequest{
+        QStringLiteral("TravistoSchedule"), QStringLiteral("Save Travisto Schedule"),
+        QStringLiteral("All files(*.*)|*.*|Data files (*.dat)|*.dat|Text files (*.txt)|*.txt"), 3});
+    if (!file || file->isEmpty())
+        return;
+    const auto days = ScheduleStore(*m_user).readUpTo(*scheduleNum, *count);
+    if (!days)
+        return;
+    const QByteArray bytes = itinerary::exportText(*days).toUtf8();
+    // The file is replaced only once the whole text is written.
+    QSaveFile out(*file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        platform::msgBox(QStringLiteral("The schedule could not be saved to %1: %2")
+                             .arg(QDir::toNativeSeparators(*file), out.errorString()));
+}
+
+void frmSchedule::mnuPrint_Click() {
+    const auto scheduleNum = scheduleBoxNumber();
+    if (!scheduleNum || !m_user)
+        return;
+    const QString answer = platform::inputBox(
+        QStringLiteral("How many days of your schedule would you like to print? Enter numbers only."),
+        QStringLiteral("Number of Days - Enter Numbers Only"));
+    if (answer.isEmpty())
+        return;
+    const auto count = itinerary::dayCount(answer);
+    if (!count) {
+        platform::msgBox(kDayCountRefused);
+        return;
+    }
+    const auto days = ScheduleStore(*m_user).readUpTo(*scheduleNum, *count);
+    if (!days || days->isEmpty())
+        return;
+    const QDate start = tripDate();
+
+    platform::Printer& printer = platform::Printer::instance();
+    printer.print(QStringLiteral(" "), true);
+    printer.setFontName(QStringLiteral("Times New Roman"));
+    printer.setFontSize(14);
+    // One print class for the whole command; each day is a document of its own.
+    common::CWordWrap wrap;
+    for (const ScheduleDay& day : *days) {
+        wrap.HeaderText = itinerary::printHeader(day.dayNum, start);
+        wrap.PrintText(itinerary::dayText(day, itinerary::DayTextUse::Print));
+    }
+}
+
+void frmSchedule::openLinked(const QString& formName) {
+    if (platform::Forms::isRegistered(formName))
+        platform::Forms::open(formName);
+}
+
+void frmSchedule::Label15_Click() {
+    openLinked(QStringLiteral("frmParks"));
+}
+
+void frmSchedule::Label16_Click() {
+    openLinked(QStringLiteral("frmFastpass"));
+}
+
+void frmSchedule::Label17_Click() {
+    openLinked(QStringLiteral("frmLines"));
+}
+
+void frmSchedule::Label18_Click() {
+    openLinked(QStringLiteral("frmScheduleTips"));
+}
+
+void frmSchedule::Picture6_Click() {
+    openLinked(QStringLiteral("frmQuickRestaurant"));
+}
+
+void frmSchedule::Picture7_Click() {
+    openLinked(QStringLiteral("frmQuick"));
+}

@@ -1,0 +1,188 @@
+#pragma once
+
+#include "itinerary/ScheduleText.h"
+#include "platform/Forms.h"
+
+#include <QStringList>
+#include <array>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace platform {
+class Database;
+}
+
+namespace common {
+class HoverLink;
+class PictureButton;
+} // namespace common
+
+// The day planner: one day of one numbered schedule at a time, with a park,
+// attractions and notes for the morning, the afternoon and the evening, and
+// three reservations. Days are kept in the user database's Schedule table.
+class frmSchedule : public platform::Form {
+    Q_OBJECT
+public:
+    frmSchedule();
+    ~frmSchedule() override;
+
+    void Form_Load() override;
+    // The title-bar close box does what Close does: back to the main window.
+    void closeAction() override;
+
+    // Showing a day.
+    void cbDayNum_Click();
+    void cboScheduleNumber_Click();
+    void cbPark1_Click();
+    void cbPark2_Click();
+    void cbPark3_Click();
+    void LoadDay();
+    // Adds the attractions of the park named `parkText` to the five lists of a
+    // part of the day (0 morning, 1 afternoon, 2 evening).
+    void FillAttractionLists(int part, const QString& parkText);
+    void ShowWeekdayCaption();
+
+    // Saving and moving between days.
+    void cmdUpdate_Click();
+    void cmdNextDay_Click();
+    void Command5_Click();
+    void Command1_Click();
+
+    // The File menu.
+    void mnuExport_Click();
+    void mnuPrint_Click();
+    void mnuHome_Click();
+
+    // The links and the reminder pictures.
+    void Label15_Click();
+    void Label16_Click();
+    void Label17_Click();
+    void Label18_Click();
+    void Picture6_Click();
+    void Picture7_Click();
+
+    QLabel* Label2 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label10 = nullptr;
+    std::array<QLabel*, 3> Label7{};
+    std::array<QLabel*, 3> Label12{};
+
+    QComboBox* cboScheduleNumber = nullptr;
+    QLineEdit* txtTSD = nullptr;
+    QComboBox* cbDayNum = nullptr;
+    QComboBox* cbPark1 = nullptr;
+    QComboBox* cbPark2 = nullptr;
+    QComboBox* cbPark3 = nullptr;
+    QComboBox* cbChoice1 = nullptr;
+    QComboBox* cbChoice2 = nullptr;
+    QComboBox* cbChoice3 = nullptr;
+    QComboBox* cbChoice4 = nullptr;
+    QComboBox* cbChoice5 = nullptr;
+    QComboBox* cbChoice6 = nullptr;
+    QComboBox* cbChoice7 = nullptr;
+    QComboBox* cbChoice8 = nullptr;
+    QComboBox* cbChoice9 = nullptr;
+    QComboBox* cbChoice10 = nullptr;
+    QComboBox* cbChoice11 = nullptr;
+    QComboBox* cbChoice12 = nullptr;
+    QComboBox* cbChoice13 = nullptr;
+    QComboBox* cbChoice14 = nullptr;
+    QComboBox* cbChoice15 = nullptr;
+    QPlainTextEdit* txtMorning = nullptr;
+    QPlainTextEdit* txtAfternoon = nullptr;
+    QPlainTextEdit* txtEvening = nullptr;
+    QComboBox* cbDescription = nullptr;
+    QComboBox* cbDescription2 = nullptr;
+    QComboBox* cbDescription3 = nullptr;
+    QLineEdit* txtTime = nullptr;
+    QLineEdit* txtTime2 = nullptr;
+    QLineEdit* txtTime3 = nullptr;
+    QLineEdit* txtConfirmation = nullptr;
+    QLineEdit* txtConfirmation2 = nullptr;
+    QLineEdit* txtConfirmation3 = nullptr;
+
+    common::HoverLink* Label15 = nullptr;
+    common::HoverLink* Label16 = nullptr;
+    common::HoverLink* Label17 = nullptr;
+    common::HoverLink* Label18 = nullptr;
+
+    common::PictureButton* Picture1 = nullptr;
+    common::PictureButton* Picture2 = nullptr;
+    common::PictureButton* Picture3 = nullptr;
+    common::PictureButton* Picture4 = nullptr;
+    common::PictureButton* Picture5 = nullptr;
+    common::PictureButton* Picture6 = nullptr;
+    common::PictureButton* Picture7 = nullptr;
+
+    QPushButton* cmdUpdate = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* cmdNextDay = nullptr;
+    QPushButton* Command1 = nullptr;
+
+    QAction* mnuExport = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuHome = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct PartControls {
+        QComboBox* park = nullptr;
+        std::array<QComboBox*, 5> rides{};
+        QPlainTextEdit* notes = nullptr;
+    };
+    struct ReservationControls {
+        QComboBox* place = nullptr;
+        QLineEdit* time = nullptr;
+        QLineEdit* confirmation = nullptr;
+    };
+
+    void buildControls();
+    void buildLinksAndPictures();
+    void arrangeTabOrder();
+
+    // The clearing step of showing a day.
+    void clearDay();
+    // Sets the day's controls from a stored day.
+    void showStoredDay(const itinerary::ScheduleDay& day);
+    // Shows the day named by the day and schedule boxes, from the query of its row on.
+    void showDayFromStore();
+    // Reads the day's controls.
+    itinerary::ScheduleDay shownDay(int dayNum) const;
+    void fillReservationLists(const QStringList& places);
+    // Saves the shown day; false when it was refused or could not be stored.
+    bool saveShownDay();
+    // The day and schedule boxes as keys; a clear message when one is not a whole number.
+    std::optional<int> dayBoxNumber() const;
+    std::optional<int> scheduleBoxNumber() const;
+    void moveToDay(int dayNum);
+
+    QDate tripDate();
+    const QStringList& attractionsOf(int park);
+    const QStringList& reservationPlaces();
+    void openLinked(const QString& formName);
+
+    std::unique_ptr<platform::Database> m_content;
+    std::unique_ptr<platform::Database> m_user;
+    std::array<PartControls, 3> m_parts;
+    std::array<ReservationControls, 3> m_reservations;
+    // The guide's content does not change while the planner is open: each
+    // park's attractions and the reservation places are read once.
+    std::array<std::optional<QStringList>, 5> m_attractions;
+    std::optional<QStringList> m_places;
+};
