@@ -1,5 +1,7 @@
 #include "common/TipPageViewer.h"
 
+#include "common/Controls.h"
+
 #include "common/CWordWrap.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
@@ -24,12 +26,6 @@ QFont labelFont(const TipPageSpec::Label& spec) {
     f.setPointSizeF(spec.points);
     f.setBold(spec.bold);
     return f;
-}
-
-void setInk(QWidget* w, QPalette::ColorRole role, const QColor& color) {
-    QPalette pal = w->palette();
-    pal.setColor(role, color);
-    w->setPalette(pal);
 }
 
 // A small picture of stars, the page's ornament.
@@ -80,7 +76,7 @@ TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.form
         } else {
             label = new QLabel(l.stored, c);
             label->setFont(labelFont(l));
-            setInk(label, QPalette::WindowText, spec.labelInk);
+            common::setInk(label, spec.labelInk);
         }
         label->setObjectName(l.name);
         label->setWordWrap(true);
@@ -95,7 +91,8 @@ TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.form
         QFont f(QStringLiteral("MS Sans Serif"));
         f.setPointSizeF(9.75);
         m_pane->setFont(f);
-        setInk(m_pane, QPalette::Base, spec.whitePane ? QColor(Qt::white) : palette().color(QPalette::Base));
+        common::setPaletteColor(m_pane, QPalette::Base,
+                                spec.whitePane ? QColor(Qt::white) : palette().color(QPalette::Base));
         // The scroll bar, where there is one, stands at the pane's right within its width.
         const int barWidth = spec.scrollBar ? 255 : 0;
         placeTwips(m_pane, spec.paneLeft, spec.paneTop, spec.paneWidth - barWidth, spec.paneHeight);

@@ -1,5 +1,6 @@
 #include "dining_lodging/frmQuickRestaurant.h"
 
+#include "common/Controls.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
@@ -14,6 +15,8 @@ TRAVISTO_REGISTER_FORM(frmQuickRestaurant);
 
 namespace {
 
+using common::setInk;
+
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QColor& ink, int l, int t, int w,
                   int h) {
     auto* label = new QLabel(caption, parent);
@@ -22,9 +25,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     font.setPointSizeF(8.25);
     font.setBold(true);
     label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, ink);
-    label->setPalette(pal);
+    setInk(label, ink);
     label->setWordWrap(true);
     placeTwips(label, l, t, w, h);
     return label;

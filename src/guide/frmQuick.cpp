@@ -1,5 +1,6 @@
 #include "guide/frmQuick.h"
 
+#include "common/Controls.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
@@ -14,15 +15,15 @@ TRAVISTO_REGISTER_FORM(frmQuick);
 
 namespace {
 
+using common::setInk;
+
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QColor& ink, int l, int t, int w,
                   int h) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, ink);
-    label->setPalette(pal);
+    setInk(label, ink);
     placeTwips(label, l, t, w, h);
     return label;
 }

@@ -1,6 +1,7 @@
 #include "itinerary/frmParks.h"
 
 #include "common/CWordWrap.h"
+#include "common/Controls.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
@@ -28,6 +29,9 @@ QString exportText(const QString& paneText) {
 } // namespace itinerary
 
 namespace {
+
+using common::makeFont;
+using common::setInk;
 
 const QString kMagicKingdom = QStringLiteral("Magic Kingdom");
 
@@ -72,14 +76,6 @@ const std::array<ParkAdvice, 4>& parkAdvice() {
     return advice;
 }
 
-QFont makeFont(const QString& family, double points, bool bold = false, bool underline = false) {
-    QFont f(family);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    f.setUnderline(underline);
-    return f;
-}
-
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QFont& font,
                   const std::optional<QColor>& ink = std::nullopt) {
     auto* label = new QLabel(caption, parent);
@@ -87,11 +83,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     label->setFont(font);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (ink) {
-        QPalette pal = label->palette();
-        pal.setColor(QPalette::WindowText, *ink);
-        label->setPalette(pal);
-    }
+    if (ink)
+        setInk(label, *ink);
     return label;
 }
 

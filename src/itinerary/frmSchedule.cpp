@@ -1,6 +1,7 @@
 #include "itinerary/frmSchedule.h"
 
 #include "common/CWordWrap.h"
+#include "common/Controls.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "itinerary/ScheduleStore.h"
@@ -30,6 +31,9 @@ TRAVISTO_REGISTER_FORM(frmSchedule);
 
 namespace {
 
+using common::makeFont;
+using common::setInk;
+
 const QColor kDarkBlue = bgrColor(0x00C00000);
 const QColor kBlue = bgrColor(0x00FF0000);
 const QColor kRed = bgrColor(0x000000FF);
@@ -43,21 +47,12 @@ const QString kBanner = QStringLiteral(
 
 const QString kDayCountRefused = QStringLiteral("Please enter a number of days from 1 to 32767.");
 
-QFont makeFont(const QString& family, double points, bool bold = false) {
-    QFont f(family);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w, int h,
                   const QFont& font) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, kDarkBlue);
-    label->setPalette(pal);
+    setInk(label, kDarkBlue);
     placeTwips(label, l, t, w, h);
     return label;
 }

@@ -1,5 +1,6 @@
 #include "itinerary/frmWizard.h"
 
+#include "common/Controls.h"
 #include "common/PictureButton.h"
 #include "itinerary/TripProfile.h"
 #include "platform/Database.h"
@@ -20,12 +21,7 @@ TRAVISTO_REGISTER_FORM(frmWizard);
 
 namespace {
 
-QFont makeFont(const QString& family, double points, bool bold = false) {
-    QFont f(family);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
+using common::makeFont;
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QFont& font) {
     auto* label = new QLabel(caption, parent);

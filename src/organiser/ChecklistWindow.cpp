@@ -1,5 +1,6 @@
 #include "organiser/ChecklistWindow.h"
 
+#include "common/Controls.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
 #include "platform/Printer.h"
@@ -18,6 +19,9 @@ namespace organiser {
 
 namespace {
 
+using common::makeFont;
+using common::setInk;
+
 constexpr std::array<int, ChecklistWindow::kMaxSteps> kFinishedNumbers = {1, 5, 7, 9, 11, 14, 16, 18, 20, 22};
 constexpr std::array<int, ChecklistWindow::kMaxSteps> kDoneMarkNumbers = {2, 6, 8, 10, 12, 15, 17, 19, 21, 23};
 
@@ -32,19 +36,6 @@ constexpr int kAllDoneWidth = 1425;  // 95 pixels
 constexpr int kAllDoneHeight = 3000; // 200 pixels
 constexpr int kTextLeft = 960;
 constexpr int kTextRight = 8280;
-
-QFont makeFont(const QString& family, double points, bool bold = false) {
-    QFont f(family);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
-void setInk(QWidget* w, const QColor& ink) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, ink);
-    w->setPalette(pal);
-}
 
 const QColor kDarkBlue = platform::bgrColor(0x00800000);
 

@@ -1,6 +1,7 @@
 #include "organiser/frmPlane.h"
 
 #include "common/CWordWrap.h"
+#include "common/Controls.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
@@ -22,14 +23,10 @@ TRAVISTO_REGISTER_FORM(frmPlane);
 
 namespace {
 
-const char* const kSelectsOnFocus = "travistoSelectsOnFocus";
+using common::makeFont;
+using common::setInk;
 
-QFont makeFont(const QString& family, double points, bool bold = false) {
-    QFont f(family);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
+const char* const kSelectsOnFocus = "travistoSelectsOnFocus";
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) {
     auto* label = new QLabel(caption, parent);
@@ -154,11 +151,7 @@ frmPlane::frmPlane() : platform::Form(QStringLiteral("frmPlane")) {
     placeTwips(Picture1, 6360, 1140, 3000, 2400);
     Label8 = makeLabel(c, QStringLiteral("Label8"), QStringLiteral("Wilderness Lodge Courtyard View"));
     Label8->setAlignment(Qt::AlignCenter);
-    {
-        QPalette pal = Label8->palette();
-        pal.setColor(QPalette::WindowText, platform::bgrColor(0x000000FF));
-        Label8->setPalette(pal);
-    }
+    setInk(Label8, platform::bgrColor(0x000000FF));
     placeTwips(Label8, 6360, 3600, 3000, 300);
 
     Picture3 = new common::PictureButton(c);

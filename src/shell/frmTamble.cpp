@@ -1,5 +1,6 @@
 #include "shell/frmTamble.h"
 
+#include "common/Controls.h"
 #include "common/HoverLink.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
@@ -48,23 +49,17 @@ void OpenWebLink(const QString& address) {
 
 namespace {
 
+using common::makeFont;
+using common::setInk;
+
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w, int h,
                   const QFont& font, const QColor& ink) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, ink);
-    label->setPalette(pal);
+    setInk(label, ink);
     placeTwips(label, l, t, w, h);
     return label;
-}
-
-QFont makeFont(const QString& family, double points, bool bold = false) {
-    QFont f(family);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
 }
 
 // The title banner: the product's name and its slogan on white.
@@ -197,9 +192,7 @@ void frmTamble::showCountdown(platform::Database& db) {
         tripDate = QDate::fromString(rs.text(QStringLiteral("TripDate")).left(10), Qt::ISODate);
     const shell::Countdown countdown = shell::countdownCaption(tripDate, platform::Clock::today());
     Label11->setText(countdown.caption);
-    QPalette pal = Label11->palette();
-    pal.setColor(QPalette::WindowText, countdown.red ? platform::bgrColor(0x000000FF) : QColor(Qt::black));
-    Label11->setPalette(pal);
+    setInk(Label11, countdown.red ? platform::bgrColor(0x000000FF) : QColor(Qt::black));
 }
 
 void frmTamble::Label3_Click() {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// Small helpers the windows share when they build their controls.
+namespace common {
+
+QFont makeFont(const QString& family, double points, bool bold = false, bool underline = false);
+
+// Sets one colour of a control's palette.
+void setPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& color);
+// Sets the colour a control draws its text in.
+inline void setInk(QWidget* widget, const QColor& ink) {
+    setPaletteColor(widget, QPalette::WindowText, ink);
+}
+
+// A label with its control name.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption);
+
+} // namespace common
