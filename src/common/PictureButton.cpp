@@ -1,5 +1,7 @@
 #include "common/PictureButton.h"
 
+#include "platform/Twips.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -36,6 +38,15 @@ QPixmap PictureButton::captionPicture(const QSize& size, const QString& caption,
 
 QPixmap PictureButton::linkPicture(const QSize& size, const QString& caption) {
     return captionPicture(size, caption, QColor(0, 0, 192), QColor(255, 255, 204));
+}
+
+PictureButton* PictureButton::create(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                                     int width, int height) {
+    auto* button = new PictureButton(parent);
+    button->setObjectName(name);
+    platform::placeTwips(button, left, top, width, height);
+    button->setPicture(linkPicture(button->size(), caption));
+    return button;
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {

@@ -22,6 +22,10 @@ public:
                                   int pointSize = 10);
     // The usual quick-link look: blue lettering on pale yellow.
     static QPixmap linkPicture(const QSize& size, const QString& caption);
+    // A named button placed at left, top, width, height in twips, showing
+    // `caption` in the quick-link look.
+    static PictureButton* create(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                                 int width, int height);
 
 signals:
     void clicked();

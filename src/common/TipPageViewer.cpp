@@ -114,9 +114,8 @@ TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.form
         const TipPageSpec::Action action = command.action;
         QWidget* button = nullptr;
         if (command.picture) {
-            auto* picture = new PictureButton(c);
-            placeTwips(picture, command.left, command.top, command.width, command.height);
-            picture->setPicture(PictureButton::linkPicture(picture->size(), command.caption));
+            auto* picture = PictureButton::create(c, QString(), command.caption, command.left, command.top,
+                                                  command.width, command.height);
             connect(picture, &PictureButton::clicked, this, [this, action] { run(action); });
             button = picture;
         } else {

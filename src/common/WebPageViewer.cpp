@@ -47,10 +47,8 @@ WebPageViewer::WebPageViewer(const WebPageSpec& spec) : platform::Form(spec.form
     const int bottom = spec.closePicture ? 600 : 0;
     platform::placeTwips(WebBrowser1, 0, 0, spec.widthTwips, spec.heightTwips - bottom);
     if (spec.closePicture) {
-        Picture9 = new PictureButton(client());
-        Picture9->setObjectName(QStringLiteral("Picture9"));
-        platform::placeTwips(Picture9, spec.widthTwips - 1500, spec.heightTwips - 510, 1230, 390);
-        Picture9->setPicture(PictureButton::linkPicture(Picture9->size(), QStringLiteral("Close")));
+        Picture9 = PictureButton::create(client(), QStringLiteral("Picture9"), QStringLiteral("Close"),
+                                         spec.widthTwips - 1500, spec.heightTwips - 510, 1230, 390);
         connect(Picture9, &PictureButton::clicked, this, &WebPageViewer::mnuClose_Click);
     }
     if (spec.fileMenu) {

@@ -57,10 +57,8 @@ frmQuickRestaurant::frmQuickRestaurant() : platform::Form(QStringLiteral("frmQui
     Label4 = makeLabel(c, QStringLiteral("Label4"), QStringLiteral("Location:"), darkBlue, 3720, 3900, 960, 255);
     Label3 = makeLabel(c, QStringLiteral("Label3"), QString(), red, 4740, 3900, 2820, 495);
 
-    Picture1 = new common::PictureButton(c);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    placeTwips(Picture1, 6330, 4830, 1230, 390);
-    Picture1->setPicture(common::PictureButton::linkPicture(Picture1->size(), QStringLiteral("Close")));
+    Picture1 =
+        common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Close"), 6330, 4830, 1230, 390);
 
     connect(lstRides, &QListWidget::currentRowChanged, this, &frmQuickRestaurant::lstRides_Click);
     connect(Picture1, &common::PictureButton::clicked, this, &frmQuickRestaurant::Picture1_Click);

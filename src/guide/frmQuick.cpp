@@ -58,10 +58,8 @@ frmQuick::frmQuick() : platform::Form(QStringLiteral("frmQuick")) {
     Label4 = makeLabel(c, QStringLiteral("Label4"), QStringLiteral("Park Location:"), darkBlue, 3600, 4140, 1320, 255);
     Label3 = makeLabel(c, QStringLiteral("Label3"), QString(), red, 4980, 4140, 2940, 255);
 
-    Picture1 = new common::PictureButton(c);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    placeTwips(Picture1, 6690, 5160, 1230, 390);
-    Picture1->setPicture(common::PictureButton::linkPicture(Picture1->size(), QStringLiteral("Close")));
+    Picture1 =
+        common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Close"), 6690, 5160, 1230, 390);
 
     connect(lstRides, &QListWidget::itemClicked, this, &frmQuick::lstRides_Click);
     connect(Picture1, &common::PictureButton::clicked, this, &frmQuick::Picture1_Click);

@@ -154,18 +154,12 @@ frmPlane::frmPlane() : platform::Form(QStringLiteral("frmPlane")) {
     setInk(Label8, platform::bgrColor(0x000000FF));
     placeTwips(Label8, 6360, 3600, 3000, 300);
 
-    Picture3 = new common::PictureButton(c);
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    Picture3->setPicture(common::PictureButton::linkPicture(QSize(160, 28), QStringLiteral("Add Or Update Info")));
-    placeTwips(Picture3, 240, 6240, 2400, 420);
-    Picture2 = new common::PictureButton(c);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setPicture(common::PictureButton::linkPicture(QSize(80, 28), QStringLiteral("Print")));
-    placeTwips(Picture2, 3000, 6240, 1200, 420);
-    Picture9 = new common::PictureButton(c);
-    Picture9->setObjectName(QStringLiteral("Picture9"));
-    Picture9->setPicture(common::PictureButton::linkPicture(QSize(80, 28), QStringLiteral("Close")));
-    placeTwips(Picture9, 4440, 6240, 1200, 420);
+    Picture3 = common::PictureButton::create(c, QStringLiteral("Picture3"), QStringLiteral("Add Or Update Info"), 240,
+                                             6240, 2400, 420);
+    Picture2 =
+        common::PictureButton::create(c, QStringLiteral("Picture2"), QStringLiteral("Print"), 3000, 6240, 1200, 420);
+    Picture9 =
+        common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 4440, 6240, 1200, 420);
 
     Command1 = new QPushButton(QStringLiteral("Add Or Update Info"), c);
     Command1->setObjectName(QStringLiteral("Command1"));

@@ -108,10 +108,8 @@ frmLinks::frmLinks() : platform::Form(QStringLiteral("frmLinks")) {
     Label8->setFont(sansSerif(8.25, true));
     placeTwips(Label8, 4560, 2460, 3000, 300);
 
-    Picture9 = new common::PictureButton(c);
-    Picture9->setObjectName(QStringLiteral("Picture9"));
-    placeTwips(Picture9, 6330, 4440, 1230, 390);
-    Picture9->setPicture(common::PictureButton::linkPicture(Picture9->size(), QStringLiteral("Close")));
+    Picture9 =
+        common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 6330, 4440, 1230, 390);
     connect(Picture9, &common::PictureButton::clicked, this, &frmLinks::Picture9_Click);
 }
 

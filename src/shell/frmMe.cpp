@@ -53,10 +53,8 @@ frmMe::frmMe() : platform::Form(QStringLiteral("frmMe")) {
                          3780, 6120, 300, 8.25);
     lblCredit[1] = label(c, QStringLiteral("lblCredit_1"), QStringLiteral("2004"), 240, 4080, 6120, 300, 8.25);
 
-    Picture9 = new common::PictureButton(c);
-    Picture9->setObjectName(QStringLiteral("Picture9"));
-    placeTwips(Picture9, 5130, 4920, 1230, 390);
-    Picture9->setPicture(common::PictureButton::linkPicture(Picture9->size(), QStringLiteral("Close")));
+    Picture9 =
+        common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 5130, 4920, 1230, 390);
     connect(Picture9, &common::PictureButton::clicked, this, &frmMe::Picture9_Click);
 }
 

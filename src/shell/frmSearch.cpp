@@ -45,11 +45,7 @@ QPixmap searchPicture(const QSize& size) {
 }
 
 common::PictureButton* pictureButton(QWidget* parent, const QString& name, const QString& caption, int left) {
-    auto* button = new common::PictureButton(parent);
-    button->setObjectName(name);
-    placeTwips(button, left, 6600, 1230, 390);
-    button->setPicture(common::PictureButton::linkPicture(button->size(), caption));
-    return button;
+    return common::PictureButton::create(parent, name, caption, left, 6600, 1230, 390);
 }
 
 } // namespace
