@@ -1,3 +1,4 @@
+#include "common/Controls.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
@@ -192,6 +193,9 @@ QStringList windowsOpenedBy(const QString& menuItem) {
 // The menu bar and the quick-link buttons. An item whose window the program
 // does not have stays disabled, so nothing opens an empty stand-in.
 void frmTamble::buildNavigation() {
+    // The ten menus share the window's width: the menu font of the desktop the
+    // window was laid out for keeps them on one line.
+    menuBar()->setFont(common::makeFont(QStringLiteral("MS Sans Serif"), 8));
     for (const TopMenu& top : kMenus) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(top.caption));
         menu->setObjectName(QString::fromLatin1(top.name));
