@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "shell/KeywordSearch.h"
 #include "shell/frmSearch.h"
@@ -8,7 +7,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 using platform::Forms;
 
@@ -22,10 +20,16 @@ QString numbered(const QStringList& entries) {
     return text;
 }
 
-// The pane shows the same text with paragraphs split by line feeds.
-QString asShown(const QString& text) {
-    QString shown = text;
-    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+frmSearch* openSearch() {
+    return dynamic_cast<frmSearch*>(Forms::open(QStringLiteral("frmSearch")));
+}
+
+// Clicks a button or picture, or chooses a menu item, of the window.
+void press(QObject* window, const QString& control) {
+    if (auto* widget = window->findChild<QWidget*>(control))
+        QTest::mouseClick(widget, Qt::LeftButton);
+    else
+        window->findChild<QAction*>(control)->trigger();
 }
 
 } // namespace
@@ -34,46 +38,34 @@ class TestSearch : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    void addFixtures() {
-        const QString content = platform::Database::contentFileName();
-        world->exec(content, QStringLiteral("INSERT INTO Tips (Tip, Search) VALUES "
-                                            "('Visit the Castle early', 0), ('Disney''s best kept secret', 0), "
-                                            "('Save 50% off at lunch', 0), ('Save 500 off at dinner', 0), "
-                                            "('Hidden castle tip', 1), ('Unsearchable castle tip', NULL), "
-                                            "('A pool tip', 0), ('Another pool tip', 0), ('Pool towels are free', 2), "
-                                            "('', 0), (NULL, 0)"));
-        world->exec(content, QStringLiteral("INSERT INTO Reservations (Location, Description) VALUES "
-                                            "('Cinderella''s Royal Table', 'Dine in the castle'), "
-                                            "('Plain Place', NULL)"));
-        world->exec(content, QStringLiteral("INSERT INTO ParkPlanner (ParkId, Attraction, Description) VALUES "
-                                            "(1, 'Space Mountain', 'A roller coaster in the dark')"));
-        world->exec(content, QStringLiteral("INSERT INTO Hotels (Hotel, Cost, Description) VALUES "
-                                            "('Grand Floridian', '$300', 'Near the castle by monorail'), "
-                                            "('Pool Resort', '$120', 'Basic rooms'), "
-                                            "('Beach Club', NULL, 'A sandy pool')"));
-        world->exec(content, QStringLiteral("INSERT INTO Contacts (Contact, ContactPhone, ContactNotes) VALUES "
-                                            "('Dining Line', '407-939-3463', 'Book castle dining'), "
-                                            "('Phone Only', 'castle-555', 'nothing here'), "
-                                            "('Castle Cruises', NULL, 'Boat tours')"));
-    }
-
 private slots:
     void init() {
         world = std::make_unique<TestWorld>(false);
-        addFixtures();
+        for (const char* sql :
+             {"INSERT INTO Tips (Tip, Search) VALUES ('Visit the Castle early', 0), ('Disney''s best kept secret', 0), "
+              "('Save 50% off at lunch', 0), ('Save 500 off at dinner', 0), ('Hidden castle tip', 1), "
+              "('Unsearchable castle tip', NULL), ('A pool tip', 0), ('Another pool tip', 0), "
+              "('Pool towels are free', 2), ('', 0), (NULL, 0)",
+              "INSERT INTO Reservations (Location, Description) VALUES "
+              "('Cinderella''s Royal Table', 'Dine in the castle'), ('Plain Place', NULL)",
+              "INSERT INTO ParkPlanner (ParkId, Attraction, Description) VALUES "
+              "(1, 'Space Mountain', 'A roller coaster in the dark')",
+              "INSERT INTO Hotels (Hotel, Cost, Description) VALUES ('Grand Floridian', '$300', "
+              "'Near the castle by monorail'), ('Pool Resort', '$120', 'Basic rooms'), "
+              "('Beach Club', NULL, 'A sandy pool')",
+              "INSERT INTO Contacts (Contact, ContactPhone, ContactNotes) VALUES "
+              "('Dining Line', '407-939-3463', 'Book castle dining'), ('Phone Only', 'castle-555', 'nothing here'), "
+              "('Castle Cruises', NULL, 'Boat tours')"})
+            world->exec(platform::Database::contentFileName(), QString::fromUtf8(sql));
     }
     void cleanup() { world.reset(); }
 
     void keywordFindsTextLiterallyAnywhereIgnoringCase_data() {
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QStringList>("entries");
-        const QStringList castle = {
-            QStringLiteral("Visit the Castle early"),
-            QStringLiteral("Cinderella's Royal Table: Dine in the castle"),
-            QStringLiteral("Grand Floridian: $300, Near the castle by monorail"),
-            QStringLiteral("Dining Line: 407-939-3463, Book castle dining"),
-            QStringLiteral("Castle Cruises: , Boat tours"),
-        };
+        const QStringList castle = {"Visit the Castle early", "Cinderella's Royal Table: Dine in the castle",
+                                    "Grand Floridian: $300, Near the castle by monorail",
+                                    "Dining Line: 407-939-3463, Book castle dining", "Castle Cruises: , Boat tours"};
         QTest::newRow("lower case") << "castle" << castle;
         QTest::newRow("upper case") << "CASTLE" << castle;
         QTest::newRow("inside a word") << "astl" << castle;
@@ -92,119 +84,72 @@ private slots:
     void keywordFindsTextLiterallyAnywhereIgnoringCase() {
         QFETCH(QString, keyword);
         QFETCH(QStringList, entries);
-        auto db = world->content();
-        QCOMPARE(shell::keywordSearchText(*db, keyword), numbered(entries));
+        QCOMPARE(shell::keywordSearchText(*world->content(), keyword), numbered(entries));
     }
 
     void emptyKeywordListsEverythingWithText() {
-        auto db = world->content();
-        const QString text = shell::keywordSearchText(*db, QString());
         // Tips of search 1 or none and tips without text stay out; a
         // restaurant without a description is found by its name.
-        QCOMPARE(text, numbered({"Visit the Castle early", "Disney's best kept secret", "Save 50% off at lunch",
-                                 "Save 500 off at dinner", "A pool tip", "Another pool tip", "Pool towels are free",
-                                 "Cinderella's Royal Table: Dine in the castle",
-                                 "Plain Place: ", "Space Mountain: A roller coaster in the dark",
-                                 "Grand Floridian: $300, Near the castle by monorail", "Pool Resort: $120, Basic rooms",
-                                 "Beach Club: , A sandy pool", "Dining Line: 407-939-3463, Book castle dining",
-                                 "Phone Only: castle-555, nothing here", "Castle Cruises: , Boat tours"}));
+        QCOMPARE(shell::keywordSearchText(*world->content(), QString()),
+                 numbered({"Visit the Castle early", "Disney's best kept secret", "Save 50% off at lunch",
+                           "Save 500 off at dinner", "A pool tip", "Another pool tip", "Pool towels are free",
+                           "Cinderella's Royal Table: Dine in the castle",
+                           "Plain Place: ", "Space Mountain: A roller coaster in the dark",
+                           "Grand Floridian: $300, Near the castle by monorail", "Pool Resort: $120, Basic rooms",
+                           "Beach Club: , A sandy pool", "Dining Line: 407-939-3463, Book castle dining",
+                           "Phone Only: castle-555, nothing here", "Castle Cruises: , Boat tours"}));
     }
 
     void numberingRunsPastSixteenBits() {
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 33000) "
                                    "INSERT INTO Tips (Tip, Search) SELECT 'bulk ' || x, 0 FROM n"));
-        auto db = world->content();
-        const QString text = shell::keywordSearchText(*db, QStringLiteral("bulk"));
+        const QString text = shell::keywordSearchText(*world->content(), QStringLiteral("bulk"));
         QVERIFY(text.contains(QStringLiteral("\n32768.  bulk 32768\r\n")));
         QVERIFY(text.endsWith(QStringLiteral("33000.  bulk 33000\r\n\r\n")));
     }
 
-    void windowSearchesByButtonPictureAndEnter_data() {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Search button") << "Command1";
-        QTest::newRow("search picture") << "Picture3";
-        QTest::newRow("Enter") << "Enter";
+    void windowSearchesPrintsUnderSearchResultsAndClosesEmpty_data() {
+        QTest::addColumn<QStringList>("controls"); // to search, to print, to close
+        QTest::newRow("button and menu") << QStringList{"Command1", "mnuPrint", "mnuClose"};
+        QTest::newRow("pictures") << QStringList{"Picture3", "Picture1", "Picture2"};
+        QTest::newRow("Enter") << QStringList{"Enter", "mnuPrint", "Picture2"};
     }
-    void windowSearchesByButtonPictureAndEnter() {
-        QFETCH(QString, how);
-        auto* search = Forms::findAs<frmSearch>(QStringLiteral("frmSearch"));
-        QVERIFY(!search);
-        QVERIFY(Forms::open(QStringLiteral("frmSearch")));
-        search = Forms::findAs<frmSearch>(QStringLiteral("frmSearch"));
-        QVERIFY(search);
-        QCOMPARE(search->windowTitle(), QStringLiteral("Search By Keyword"));
-        QCOMPARE(search->Label2->text(), QStringLiteral("In a Hurry?  Type in a keyword below.  We will do our best "
+    void windowSearchesPrintsUnderSearchResultsAndClosesEmpty() {
+        QFETCH(QStringList, controls);
+        frmSearch* window = openSearch();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Search By Keyword"));
+        QCOMPARE(window->Label2->text(), QStringLiteral("In a Hurry?  Type in a keyword below.  We will do our best "
                                                         "to search the Travisto to find tips on your topic. "));
-        QVERIFY(search->rtParks->text().isEmpty());
-        QTest::keyClicks(search->txtSearch, QStringLiteral("Disney's"));
-        if (how == QLatin1String("Command1"))
-            QTest::mouseClick(search->Command1, Qt::LeftButton);
-        else if (how == QLatin1String("Picture3"))
-            QTest::mouseClick(search->Picture3, Qt::LeftButton);
-        else
-            QTest::keyClick(search->txtSearch, Qt::Key_Return);
-        QCOMPARE(search->rtParks->text(), asShown(numbered({"Disney's best kept secret"})));
-        // The keyword stays as typed.
-        QCOMPARE(search->txtSearch->text(), QStringLiteral("Disney's"));
-    }
+        QVERIFY(window->rtParks->text().isEmpty());
+        const auto searchFor = [&](const QString& keyword) {
+            window->txtSearch->clear();
+            QTest::keyClicks(window->txtSearch, keyword);
+            if (controls[0] == QLatin1String("Enter"))
+                QTest::keyClick(window->txtSearch, Qt::Key_Return);
+            else
+                press(window, controls[0]);
+        };
+        searchFor(QStringLiteral("Disney's"));
+        QCOMPARE(window->rtParks->text(),
+                 numbered({"Disney's best kept secret"}).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(window->txtSearch->text(), QStringLiteral("Disney's")); // the keyword stays as typed
 
-    void aNewSearchReplacesTheResult() {
-        QVERIFY(Forms::open(QStringLiteral("frmSearch")));
-        auto* search = Forms::findAs<frmSearch>(QStringLiteral("frmSearch"));
-        QTest::keyClicks(search->txtSearch, QStringLiteral("castle"));
-        QTest::keyClick(search->txtSearch, Qt::Key_Return);
-        QVERIFY(search->rtParks->text().startsWith(QStringLiteral("1.  Visit the Castle early")));
-        search->txtSearch->setText(QStringLiteral("zebra"));
-        QTest::keyClick(search->txtSearch, Qt::Key_Return);
-        QCOMPARE(search->rtParks->text(), QString());
-    }
-
-    void printsThePaneUnderSearchResults_data() {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("menu") << "mnuPrint";
-        QTest::newRow("picture") << "Picture1";
-    }
-    void printsThePaneUnderSearchResults() {
-        QFETCH(QString, how);
-        QVERIFY(Forms::open(QStringLiteral("frmSearch")));
-        auto* search = Forms::findAs<frmSearch>(QStringLiteral("frmSearch"));
-        search->txtSearch->setText(QStringLiteral("Disney's"));
-        search->Command1_Click();
-        if (how == QLatin1String("mnuPrint"))
-            search->mnuPrint->trigger();
-        else
-            QTest::mouseClick(search->Picture1, Qt::LeftButton);
+        press(window, controls[1]);
         QCOMPARE(world->printer().documents.size(), 1);
         const QStringList words = world->printer().words(0, 0);
         QCOMPARE(words.value(0), QStringLiteral("Search Results"));
         for (const char* w : {"1.", "Disney's", "best", "kept", "secret"})
             QVERIFY2(words.contains(QLatin1String(w)), w);
-        const auto& items = world->printer().documents[0].pages[0].items;
-        QCOMPARE(items.last().fontName, QStringLiteral("Times New Roman"));
-    }
+        QCOMPARE(world->printer().documents[0].pages[0].items.last().fontName, QStringLiteral("Times New Roman"));
 
-    void closeUnloadsAndReopensEmpty_data() {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("menu") << "mnuClose";
-        QTest::newRow("picture") << "Picture2";
-    }
-    void closeUnloadsAndReopensEmpty() {
-        QFETCH(QString, how);
-        QVERIFY(Forms::open(QStringLiteral("frmSearch")));
-        auto* search = Forms::findAs<frmSearch>(QStringLiteral("frmSearch"));
-        search->txtSearch->setText(QStringLiteral("castle"));
-        search->Command1_Click();
-        if (how == QLatin1String("mnuClose"))
-            search->mnuClose->trigger();
-        else
-            QTest::mouseClick(search->Picture2, Qt::LeftButton);
+        searchFor(QStringLiteral("zebra"));
+        QCOMPARE(window->rtParks->text(), QString()); // a new search replaces the result
+        press(window, controls[2]);
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmSearch")));
         world->settle();
-        QVERIFY(Forms::open(QStringLiteral("frmSearch")));
-        search = Forms::findAs<frmSearch>(QStringLiteral("frmSearch"));
-        QVERIFY(search->txtSearch->text().isEmpty());
-        QVERIFY(search->rtParks->text().isEmpty());
+        window = openSearch();
+        QVERIFY(window->txtSearch->text().isEmpty() && window->rtParks->text().isEmpty());
     }
 };
 
