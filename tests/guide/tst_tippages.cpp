@@ -26,24 +26,37 @@ namespace {
 
 const QColor kWhite(255, 255, 255);
 
-// The tips of a topic in the order a page shows them.
+TipPageViewer* openPage(const QString& name) {
+    return qobject_cast<TipPageViewer*>(Forms::open(name));
+}
+
+// The shipped tips of a topic in the order a page shows them.
 QStringList tipsOf(TestWorld& world, int topic, bool byOrderId) {
-    auto db = world.content();
-    platform::Recordset rs = db->query(QStringLiteral("Select Tip from Tips Where ParkId = ? Order By ") +
-                                           (byOrderId ? QStringLiteral("orderid") : QStringLiteral("rowid")),
-                                       {topic});
     QStringList tips;
-    for (; !rs.eof(); rs.moveNext())
+    for (auto rs = world.content()->query(QStringLiteral("Select Tip from Tips Where ParkId = ? Order By ") +
+                                              (byOrderId ? QStringLiteral("orderid") : QStringLiteral("rowid")),
+                                          {topic});
+         !rs.eof(); rs.moveNext())
         tips << rs.text(QStringLiteral("Tip"));
     return tips;
 }
 
-void addTips(TestWorld& world, int topic, const QStringList& tips) {
-    int order = int(tips.size());
-    for (const QString& tip : tips)
-        world.exec(platform::Database::contentFileName(),
-                   QStringLiteral("INSERT INTO Tips (ParkId, Tip, orderid, Search) VALUES (?, ?, ?, 0)"),
-                   {topic, tip, order--});
+// Every paragraph begins with a bulleted, white, bold marker; the marker inside a tip keeps its colour.
+void checkMarkers(TipPageViewer* page, const QString& marker, int paragraphs) {
+    const QString text = page->pane()->text();
+    int found = 0;
+    for (qsizetype at = text.indexOf(marker); at >= 0; at = text.indexOf(marker, at + marker.size())) {
+        const QTextCharFormat format = page->pane()->formatAt(int(at));
+        if (at > 0 && text[at - 1] != QLatin1Char('\n')) {
+            QVERIFY(format.foreground().color() != kWhite);
+            continue;
+        }
+        ++found;
+        QVERIFY(page->pane()->isBulleted(int(at)));
+        QCOMPARE(format.foreground().color(), kWhite);
+        QCOMPARE(format.fontWeight(), int(QFont::Bold));
+    }
+    QCOMPARE(found, paragraphs);
 }
 
 } // namespace
@@ -52,29 +65,11 @@ class TestTipPages : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    static TipPageViewer* openPage(const QString& name) { return qobject_cast<TipPageViewer*>(Forms::open(name)); }
-    // Every paragraph that begins with the marker is bulleted and its marker is white and bold.
-    static void checkMarkers(TipPageViewer* page, const QString& marker, int paragraphs) {
-        const QString text = page->pane()->text();
-        int found = 0;
-        for (qsizetype at = 0; at < text.size(); at = text.indexOf(QLatin1Char('\n'), at) + 1) {
-            if (!text.mid(at).startsWith(marker))
-                continue;
-            ++found;
-            QVERIFY(page->pane()->isBulleted(int(at)));
-            QCOMPARE(page->pane()->formatAt(int(at)).foreground().color(), kWhite);
-            QCOMPARE(page->pane()->formatAt(int(at)).fontWeight(), int(QFont::Bold));
-            if (text.indexOf(QLatin1Char('\n'), at) < 0)
-                break;
-        }
-        QCOMPARE(found, paragraphs);
-    }
-
 private slots:
     void init() { world = std::make_unique<TestWorld>(); }
     void cleanup() { world.reset(); }
 
-    void everyPageShowsItsTopicAndPrintsIt_data() {
+    void everyPageShowsItsTopicPrintsAndCloses_data() {
         QTest::addColumn<Page>("p");
         const Page pages[] = {
             {"frmMKTips", "Magic Kingdom Tips", 1, "--", "rtTips", "Magic Kingdom Tips", "mnuClose"},
@@ -92,119 +87,106 @@ private slots:
         for (const Page& p : pages)
             QTest::newRow(qPrintable(p.form)) << p;
     }
-    void everyPageShowsItsTopicAndPrintsIt() {
+    void everyPageShowsItsTopicPrintsAndCloses() {
         QFETCH(Page, p);
-        const QString &form = p.form, &marker = p.marker, &header = p.header;
-        const int topic = p.topic;
-        TipPageViewer* page = openPage(form);
+        TipPageViewer* page = openPage(p.form);
         QVERIFY(page);
         QCOMPARE(page->windowTitle(), p.caption);
         QCOMPARE(page->pane()->objectName(), p.pane);
         QVERIFY(page->pane()->isReadOnly());
 
-        const QStringList tips = tipsOf(*world, topic, topic == 1);
+        const QStringList tips = tipsOf(*world, p.topic, p.topic == 1);
         QVERIFY(tips.size() > 5);
         QString expected;
         for (const QString& tip : tips)
-            expected += marker + tip + QStringLiteral("\n\n");
-        if (form == QLatin1String("frmDPGeneral"))
+            expected += p.marker + tip + QStringLiteral("\n\n");
+        if (p.form == QLatin1String("frmDPGeneral"))
             expected += QLatin1Char('\n');
         QCOMPARE(page->pane()->text(), expected);
-        checkMarkers(page, marker, int(tips.size()));
+        checkMarkers(page, p.marker, int(tips.size()));
 
         page->findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger();
         QTest::mouseClick(page->findChild<common::PictureButton*>(QStringLiteral("Picture1")), Qt::LeftButton);
         QCOMPARE(world->printer().documents.size(), 2);
-        QVERIFY(world->printer().words(0, 0).contains(header));
-        QVERIFY(world->printer().words(0, 0).contains(marker + tips[0].section(QLatin1Char(' '), 0, 0)));
+        QVERIFY(world->printer().words(0, 0).contains(p.header));
+        QVERIFY(world->printer().words(0, 0).contains(p.marker + tips[0].section(QLatin1Char(' '), 0, 0)));
 
         page->findChild<QAction*>(p.closeItem)->trigger();
         TestWorld::settle();
-        QVERIFY(!Forms::isLoaded(form));
+        QVERIFY(!Forms::isLoaded(p.form));
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
     }
 
-    void titlesAndLabelsAsEachPageSetsThem_data() {
+    void eachPageListsItsOwnRowsInItsOrder_data() {
         QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QStringList>("tips"); // stored with falling orderid; "<null>" is a row without a tip
+        QTest::addColumn<QString>("marker");
         QTest::addColumn<QString>("text");
-        QTest::newRow("MGM title") << "frmMgmTips"
-                                   << "lblTips"
-                                   << "MGM Studio's Tips";
-        QTest::newRow("downtown paragraph") << "frmDowntown"
-                                            << "Label2"
-                                            << "Downtown Disney could be considered a big shopping mall, a miniature "
-                                               "theme park, or even a nighttime party world for adults.  The Downtown "
-                                               "Disney area stays open late every evening, and if you're staying in a "
-                                               "Disney resort you'll have bus transportation to and from! Admission is "
-                                               "free to the Downtown Disney marketplace!";
+        QStringList many = {"<null>"};
+        QString manyText = QStringLiteral("--\n\n");
+        for (int i = 0; i < 150; ++i) {
+            many << QStringLiteral("Tip number %1").arg(i);
+            manyText += QStringLiteral("--Tip number %1\n\n").arg(i);
+        }
+        QTest::newRow("Magic Kingdom by orderid") << "frmMKTips" << 1 << QStringList{"third", "second", "first"} << "--"
+                                                  << "--first\n\n--second\n\n--third\n\n";
+        QTest::newRow("Epcot by row") << "frmEpcotTips" << 2 << QStringList{"one", "two"} << "--"
+                                      << "--one\n\n--two\n\n";
+        QTest::newRow("marker inside a tip")
+            << "frmDowntown" << 11 << QStringList{"Shops * restaurants", "Clubs", "Bowling"} << "*"
+            << "*Shops * restaurants\n\n*Clubs\n\n*Bowling\n\n";
+        QTest::newRow("null tip and a long topic") << "frmSaveMoney" << 13 << many << "--" << manyText;
+        QTest::newRow("empty topic") << "frmLines" << 15 << QStringList() << "--" << QString();
     }
-    void titlesAndLabelsAsEachPageSetsThem() {
+    void eachPageListsItsOwnRowsInItsOrder() {
         QFETCH(QString, form);
-        QFETCH(QString, label);
+        QFETCH(int, topic);
+        QFETCH(QStringList, tips);
+        QFETCH(QString, marker);
         QFETCH(QString, text);
-        QCOMPARE(openPage(form)->label(label)->text(), text);
-    }
-
-    void theMagicKingdomPageFollowsOrderIdTheOthersTheirRows() {
         world = std::make_unique<TestWorld>(false);
-        addTips(*world, 1, {QStringLiteral("third"), QStringLiteral("second"), QStringLiteral("first")});
-        addTips(*world, 2, {QStringLiteral("one"), QStringLiteral("two")});
-        QCOMPARE(openPage(QStringLiteral("frmMKTips"))->pane()->text(),
-                 QStringLiteral("--first\n\n--second\n\n--third\n\n"));
-        QCOMPARE(openPage(QStringLiteral("frmEpcotTips"))->pane()->text(), QStringLiteral("--one\n\n--two\n\n"));
+        int order = int(tips.size());
+        for (const QString& tip : tips)
+            world->exec(platform::Database::contentFileName(),
+                        tip == QLatin1String("<null>")
+                            ? QStringLiteral("INSERT INTO Tips (ParkId, orderid, Search) VALUES (?, ?, 0)")
+                            : QStringLiteral("INSERT INTO Tips (ParkId, orderid, Search, Tip) VALUES (?, ?, 0, ?)"),
+                        tip == QLatin1String("<null>") ? platform::Binds{topic, order--}
+                                                       : platform::Binds{topic, order--, tip});
+        TipPageViewer* page = openPage(form);
+        QCOMPARE(page->pane()->text(), text);
+        checkMarkers(page, marker, int(tips.size()));
     }
 
     void anEmptyTopicPrintsAHeaderOnlyPage() {
         world = std::make_unique<TestWorld>(false);
-        TipPageViewer* page = openPage(QStringLiteral("frmLines"));
-        QVERIFY(page->pane()->text().isEmpty());
-        page->printPage();
+        openPage(QStringLiteral("frmLines"))->printPage();
         QCOMPARE(world->printer().documents.size(), 1);
         QCOMPARE(world->printer().documents[0].pages.size(), 1);
         QCOMPARE(world->printer().words(0, 0).first(), QStringLiteral("Line Buster Tips"));
         QCOMPARE(world->printer().words(0, 0).last(), QStringLiteral("Page 1"));
     }
 
-    void aTipHoldingTheMarkerKeepsEveryParagraphBulleted() {
-        world = std::make_unique<TestWorld>(false);
-        addTips(*world, 11,
-                {QStringLiteral("Shops * restaurants"), QStringLiteral("Clubs"), QStringLiteral("Bowling")});
-        TipPageViewer* page = openPage(QStringLiteral("frmDowntown"));
-        const QString text = page->pane()->text();
-        QCOMPARE(text, QStringLiteral("*Shops * restaurants\n\n*Clubs\n\n*Bowling\n\n"));
-        checkMarkers(page, QStringLiteral("*"), 3);
-        // The asterisk inside the tip stays readable.
-        QVERIFY(page->pane()->formatAt(int(text.indexOf(QStringLiteral(" * ")) + 1)).foreground().color() != kWhite);
-    }
-
-    void aNullTipIsAMarkerAloneAndLongTopicsAreFullyFormatted() {
-        world = std::make_unique<TestWorld>(false);
-        world->exec(platform::Database::contentFileName(), QStringLiteral("INSERT INTO Tips (ParkId) VALUES (13)"));
-        QStringList many;
-        for (int i = 0; i < 150; ++i)
-            many << QStringLiteral("Tip number %1").arg(i);
-        addTips(*world, 13, many);
-        TipPageViewer* page = openPage(QStringLiteral("frmSaveMoney"));
-        QVERIFY(page->pane()->text().startsWith(QStringLiteral("--\n\n--Tip number 0\n\n")));
-        checkMarkers(page, QStringLiteral("--"), 151);
-    }
-
-    void menusAsEachPageNamesThem() {
-        auto captions = [](const QString& form) {
+    void labelsAndMenusAsEachPageNamesThem() {
+        QCOMPARE(openPage(QStringLiteral("frmMgmTips"))->label(QStringLiteral("lblTips"))->text(),
+                 QStringLiteral("MGM Studio's Tips"));
+        QCOMPARE(openPage(QStringLiteral("frmDowntown"))->label(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("Downtown Disney could be considered a big shopping mall, a miniature theme park, or "
+                                "even a nighttime party world for adults.  The Downtown Disney area stays open late "
+                                "every evening, and if you're staying in a Disney resort you'll have bus "
+                                "transportation to and from! Admission is free to the Downtown Disney marketplace!"));
+        auto menus = [](const QString& form) {
             QStringList list;
-            for (QAction* a : Forms::find(form)->findChildren<QAction*>())
+            for (QAction* a : openPage(form)->findChildren<QAction*>())
                 if (!a->objectName().isEmpty() && a->objectName() != QLatin1String("mnuFile"))
                     list << a->objectName() + QLatin1Char('=') + a->text();
             list.sort();
             return list;
         };
-        openPage(QStringLiteral("frmDowntown"));
-        QCOMPARE(captions(QStringLiteral("frmDowntown")), (QStringList{"mnuClose=Close ", "mnuPrint=Print"}));
-        openPage(QStringLiteral("frmDPGeneral"));
-        QCOMPARE(captions(QStringLiteral("frmDPGeneral")), (QStringList{"mnuHome=Close", "mnuPrint=Print"}));
-        openPage(QStringLiteral("frmGeneral"));
-        QCOMPARE(captions(QStringLiteral("frmGeneral")),
+        QCOMPARE(menus(QStringLiteral("frmDowntown")), (QStringList{"mnuClose=Close ", "mnuPrint=Print"}));
+        QCOMPARE(menus(QStringLiteral("frmDPGeneral")), (QStringList{"mnuHome=Close", "mnuPrint=Print"}));
+        QCOMPARE(menus(QStringLiteral("frmGeneral")),
                  (QStringList{"mnuClose=Close", "mnuHome=Return to Home Page", "mnuPrint=Print"}));
         QVERIFY(openPage(QStringLiteral("frmLines"))->findChild<QScrollBar*>(QStringLiteral("VScroll1")));
         QVERIFY(!openPage(QStringLiteral("frmKidsStuff"))->findChild<QScrollBar*>(QStringLiteral("VScroll1")));
@@ -229,8 +211,11 @@ private slots:
 
     // Registers a stand-in for the tickets page, so it runs last.
     void zDowntownTicketsLinkWaitsForTheTicketsPage() {
-        common::HoverLink* link =
-            qobject_cast<common::HoverLink*>(openPage(QStringLiteral("frmDowntown"))->label(QStringLiteral("Label3")));
+        auto ticketsLink = [] {
+            return qobject_cast<common::HoverLink*>(
+                openPage(QStringLiteral("frmDowntown"))->label(QStringLiteral("Label3")));
+        };
+        common::HoverLink* link = ticketsLink();
         QVERIFY(link);
         QCOMPARE(link->text(), QStringLiteral("Park Tickets Info"));
         QVERIFY(!link->isEnabled());
@@ -240,8 +225,7 @@ private slots:
         if (!Forms::isRegistered(QStringLiteral("frmTickets")))
             Forms::registerForm(QStringLiteral("frmTickets"),
                                 [] { return new platform::Form(QStringLiteral("frmTickets")); });
-        link =
-            qobject_cast<common::HoverLink*>(openPage(QStringLiteral("frmDowntown"))->label(QStringLiteral("Label3")));
+        link = ticketsLink();
         QVERIFY(link->isEnabled());
         QCOMPARE(link->currentColor(), kWhite);
         QVERIFY(link->isUnderlined());
