@@ -35,7 +35,7 @@ common::HoverLink* link(QWidget* parent, const QString& name, const QString& cap
     label->setFont(common::makeFont(QStringLiteral("Verdana"), 11.25, false, true));
     label->setKeepUnderline(true);
     label->setColors(kLinkYellow, kLinkYellow);
-    placeTwips(label, left, 2640, width, 600);
+    placeTwips(label, left, 2400, width, 600);
     return label;
 }
 
@@ -44,7 +44,7 @@ common::HoverLink* link(QWidget* parent, const QString& name, const QString& cap
 frmCountdown::frmCountdown() : platform::Form(QStringLiteral("frmCountdown")) {
     setWindowTitle(QStringLiteral("Park Hours"));
     setBackColor(QColor(0, 0, 192));
-    setClientSizeTwips(7080, 3960);
+    setClientSizeTwips(7080, 3720);
     QWidget* c = client();
 
     Label4[0] = paragraph(c, 0,
@@ -52,17 +52,17 @@ frmCountdown::frmCountdown() : platform::Form(QStringLiteral("frmCountdown")) {
                                          "often change their park hours based on estimated crowds.  Generally each "
                                          "park opens at 9 A.M.  Also, Animal Kingdom closes the earliest of the 4 "
                                          "parks...Usually around 5 or 6 p.m. "),
-                          120, 1320);
+                          120, 1080);
     Label4[1] = paragraph(c, 1,
                           QStringLiteral("Remember, if you stay at an offical WDW Resort you will be permitted to "
                                          "enter one of the 4 theme parks an hour early each day.  Check out the Early "
                                          "Magic Hour page under the General Info heading."),
-                          1560, 960);
+                          1320, 960);
     Label5 = link(c, QStringLiteral("Label5"), QStringLiteral("Click here to view early magic hours"), 240, 3120);
     Label6 = link(c, QStringLiteral("Label6"), QStringLiteral("Click here for official Disney World Park Hours"), 3600,
                   3240);
     Picture9 =
-        common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 5610, 3420, 1230, 390);
+        common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 5610, 3180, 1230, 390);
 
     connect(Label5, &common::HoverLink::clicked, this, &frmCountdown::Label5_Click);
     connect(Label6, &common::HoverLink::clicked, this, &frmCountdown::Label6_Click);
