@@ -109,14 +109,15 @@ frmHotels::frmHotels() : platform::Form(QStringLiteral("frmHotels")) {
     Label10->setFont(makeFont(tahoma, 9, true));
     Label10->setWordWrap(true);
     setInk(Label10, kYellow);
-    placeTwips(Label10, 240, 3600, 9120, 480);
+    placeTwips(Label10, 240, 3630, 9120, 480);
 
     rtParks = new common::RichTextBox(c);
     rtParks->setObjectName(QStringLiteral("rtParks"));
-    placeTwips(rtParks, 240, 4200, 8880, 3720);
+    placeTwips(rtParks, 240, 4200, 9120, 3720);
+    // The scroll bar beside the list is the pane's own, so it scrolls the list.
     VScroll1 = new QScrollBar(Qt::Vertical, c);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    placeTwips(VScroll1, 9120, 4200, 255, 3720);
+    rtParks->setVerticalScrollBar(VScroll1);
 
     Picture1 =
         common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Print"), 240, 8100, 1230, 390);
