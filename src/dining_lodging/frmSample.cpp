@@ -10,19 +10,19 @@ TRAVISTO_REGISTER_FORM(frmSample);
 
 namespace {
 
-common::WebPageSpec sampleSpec() {
-    common::WebPageSpec spec;
-    spec.formName = QStringLiteral("frmSample");
-    spec.caption = QStringLiteral("Travisto Sample Walt Disney World Schedules");
-    spec.file = QStringLiteral("Hotels.htm");
-    spec.widthTwips = 12000;
-    spec.heightTwips = 8400;
-    return spec;
+common::WebPageSpec sampleWindow() {
+    common::WebPageSpec window;
+    window.formName = QStringLiteral("frmSample");
+    window.caption = QStringLiteral("Travisto Sample Walt Disney World Schedules");
+    window.file = QStringLiteral("Hotels.htm");
+    window.widthTwips = 12000;
+    window.heightTwips = 8400;
+    return window;
 }
 
 } // namespace
 
-frmSample::frmSample() : common::WebPageViewer(sampleSpec()) {}
+frmSample::frmSample() : common::WebPageViewer(sampleWindow()) {}
 
 void frmSample::Form_Load() {
     auto db = platform::Database::openContent();
