@@ -157,6 +157,10 @@ Spec makeNumberedList(const QString& table, const QString& column) {
     s.paneRect = {240, 1320, 9120, 4200};
     s.entries = {{QStringLiteral("txtAdd"), QString(), QString(), {240, 5700, 4800, 360}, {}}};
     s.comboRect = {240, 6240, 4800, 360};
+    s.add = button("", "Add This Item", 5160, 5700, 120);
+    s.remove = button("", "Remove This Item", 5160, 6240, 120);
+    s.print = button("", "Print", 8160, 5700, 80);
+    s.close = button("Picture9", "Close", 8160, 6240, 80);
     s.addCommand = QStringLiteral("Add This Item");
     s.removeCommand = QStringLiteral("Remove This Item");
     s.insertSql = QStringLiteral("Insert into %1(%2) Values(?)").arg(table, column);
@@ -184,10 +188,9 @@ Spec makeDontForget() {
                     QStringLiteral(" button.  To remove an item select it from the drop down box and hit the ") +
                     quoted("Remove This Item") + QStringLiteral(" button.");
     s.instructionRect = {240, 540, 9120, 720};
-    s.add = button("Picture3", "Add This Item", 5160, 5700, 120);
-    s.remove = button("Picture4", "Remove This Item", 5160, 6240, 120);
-    s.print = button("Picture2", "Print", 8160, 5700, 80);
-    s.close = button("Picture9", "Close", 8160, 6240, 80);
+    s.add.name = QStringLiteral("Picture3");
+    s.remove.name = QStringLiteral("Picture4");
+    s.print.name = QStringLiteral("Picture2");
     s.listSql = QStringLiteral("Select * from DontForget Order by OrderId");
     s.hint = QStringLiteral("Add and remove your items below");
     s.printHeader = QStringLiteral("Don't Leave Me at Home!");
@@ -206,10 +209,10 @@ Spec makeMyTips() {
     s.decoration = Spec::Decoration::TreasureChest;
     s.decorationName = QStringLiteral("Picture4");
     s.decorationRect = {240, 180, 750, 750};
-    s.add = button("Picture2", "Add This Item", 5160, 5700, 110);
-    s.remove = button("Picture3", "Remove This Item", 5160, 6240, 120);
-    s.print = button("Picture1", "Print", 8160, 5700, 80);
-    s.close = button("Picture9", "Close", 8160, 6240, 80);
+    s.add.name = QStringLiteral("Picture2");
+    s.add.rect.width = 110 * platform::kTwipsPerPixel;
+    s.remove.name = QStringLiteral("Picture3");
+    s.print.name = QStringLiteral("Picture1");
     s.listSql = QStringLiteral("Select * from UserTips");
     s.hint = QStringLiteral("Add and remove your tips below");
     s.printHeader = QStringLiteral("My Tips and Notes");
