@@ -92,6 +92,11 @@ Spec::Button button(const char* name, const char* caption, int left, int top, in
             pressLook};
 }
 
+// A caption between double quotation marks, as the instructions quote the buttons.
+QString quoted(const char* text) {
+    return kQuote + QString::fromLatin1(text) + kQuote;
+}
+
 ListPage composeContacts(platform::Recordset& rs) {
     return contactList(readContacts(rs));
 }
@@ -105,8 +110,7 @@ Spec makeContact() {
     s.titlePoints = 12;
     s.titleRect = {240, 120, 7680, 360};
     s.instruction = QStringLiteral("Add and remove items below!  Enter in all relevant information and hit the ") +
-                    kQuote + QStringLiteral("Add Contact") + kQuote +
-                    QStringLiteral(" button.  All contacts may then be printed out as needed.");
+                    quoted("Add Contact") + QStringLiteral(" button.  All contacts may then be printed out as needed.");
     s.instructionRect = {240, 540, 7680, 720};
     s.decoration = Spec::Decoration::ContactCard;
     s.decorationName = QStringLiteral("Picture2");
@@ -171,17 +175,11 @@ Spec makeNumberedList(const QString& table, const QString& column) {
     return s;
 }
 
-// "Add This Item" and "Remove This Item" between double quotation marks, as the instructions quote them.
-QString quoted(const char* text) {
-    return kQuote + QString::fromLatin1(text) + kQuote;
-}
-
 Spec makeDontForget() {
     Spec s = makeNumberedList(QStringLiteral("DontForget"), QStringLiteral("Item"));
     s.formName = QStringLiteral("frmList");
     s.caption = QStringLiteral("Don't leave me at home.  You'll be sorry");
-    s.title = QStringLiteral("A ") + kQuote + QStringLiteral("must have") + kQuote +
-              QStringLiteral(" list for your days in the parks!");
+    s.title = QStringLiteral("A ") + quoted("must have") + QStringLiteral(" list for your days in the parks!");
     s.titleRect = {240, 120, 9120, 360};
     s.instruction = QStringLiteral("Add and remove items on the list below.  Type in your item and hit the ") +
                     quoted("Add This Item") +
