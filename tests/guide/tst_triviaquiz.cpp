@@ -51,11 +51,9 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("rating");
-        QTest::newRow("resort quiz") << "frmDWTrivia"
-                                     << "frmResults2" << 2
+        QTest::newRow("resort quiz") << "frmDWTrivia" << 2
                                      << "Your'e not far off now.  You'll be a Disney expert before long!";
-        QTest::newRow("Disney quiz") << "frmTrivia"
-                                     << "frmResults" << 1
+        QTest::newRow("Disney quiz") << "frmTrivia" << 1
                                      << "Your'e not far off now.  You'll be a Disney expert before no time";
     }
     void aGameDrawsTenDifferentQuestionsAndScoresThem() {
