@@ -5,12 +5,12 @@ namespace {
 // "2004 Character Dining": the page of restaurants where the characters
 // join the meal.
 common::WebPageSpec characterDiningPage() {
-    common::WebPageSpec spec;
-    spec.formName = QStringLiteral("frmCharacterDining");
-    spec.caption = QStringLiteral("2004 Character Dining");
-    spec.file = QStringLiteral("character.htm");
-    spec.printPicture = true;
-    return spec;
+    common::WebPageSpec page;
+    page.formName = QStringLiteral("frmCharacterDining");
+    page.caption = QStringLiteral("2004 Character Dining");
+    page.file = QStringLiteral("character.htm");
+    page.printPicture = true;
+    return page;
 }
 
 } // namespace

@@ -13,27 +13,27 @@ constexpr int kMapWidth = 10800;
 constexpr int kMapHeight = 8400;
 
 WebPageSpec infoPage(const QString& form, const QString& caption, const QString& file) {
-    WebPageSpec spec;
-    spec.formName = form;
-    spec.caption = caption;
-    spec.file = file;
-    spec.printPicture = true;
-    return spec;
+    WebPageSpec page;
+    page.formName = form;
+    page.caption = caption;
+    page.file = file;
+    page.printPicture = true;
+    return page;
 }
 
 WebPageSpec mapPage(const QString& form, const QString& caption, const QString& file,
                     const QString& fileMenu = QStringLiteral("mnuFile")) {
-    WebPageSpec spec = infoPage(form, caption, file);
-    spec.fileMenuName = fileMenu;
-    spec.widthTwips = kMapWidth;
-    spec.heightTwips = kMapHeight;
-    return spec;
+    WebPageSpec page = infoPage(form, caption, file);
+    page.fileMenuName = fileMenu;
+    page.widthTwips = kMapWidth;
+    page.heightTwips = kMapHeight;
+    return page;
 }
 
 // The information pages and maps of the guide, each opened from the main
 // window's menu bar. File names keep their case ("epcotmap.GIF"); the Epcot
 // map's File menu has a name of its own.
-QVector<WebPageSpec> infoPageSpecs() {
+QVector<WebPageSpec> infoPages() {
     return {
         infoPage(QStringLiteral("frmWhenYouGo"), QStringLiteral("Weather While I'm There"),
                  QStringLiteral("weather.htm")),
@@ -54,8 +54,8 @@ QVector<WebPageSpec> infoPageSpecs() {
 }
 
 const bool registered = [] {
-    for (const WebPageSpec& spec : infoPageSpecs())
-        platform::Forms::registerForm(spec.formName, [spec] { return new common::WebPageViewer(spec); });
+    for (const WebPageSpec& page : infoPages())
+        platform::Forms::registerForm(page.formName, [page] { return new common::WebPageViewer(page); });
     return true;
 }();
 
