@@ -27,7 +27,8 @@ private slots:
                     "(1, 3, 'Echo Lake', '50''s Prime Time Cafe', 'Meatloaf.', 2, 2), "
                     "(1, 7, 'BoardWalk', 'Spoodles', 'Tapas.', 2, 2), "
                     "(1, 6, 'Polynesian Resort', 'Ohana', 'Skewers.', 3, 2), "
-                    "(1, 8, 'BoardWalk', 'Cafe', 'Same area text.', 1, 1)");
+                    "(1, 8, 'BoardWalk', 'Cafe', 'Same area text.', 1, 1), (1, 8, 'Boardwalk', 'Kona', 'Case.', 2, 1), "
+                    "(1, 9, NULL, 'Nowhere', 'No area.', 1, 2), (1, 9, NULL, 'Elsewhere', 'No area.', 1, 2)");
     }
     void cleanup() {
         QVERIFY(world->dialogs().allAnswered());
@@ -36,42 +37,32 @@ private slots:
 
     void eachListShowsItsRestaurantsAndPrintsThem_data() {
         QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("header");
         QTest::addColumn<QString>("text");
-        QTest::newRow("MK") << "frmMkFood"
-                            << "Magic Kingdom Food"
-                            << "Magic Kingdom Restaurants"
-                            << "  Aloha Isle - Adventureland - Expensive -  - Dole Whip.\n\n"
-                               "  Casey's Corner - Main Street - Inexpensive - Counter Service - Hot dogs.\n\n\n";
-        QTest::newRow("Epcot") << "frmEpcotFood"
-                               << "Epcot Food"
-                               << "Epcot Restaurants"
-                               << "  Biergarten - World Showcase - Expensive - Sit Down Meal - German.\n\n\n";
-        QTest::newRow("MGM")
-            << "frmMGMfood"
-            << "MGM Food"
-            << "MGM Restaurants"
+        // clang-format off
+        QTest::newRow("MK") << "frmMkFood" << "Magic Kingdom Restaurants"
+            << "  Aloha Isle - Adventureland - Expensive -  - Dole Whip.\n\n"
+               "  Casey's Corner - Main Street - Inexpensive - Counter Service - Hot dogs.\n\n\n";
+        QTest::newRow("Epcot") << "frmEpcotFood" << "Epcot Restaurants"
+            << "  Biergarten - World Showcase - Expensive - Sit Down Meal - German.\n\n\n";
+        QTest::newRow("MGM") << "frmMGMfood" << "MGM Restaurants"
             << "  50's Prime Time Cafe Echo Lake - Moderately Priced - Sit Down Meal - Meatloaf.\n\n\n";
-        QTest::newRow("AK empty") << "frmAKFood"
-                                  << "Animal Kingdom Food"
-                                  << "Animal Kingdom Restaurants"
-                                  << "\n";
-        QTest::newRow("resort") << "frmResortFood"
-                                << "Resort and Downtown Disney Food options"
-                                << "Walt Disney Resorts and Downtown Disney Food Options"
-                                << "Polynesian Resort\n  Ohana - Expensive - Sit Down Meal - Skewers.\n\n"
-                                   "BoardWalk\n  Spoodles - Moderate - Sit Down Meal - Tapas.\n\n"
-                                   "  Cafe - Inexpensive - Counter Service - Same area text.\n\n\n";
+        QTest::newRow("AK empty") << "frmAKFood" << "Animal Kingdom Restaurants" << "\n";
+        QTest::newRow("resort") << "frmResortFood" << "Walt Disney Resorts and Downtown Disney Food Options"
+            << "Polynesian Resort\n  Ohana - Expensive - Sit Down Meal - Skewers.\n\n"
+               "BoardWalk\n  Spoodles - Moderate - Sit Down Meal - Tapas.\n\n"
+               "  Cafe - Inexpensive - Counter Service - Same area text.\n\n"
+               "Boardwalk\n  Kona - Moderate - Counter Service - Case.\n\n"
+               "\n  Nowhere - Inexpensive - Sit Down Meal - No area.\n\n"
+               "  Elsewhere - Inexpensive - Sit Down Meal - No area.\n\n\n";
+        // clang-format on
     }
     void eachListShowsItsRestaurantsAndPrintsThem() {
         QFETCH(QString, form);
-        QFETCH(QString, caption);
         QFETCH(QString, header);
         QFETCH(QString, text);
         auto* w = qobject_cast<RestaurantList*>(Forms::open(form));
         QVERIFY(w);
-        QCOMPARE(w->windowTitle(), caption);
         QCOMPARE(w->rtParks->text(), text);
         // Park lists colour each name red; the resort list colours its headings red.
         const bool resort = form == QLatin1String("frmResortFood");
@@ -82,9 +73,7 @@ private slots:
         }
 
         w->mnuPrint->trigger();
-        QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(world->printer().documents.size(), 2);
-        QVERIFY(world->printer().words(1, 0).contains(header));
+        QVERIFY(world->printer().words(0, 0).contains(header));
         QTest::mouseClick(w->Picture9, Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!Forms::isLoaded(form));
     }

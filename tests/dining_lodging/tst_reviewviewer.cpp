@@ -2,6 +2,7 @@
 
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
+#include "dining_lodging/DiningText.h"
 #include "dining_lodging/ReviewViewer.h"
 #include "shell/frmTamble.h"
 
@@ -37,41 +38,42 @@ private slots:
         world.reset();
     }
 
+    void reviewsShowElevenLabelledLinesWithSeparatorsOnlyBetween() {
+        const dining::Review r{"Nice", "3/22/2004", "Body", QString(), "Cons", "8",
+                               "9",    QString(),   "10",   "40, 38",  "Tom"};
+        const QString block = "Title: Nice\r\n\r\nDate: 3/22/2004\r\n\r\nDetails: Body\r\n\r\nPros: \r\n\r\n"
+                              "Cons: Cons\r\n\r\nAccomodations: 8/10\r\nFriendlieness of Staff: 9/10\r\n"
+                              "Cleanliness: /10\r\nAtmosphere: 10/10\r\n\r\nAges of group: 40, 38\r\n\r\n"
+                              "Name: Tom\r\n\r\n";
+        QCOMPARE(dining::reviewsText({r}), block);
+        const QString separator = QString(43, QLatin1Char('_')) + "\r\n\r\n";
+        QCOMPARE(dining::reviewsText({r, r, r}), block + separator + block + separator + block);
+        QCOMPARE(dining::reviewsText({}), QString());
+    }
+
     void aPickShowsEveryReviewOfTheChoice_data() {
         QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("prompt");
-        QTest::addColumn<QStringList>("items"); // after the resorts' first 16, for the resort viewer
+        QTest::addColumn<QStringList>("items"); // the resort viewer: from its 17th resort
         QTest::addColumn<int>("index");
         QTest::addColumn<QStringList>("titles");
-        QTest::newRow("resort 17") << "frmHotelReviews"
-                                   << "Choose a Disney resort to see it's review."
-                                   << QStringList{"Fort Wilderness Resort and Campground"} << 16
-                                   << QStringList{"Camping"};
-        QTest::newRow("resort without reviews")
-            << "frmHotelReviews"
-            << "Choose a Disney resort to see it's review." << QStringList{"Fort Wilderness Resort and Campground"} << 0
-            << QStringList{};
-        QTest::newRow("apostrophe") << "frmMkFoodReview"
-                                    << "Choose a restaurant" << QStringList{"Cinderella's Royal Table"} << 0
-                                    << QStringList{"Castle"};
-        QTest::newRow("name in two parks")
-            << "frmEpcotFoodReview"
-            << "Choose a restaurant" << QStringList{"Biergarten"} << 0 << QStringList{"Polka", "Second"};
-        QTest::newRow("resort restaurants")
-            << "frmHotelFoodReviews"
-            << "Choose a restaurant" << QStringList{"Biergarten", "Boma"} << 1 << QStringList{"Africa"};
-        QTest::newRow("no reviews in park") << "frmAkFoodReview"
-                                            << "Choose a restaurant" << QStringList{} << -1 << QStringList{};
+        // clang-format off
+        QTest::newRow("resort 17") << "frmHotelReviews" << QStringList{"Fort Wilderness Resort and Campground"} << 16 << QStringList{"Camping"};
+        QTest::newRow("apostrophe") << "frmMkFoodReview" << QStringList{"Cinderella's Royal Table"} << 0 << QStringList{"Castle"};
+        QTest::newRow("name in two parks") << "frmEpcotFoodReview" << QStringList{"Biergarten"} << 0 << QStringList{"Polka", "Second"};
+        QTest::newRow("resort restaurants") << "frmHotelFoodReviews" << QStringList{"Biergarten", "Boma"} << 1 << QStringList{"Africa"};
+        QTest::newRow("no reviews in park") << "frmAkFoodReview" << QStringList{} << -1 << QStringList{};
+        // clang-format on
     }
     void aPickShowsEveryReviewOfTheChoice() {
         QFETCH(QString, form);
-        QFETCH(QString, prompt);
         QFETCH(QStringList, items);
         QFETCH(int, index);
         QFETCH(QStringList, titles);
         ReviewViewer* w = open(form);
+        const bool resorts = form == QLatin1String("frmHotelReviews");
+        const QString prompt = resorts ? "Choose a Disney resort to see it's review." : "Choose a restaurant";
         QStringList listed;
-        for (int i = form == QLatin1String("frmHotelReviews") ? 16 : 0; i < w->Combo1->count(); ++i)
+        for (int i = resorts ? 16 : 0; i < w->Combo1->count(); ++i)
             listed << w->Combo1->itemText(i);
         QCOMPARE(listed, items);
         QCOMPARE(w->Combo1->currentText(), prompt);
