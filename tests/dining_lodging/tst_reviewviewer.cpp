@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 
 using dining::ReviewViewer;
 using platform::Forms;
@@ -82,8 +83,16 @@ private slots:
         // Print before a choice: the prompt as header, no body.
         QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(world->printer().words(0, 0).first(), prompt + " Reviews");
-        if (index < 0)
+        if (index < 0) {
+            // Typed text runs no query, yet heads the printout.
+            w->Combo1->lineEdit()->clear();
+            QTest::keyClicks(w->Combo1->lineEdit(), "Typed");
+            QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Return);
+            QCOMPARE(w->lblTitle->text(), QString());
+            QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
+            QCOMPARE(world->printer().words(1, 0).first(), QStringLiteral("Typed Reviews"));
             return;
+        }
 
         pick(w, index);
         const QString choice = w->Combo1->itemText(index);
