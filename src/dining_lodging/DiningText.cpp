@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace dining {
+namespace dining_lodging {
 
 namespace {
 
@@ -91,4 +91,4 @@ QString reviewsText(const QList<Review>& reviews) {
     return text;
 }
 
-} // namespace dining
+} // namespace dining_lodging

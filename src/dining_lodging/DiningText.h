@@ -6,7 +6,7 @@
 
 // Text composition of the restaurant lists and the guest review viewers:
 // plain functions over plain rows, so the windows only read rows and show text.
-namespace dining {
+namespace dining_lodging {
 
 // One restaurant row as the lists read it. Null texts arrive empty; a Null
 // price or service arrives as 0.
@@ -59,4 +59,4 @@ QString reviewBlock(const Review& review);
 // Every review's block, a line of underscores between two blocks.
 QString reviewsText(const QList<Review>& reviews);
 
-} // namespace dining
+} // namespace dining_lodging

@@ -14,7 +14,7 @@
 
 using platform::placeTwips;
 
-namespace dining {
+namespace dining_lodging {
 
 namespace {
 
@@ -171,4 +171,4 @@ void RestaurantList::mnuClose_Click() {
     platform::Forms::unload(objectName());
 }
 
-} // namespace dining
+} // namespace dining_lodging

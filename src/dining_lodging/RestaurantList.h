@@ -10,7 +10,7 @@ class PictureButton;
 class RichTextBox;
 } // namespace common
 
-namespace dining {
+namespace dining_lodging {
 
 // What differs between the five restaurant lists.
 struct RestaurantListSpec {
@@ -57,4 +57,4 @@ private:
     const RestaurantListSpec& m_spec;
 };
 
-} // namespace dining
+} // namespace dining_lodging

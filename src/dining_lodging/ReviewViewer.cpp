@@ -13,7 +13,7 @@
 
 using platform::placeTwips;
 
-namespace dining {
+namespace dining_lodging {
 
 namespace {
 
@@ -192,4 +192,4 @@ void ReviewViewer::closeAction() {
     Picture9_Click();
 }
 
-} // namespace dining
+} // namespace dining_lodging

@@ -17,7 +17,7 @@ class PictureButton;
 class RichTextBox;
 } // namespace common
 
-namespace dining {
+namespace dining_lodging {
 
 // What differs between the six guest review viewers.
 struct ReviewViewerSpec {
@@ -67,4 +67,4 @@ private:
     std::unique_ptr<platform::Database> m_content;
 };
 
-} // namespace dining
+} // namespace dining_lodging

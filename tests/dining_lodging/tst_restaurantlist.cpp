@@ -7,7 +7,7 @@
 #include <QAction>
 #include <QLabel>
 
-using dining::RestaurantList;
+using dining_lodging::RestaurantList;
 using platform::Forms;
 
 class TestRestaurantList : public QObject {

@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using dining::ReviewViewer;
+using dining_lodging::ReviewViewer;
 using platform::Forms;
 
 class TestReviewViewer : public QObject {
@@ -40,16 +40,16 @@ private slots:
     }
 
     void reviewsShowElevenLabelledLinesWithSeparatorsOnlyBetween() {
-        const dining::Review r{"Nice", "3/22/2004", "Body", QString(), "Cons", "8",
-                               "9",    QString(),   "10",   "40, 38",  "Tom"};
+        const dining_lodging::Review r{"Nice", "3/22/2004", "Body", QString(), "Cons", "8",
+                                       "9",    QString(),   "10",   "40, 38",  "Tom"};
         const QString block = "Title: Nice\r\n\r\nDate: 3/22/2004\r\n\r\nDetails: Body\r\n\r\nPros: \r\n\r\n"
                               "Cons: Cons\r\n\r\nAccomodations: 8/10\r\nFriendlieness of Staff: 9/10\r\n"
                               "Cleanliness: /10\r\nAtmosphere: 10/10\r\n\r\nAges of group: 40, 38\r\n\r\n"
                               "Name: Tom\r\n\r\n";
-        QCOMPARE(dining::reviewsText({r}), block);
+        QCOMPARE(dining_lodging::reviewsText({r}), block);
         const QString separator = QString(43, QLatin1Char('_')) + "\r\n\r\n";
-        QCOMPARE(dining::reviewsText({r, r, r}), block + separator + block + separator + block);
-        QCOMPARE(dining::reviewsText({}), QString());
+        QCOMPARE(dining_lodging::reviewsText({r, r, r}), block + separator + block + separator + block);
+        QCOMPARE(dining_lodging::reviewsText({}), QString());
     }
 
     void aPickShowsEveryReviewOfTheChoice_data() {
