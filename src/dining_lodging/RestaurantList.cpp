@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScrollBar>
 
 using platform::placeTwips;
 
@@ -115,6 +116,10 @@ RestaurantList::RestaurantList(const RestaurantListSpec& spec) : platform::Form(
     rtParks = new common::RichTextBox(c);
     rtParks->setObjectName(QStringLiteral("rtParks"));
     placeTwips(rtParks, 240, 960, 9120, 4920);
+    // The scroll bar beside the list is the pane's own, so it scrolls the list.
+    VScroll1 = new QScrollBar(Qt::Vertical, c);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    rtParks->setVerticalScrollBar(VScroll1);
 
     const QFont arial = common::makeFont(QStringLiteral("Arial"), 9, true);
     Label3 = label(QStringLiteral("Label3"), QStringLiteral("Inexpensive: Under $10"), arial, yellow);

@@ -4,6 +4,7 @@
 
 class QAction;
 class QLabel;
+class QScrollBar;
 
 namespace common {
 class PictureButton;
@@ -44,6 +45,7 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* Picture2 = nullptr;
     common::RichTextBox* rtParks = nullptr;
+    QScrollBar* VScroll1 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
