@@ -19,7 +19,7 @@ namespace dining_lodging {
 
 namespace {
 
-QList<RestaurantListSpec> makeSpecs() {
+QList<RestaurantListKind> makeKinds() {
     const QString dash = QStringLiteral(" - ");
     const QString blank = QStringLiteral(" ");
     return {
@@ -77,21 +77,21 @@ QList<RestaurantRow> readRows(platform::Recordset& rs) {
 }
 
 void registerFamily() {
-    for (const RestaurantListSpec& spec : restaurantListSpecs())
-        platform::Forms::registerForm(spec.formName, [&spec] { return new RestaurantList(spec); });
+    for (const RestaurantListKind& kind : restaurantListKinds())
+        platform::Forms::registerForm(kind.formName, [&kind] { return new RestaurantList(kind); });
 }
 
 const bool registered = (registerFamily(), true);
 
 } // namespace
 
-const QList<RestaurantListSpec>& restaurantListSpecs() {
-    static const QList<RestaurantListSpec> specs = makeSpecs();
-    return specs;
+const QList<RestaurantListKind>& restaurantListKinds() {
+    static const QList<RestaurantListKind> kinds = makeKinds();
+    return kinds;
 }
 
-RestaurantList::RestaurantList(const RestaurantListSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
-    setWindowTitle(spec.caption);
+RestaurantList::RestaurantList(const RestaurantListKind& kind) : platform::Form(kind.formName), m_kind(kind) {
+    setWindowTitle(kind.caption);
     const QColor darkBlue = platform::bgrColor(0x00C00000);
     const QColor yellow = platform::bgrColor(0x0000FFFF);
     setBackColor(darkBlue);
@@ -110,7 +110,7 @@ RestaurantList::RestaurantList(const RestaurantListSpec& spec) : platform::Form(
     placeTwips(Picture2, 240, 120, 1200, 720);
     Picture2->setPixmap(titlePicture(Picture2->size()));
     Label1 =
-        label(QStringLiteral("Label1"), spec.title, common::makeFont(QStringLiteral("Verdana"), 14, true), Qt::white);
+        label(QStringLiteral("Label1"), kind.title, common::makeFont(QStringLiteral("Verdana"), 14, true), Qt::white);
     placeTwips(Label1, 1560, 240, 7800, 480);
 
     rtParks = new common::RichTextBox(c);
@@ -156,20 +156,20 @@ void RestaurantList::Form_Load() {
         platform::Forms::unload(objectName()); // the missing database has been reported
         return;
     }
-    platform::Recordset rs = db->query(m_spec.query);
+    platform::Recordset rs = db->query(m_kind.query);
     const QList<RestaurantRow> rows = readRows(rs);
     RestaurantPage page =
-        m_spec.resort ? composeResortRestaurants(rows) : composeParkRestaurants(rows, m_spec.separator);
+        m_kind.resort ? composeResortRestaurants(rows) : composeParkRestaurants(rows, m_kind.separator);
     rtParks->setText(page.text);
     common::CWordWrap wrap;
-    if (m_spec.resort)
+    if (m_kind.resort)
         wrap.BoldText(*rtParks, &page.names, int(page.names.size()), page.headings, int(page.headings.size()));
     else
         wrap.BoldText(*rtParks, &page.names, int(page.names.size()), QStringList(), 0, QColor(255, 0, 0));
 }
 
 void RestaurantList::mnuPrint_Click() {
-    common::PrintContentPane(m_spec.printHeader, rtParks->text());
+    common::PrintContentPane(m_kind.printHeader, rtParks->text());
 }
 
 void RestaurantList::mnuClose_Click() {

@@ -14,7 +14,7 @@ class RichTextBox;
 namespace dining_lodging {
 
 // What differs between the five restaurant lists.
-struct RestaurantListSpec {
+struct RestaurantListKind {
     QString formName;
     QString caption;
     QString title; // Label1
@@ -28,14 +28,14 @@ struct RestaurantListSpec {
 
 // The five lists in menu order: Magic Kingdom, Epcot, MGM, Animal Kingdom,
 // resorts and Downtown Disney.
-const QList<RestaurantListSpec>& restaurantListSpecs();
+const QList<RestaurantListKind>& restaurantListKinds();
 
 // A read-only list of a park's (or the resorts') restaurants with a price
 // legend and a reservation note; prints the list.
 class RestaurantList : public platform::Form {
     Q_OBJECT
 public:
-    explicit RestaurantList(const RestaurantListSpec& spec);
+    explicit RestaurantList(const RestaurantListKind& kind);
 
     void Form_Load() override;
 
@@ -56,7 +56,7 @@ public:
     QAction* mnuClose = nullptr;
 
 private:
-    const RestaurantListSpec& m_spec;
+    const RestaurantListKind& m_kind;
 };
 
 } // namespace dining_lodging

@@ -17,7 +17,7 @@ namespace dining_lodging {
 
 namespace {
 
-QList<ReviewViewerSpec> makeSpecs() {
+QList<ReviewViewerKind> makeKinds() {
     const QString chooseRestaurant = QStringLiteral("Choose a restaurant");
     return {
         {QStringLiteral("frmHotelReviews"), QStringLiteral("Disney Resort Guest Reviews"),
@@ -49,17 +49,17 @@ Review readReview(const platform::Recordset& rs) {
 }
 
 void registerFamily() {
-    for (const ReviewViewerSpec& spec : reviewViewerSpecs())
-        platform::Forms::registerForm(spec.formName, [&spec] { return new ReviewViewer(spec); });
+    for (const ReviewViewerKind& kind : reviewViewerKinds())
+        platform::Forms::registerForm(kind.formName, [&kind] { return new ReviewViewer(kind); });
 }
 
 const bool registered = (registerFamily(), true);
 
 } // namespace
 
-const QList<ReviewViewerSpec>& reviewViewerSpecs() {
-    static const QList<ReviewViewerSpec> specs = makeSpecs();
-    return specs;
+const QList<ReviewViewerKind>& reviewViewerKinds() {
+    static const QList<ReviewViewerKind> kinds = makeKinds();
+    return kinds;
 }
 
 const QStringList& reviewResorts() {
@@ -83,8 +83,8 @@ const QStringList& reviewResorts() {
     return resorts;
 }
 
-ReviewViewer::ReviewViewer(const ReviewViewerSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
-    setWindowTitle(spec.caption);
+ReviewViewer::ReviewViewer(const ReviewViewerKind& kind) : platform::Form(kind.formName), m_kind(kind) {
+    setWindowTitle(kind.caption);
     setBackColor(Qt::white);
     setClientSizeTwips(9600, 7560);
     QWidget* c = client();
@@ -97,7 +97,7 @@ ReviewViewer::ReviewViewer(const ReviewViewerSpec& spec) : platform::Form(spec.f
         placeTwips(lbl, l, t, w, h);
         return lbl;
     };
-    Label1 = label(QStringLiteral("Label1"), spec.prompt, 240, 120, 9120, 255);
+    Label1 = label(QStringLiteral("Label1"), kind.prompt, 240, 120, 9120, 255);
     Label1->setFont(common::makeFont(QStringLiteral("Verdana"), 9.75, true));
     Label2 = label(QStringLiteral("Label2"),
                    QStringLiteral("The following reviews are from miscellaneous Walt Disney World guests.  Their "
@@ -112,10 +112,10 @@ ReviewViewer::ReviewViewer(const ReviewViewerSpec& spec) : platform::Form(spec.f
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert); // typed text never joins the list
     placeTwips(Combo1, 240, 1320, 4800, 315);
-    if (spec.resorts)
+    if (kind.resorts)
         Combo1->addItems(reviewResorts());
     Combo1->setCurrentIndex(-1);
-    Combo1->setEditText(spec.comboText);
+    Combo1->setEditText(kind.comboText);
 
     lblTitle = label(QStringLiteral("lblTitle"), QString(), 240, 1800, 9120, 300);
     lblTitle->setFont(common::makeFont(QStringLiteral("Verdana"), 9.75, true));
@@ -144,19 +144,19 @@ void ReviewViewer::Form_Load() {
         platform::Forms::unload(objectName()); // the missing database has been reported
         return;
     }
-    if (m_spec.resorts)
+    if (m_kind.resorts)
         return;
     // Rows without a restaurant name are resort reviews, never a restaurant.
     platform::Recordset rs = m_content->query(QStringLiteral("Select Distinct Restaurant From Reviews Where Park = ? "
                                                              "And Restaurant Is Not Null Order By Restaurant"),
-                                              {m_spec.park});
+                                              {m_kind.park});
     QStringList names;
     for (; !rs.eof(); rs.moveNext())
         names << rs.text(QStringLiteral("Restaurant"));
     Combo1->clear();
     Combo1->addItems(names);
     Combo1->setCurrentIndex(-1);
-    Combo1->setEditText(m_spec.comboText);
+    Combo1->setEditText(m_kind.comboText);
 }
 
 void ReviewViewer::Combo1_Click(int index) {
@@ -165,7 +165,7 @@ void ReviewViewer::Combo1_Click(int index) {
     const QString choice = Combo1->itemText(index);
     // The name is bound, so a name with an apostrophe finds its reviews.
     platform::Recordset rs =
-        m_spec.resorts
+        m_kind.resorts
             ? m_content->query(QStringLiteral("Select * From Reviews Where HotelId = ? And Restaurant Is Null"),
                                {index + 1})
             : m_content->query(QStringLiteral("Select * From Reviews Where Restaurant = ?"), {choice});
@@ -182,7 +182,7 @@ void ReviewViewer::PrintReviews() {
 }
 
 void ReviewViewer::Picture9_Click() {
-    if (m_spec.returnsToMain)
+    if (m_kind.returnsToMain)
         platform::Forms::returnToMainWindow(objectName());
     else
         platform::Forms::unload(objectName());

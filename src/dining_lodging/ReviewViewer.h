@@ -20,7 +20,7 @@ class RichTextBox;
 namespace dining_lodging {
 
 // What differs between the six guest review viewers.
-struct ReviewViewerSpec {
+struct ReviewViewerKind {
     QString formName;
     QString caption;
     QString prompt;    // Label1
@@ -33,7 +33,7 @@ struct ReviewViewerSpec {
 };
 
 // The six viewers: resorts, the four parks' restaurants, the resorts' restaurants.
-const QList<ReviewViewerSpec>& reviewViewerSpecs();
+const QList<ReviewViewerKind>& reviewViewerKinds();
 // The resorts of the resort viewer; a resort's reviews carry its position + 1.
 const QStringList& reviewResorts();
 
@@ -42,7 +42,7 @@ const QStringList& reviewResorts();
 class ReviewViewer : public platform::Form {
     Q_OBJECT
 public:
-    explicit ReviewViewer(const ReviewViewerSpec& spec);
+    explicit ReviewViewer(const ReviewViewerKind& kind);
     ~ReviewViewer() override;
 
     void Form_Load() override;
@@ -63,7 +63,7 @@ public:
     common::PictureButton* Picture9 = nullptr;
 
 private:
-    const ReviewViewerSpec& m_spec;
+    const ReviewViewerKind& m_kind;
     std::unique_ptr<platform::Database> m_content;
 };
 
