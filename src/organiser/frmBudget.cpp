@@ -111,7 +111,8 @@ frmBudget::frmBudget() : platform::Form(QStringLiteral("frmBudget")) {
     Label4 = placedLabel(c, QStringLiteral("Label4"),
                          QStringLiteral("See the Travisto money saving tips under the General Info heading on the "
                                         "home page of the Travisto."),
-                         240, 840, 7800, 300);
+                         240, 810, 7800, 450);
+    Label4->setWordWrap(true);
     Picture2 = placedLabel(c, QStringLiteral("Picture2"), QString(), 8340, 780, 900, 600);
     Picture2->setPixmap(scissorsPicture());
 
@@ -150,7 +151,7 @@ void frmBudget::buildCountQuestions(QWidget* c) {
                                           QStringLiteral("cboNights"), QStringLiteral("cboDays")};
     int top = 1320;
     for (size_t i = 0; i < 4; ++i) {
-        Label1[i] = placedLabel(c, QStringLiteral("Label1_%1").arg(i), questions[i], 240, top + 30, 2700, 285);
+        Label1[i] = placedLabel(c, QStringLiteral("Label1_%1").arg(i), questions[i], 240, top + 30, 2820, 285);
         *boxes[i] = makeCountBox(c, names[i], 3000, top);
         QComboBox* box = *boxes[i];
         connect(box, &QComboBox::editTextChanged, this, [this, box] { countChanged(box); });
@@ -180,8 +181,8 @@ void frmBudget::buildCostLines(QWidget* c) {
         const size_t n = size_t(i);
         const LineLook& look = kLines[n];
         Label2[n] = placedLabel(c, QStringLiteral("Label2_%1").arg(i), QString::fromLatin1(look.caption), 240, top + 30,
-                                2580, 285);
-        QLineEdit* cost = makeBox(c, QString::fromLatin1(look.costBox), 2880, top, 1080);
+                                2820, 285);
+        QLineEdit* cost = makeBox(c, QString::fromLatin1(look.costBox), 3090, top, 900);
         *costs[n] = cost;
         // Entering a cost box selects its whole text, so that typing replaces it.
         cost->installEventFilter(this);

@@ -90,7 +90,7 @@ QPixmap notebookPicture() {
 frmDetails::frmDetails() : platform::Form(QStringLiteral("frmDetails")) {
     setWindowTitle(QStringLiteral("My Trip Details"));
     setBackColor(kLightGrey);
-    setClientSizeTwips(9600, 8340);
+    setClientSizeTwips(9600, 8220);
     QWidget* c = client();
 
     Label2 = placedLabel(c, QStringLiteral("Label2"),
@@ -196,17 +196,17 @@ void frmDetails::buildButtons(QWidget* c) {
     Label9->setObjectName(QStringLiteral("Label9"));
     Label9->setWordWrap(true);
     Label9->setColors(bgrColor(0x00FF0000), bgrColor(0x000000FF));
-    placeTwips(Label9, 120, 7020, 1560, 1200);
+    placeTwips(Label9, 120, 7020, 3000, 900);
     connect(Label9, &common::HoverLink::clicked, this, &frmDetails::Label9_Click);
 
     Picture3 =
-        common::PictureButton::create(c, QStringLiteral("Picture3"), QStringLiteral("Save"), 1740, 7020, 1200, 420);
-    Picture4 = common::PictureButton::create(c, QStringLiteral("Picture4"), QStringLiteral("Previous Day"), 3060, 7020,
+        common::PictureButton::create(c, QStringLiteral("Picture3"), QStringLiteral("Save"), 3360, 7020, 1200, 420);
+    Picture4 = common::PictureButton::create(c, QStringLiteral("Picture4"), QStringLiteral("Previous Day"), 4680, 7020,
                                              1560, 420);
     Picture5 =
-        common::PictureButton::create(c, QStringLiteral("Picture5"), QStringLiteral("Next Day"), 4740, 7020, 1560, 420);
+        common::PictureButton::create(c, QStringLiteral("Picture5"), QStringLiteral("Next Day"), 6360, 7020, 1560, 420);
     Picture2 =
-        common::PictureButton::create(c, QStringLiteral("Picture2"), QStringLiteral("Close"), 3240, 7620, 1200, 420);
+        common::PictureButton::create(c, QStringLiteral("Picture2"), QStringLiteral("Close"), 4860, 7620, 1200, 420);
 
     cmdUpdate = hiddenButton(c, QStringLiteral("cmdUpdate"), QStringLiteral("Update This Day"));
     Command5 = hiddenButton(c, QStringLiteral("Command5"), QStringLiteral("Previous Day"));

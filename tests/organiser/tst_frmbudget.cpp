@@ -90,6 +90,18 @@ private slots:
         QTEST(f.grandTotal, "total");
     }
 
+    void totalBeyondTheCurrencyRangeIsToldNotWrapped() {
+        BudgetInputs in{"1", "0", "0", "0", {}};
+        in.costs[0] = QStringLiteral("1e15");
+        BudgetFigures f;
+        organiser::recalculateBudget(in, f, QLocale());
+        QCOMPARE(f.grandTotal, QStringLiteral("Too large to add up"));
+        in.costs[0] = QStringLiteral("900000000000000");
+        in.costs[3] = QStringLiteral("1");
+        organiser::recalculateBudget(in, f, QLocale());
+        QCOMPARE(f.grandTotal, QStringLiteral("$900,000,000,000,000.00"));
+    }
+
     void typingUpdatesTheWindowAndUnreadableTextKeepsTheLine() {
         frmBudget* w = openBudget();
         QVERIFY(w->Label5->isHidden());
