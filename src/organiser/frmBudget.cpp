@@ -274,8 +274,9 @@ organiser::BudgetInputs frmBudget::inputs() const {
 
 void frmBudget::countChanged(QComboBox* box) {
     if (box->currentText().isEmpty()) {
-        // Setting the text runs this handler again with "0".
+        // Setting the text runs this handler again with "0"; typing then replaces it.
         box->setEditText(QStringLiteral("0"));
+        box->lineEdit()->selectAll();
         return;
     }
     RecalculateBudget();

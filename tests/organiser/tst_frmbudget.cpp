@@ -5,6 +5,7 @@
 #include "organiser/frmBudget.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -195,6 +196,18 @@ private slots:
         QVERIFY2(printed.contains(QStringLiteral("Disney Budget")), qPrintable(printed));
         QVERIFY2(printed.contains(QStringLiteral("Adult Park Tickets: $100.00")), qPrintable(printed));
         QVERIFY2(printed.contains(QStringLiteral("Total Disney World Budget: $100.00")), qPrintable(printed));
+    }
+
+    void enteringACostBoxSelectsItsText() {
+        frmBudget* w = openBudget();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->txtHotel->setText(QStringLiteral("129.99"));
+        QTest::mouseClick(w->txtHotel, Qt::LeftButton, {}, QPoint(5, 5));
+        TestWorld::settle();
+        QCOMPARE(w->txtHotel->selectedText(), QStringLiteral("129.99"));
+        QTest::keyClicks(w->txtHotel, QStringLiteral("80"));
+        QCOMPARE(w->txtHotel->text(), QStringLiteral("80"));
     }
 
     void closeUnloadsWithoutSaving() {
