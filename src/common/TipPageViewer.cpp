@@ -128,8 +128,7 @@ TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.form
     }
 
     if (!spec.menu.isEmpty()) {
-        QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-        mnuFile->setObjectName(QStringLiteral("mnuFile"));
+        QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
         for (const TipPageSpec::Command& item : spec.menu) {
             QAction* action = mnuFile->addAction(item.caption);
             action->setObjectName(item.name);

@@ -74,10 +74,8 @@ WebPageViewer::WebPageViewer(const WebPageSpec& spec) : platform::Form(spec.form
     if (spec.fileMenu) {
         QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
         mnuFile->setObjectName(spec.fileMenuName);
-        mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-        mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-        mnuClose = mnuFile->addAction(QStringLiteral("Close"));
-        mnuClose->setObjectName(QStringLiteral("mnuClose"));
+        mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+        mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
         connect(mnuPrint, &QAction::triggered, this, &WebPageViewer::mnuPrint_Click);
         connect(mnuClose, &QAction::triggered, this, &WebPageViewer::mnuClose_Click);
     }

@@ -140,12 +140,9 @@ RestaurantList::RestaurantList(const RestaurantListKind& kind) : platform::Form(
     connect(Picture1, &common::PictureButton::clicked, this, &RestaurantList::mnuPrint_Click);
     connect(Picture9, &common::PictureButton::clicked, this, &RestaurantList::mnuClose_Click);
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuClose = mnuFile->addAction(QStringLiteral("Close"));
-    mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
     connect(mnuPrint, &QAction::triggered, this, &RestaurantList::mnuPrint_Click);
     connect(mnuClose, &QAction::triggered, this, &RestaurantList::mnuClose_Click);
 }

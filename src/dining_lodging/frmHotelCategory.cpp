@@ -25,12 +25,9 @@ frmHotelCategory::frmHotelCategory() : platform::Form(QStringLiteral("frmHotelCa
     Picture1->setObjectName(QStringLiteral("Picture1"));
     connect(Picture1, &common::PictureButton::clicked, this, &frmHotelCategory::mnuPrint_Click);
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuClose = mnuFile->addAction(QStringLiteral("Close"));
-    mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
     connect(mnuPrint, &QAction::triggered, this, &frmHotelCategory::mnuPrint_Click);
     connect(mnuClose, &QAction::triggered, this, &frmHotelCategory::mnuClose_Click);
 }

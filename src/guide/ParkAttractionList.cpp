@@ -236,12 +236,9 @@ ParkAttractionList::ParkAttractionList(const ParkListSpec& spec) : platform::For
     Picture1 = picture(QStringLiteral("Picture1"), QStringLiteral("Print"), 6600, &ParkAttractionList::mnuPrint_Click);
     Picture9 = picture(QStringLiteral("Picture9"), QStringLiteral("Close"), 8040, &ParkAttractionList::mnuHome_Click);
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuHome = mnuFile->addAction(QStringLiteral("Close"));
-    mnuHome->setObjectName(QStringLiteral("mnuHome"));
+    QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuHome = addNamedItem(mnuFile, QStringLiteral("mnuHome"), QStringLiteral("Close"));
     connect(mnuPrint, &QAction::triggered, this, &ParkAttractionList::mnuPrint_Click);
     connect(mnuHome, &QAction::triggered, this, &ParkAttractionList::mnuHome_Click);
 }

@@ -116,10 +116,8 @@ TriviaQuiz::TriviaQuiz(const TriviaQuizSpec& spec) : platform::Form(spec.formNam
     lblId = makeLabel(c, QStringLiteral("lblId"), QStringLiteral("Label2"), false, Qt::black, 120, 4200, 900, 255);
     lblId->hide();
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuClose = mnuFile->addAction(QStringLiteral("Close"));
-    mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
 
     connect(Command1, &QPushButton::clicked, this, &TriviaQuiz::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &TriviaQuiz::Command2_Click);

@@ -67,12 +67,9 @@ frmBasics::frmBasics() : platform::Form(QStringLiteral("frmBasics")) {
     Picture9 =
         common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 8250, 7170, 1230, 390);
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuClose = mnuFile->addAction(QStringLiteral("Close"));
-    mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
 
     connect(Combo1, &QComboBox::activated, this, &frmBasics::Combo1_Click);
     connect(Picture2, &common::PictureButton::clicked, this, &frmBasics::Picture2_Click);

@@ -160,14 +160,10 @@ frmParks::frmParks() : platform::Form(QStringLiteral("frmParks")) {
     Picture2 = makePicture(c, QStringLiteral("Picture2"), QStringLiteral("Close"), 7320, 6480, 1230, 390);
     Picture1 = makePicture(c, QStringLiteral("Picture1"), QStringLiteral("Print"), 8640, 6480, 1230, 390);
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuExport1 = mnuFile->addAction(QStringLiteral("Export to text file"));
-    mnuExport1->setObjectName(QStringLiteral("mnuExport1"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuHome = mnuFile->addAction(QStringLiteral("Close"));
-    mnuHome->setObjectName(QStringLiteral("mnuHome"));
+    QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuExport1 = addNamedItem(mnuFile, QStringLiteral("mnuExport1"), QStringLiteral("Export to text file"));
+    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuHome = addNamedItem(mnuFile, QStringLiteral("mnuHome"), QStringLiteral("Close"));
 
     // Only a choice from the list runs the park choice; text set by code does not.
     connect(Combo1, &QComboBox::activated, this, &frmParks::Combo1_Click);

@@ -263,14 +263,10 @@ void frmSchedule::buildControls() {
     connect(cmdNextDay, &QPushButton::clicked, this, &frmSchedule::cmdNextDay_Click);
     connect(Command1, &QPushButton::clicked, this, &frmSchedule::Command1_Click);
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuExport = mnuFile->addAction(QStringLiteral("Export schedule to text file"));
-    mnuExport->setObjectName(QStringLiteral("mnuExport"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuHome = mnuFile->addAction(QStringLiteral("Close"));
-    mnuHome->setObjectName(QStringLiteral("mnuHome"));
+    QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuExport = addNamedItem(mnuFile, QStringLiteral("mnuExport"), QStringLiteral("Export schedule to text file"));
+    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuHome = addNamedItem(mnuFile, QStringLiteral("mnuHome"), QStringLiteral("Close"));
     connect(mnuExport, &QAction::triggered, this, &frmSchedule::mnuExport_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmSchedule::mnuPrint_Click);
     connect(mnuHome, &QAction::triggered, this, &frmSchedule::mnuHome_Click);

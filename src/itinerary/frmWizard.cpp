@@ -148,10 +148,8 @@ frmWizard::frmWizard() : platform::Form(QStringLiteral("frmWizard")) {
     placeTwips(Picture2, 7320, 5880, 1440, 420);
     connect(Picture2, &common::PictureButton::clicked, this, &frmWizard::Picture2_Click);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuReturn = mnuFile->addAction(QStringLiteral("Return to Home Page"));
-    mnuReturn->setObjectName(QStringLiteral("mnuReturn"));
+    mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuReturn = addNamedItem(mnuFile, QStringLiteral("mnuReturn"), QStringLiteral("Return to Home Page"));
     connect(mnuReturn, &QAction::triggered, this, &frmWizard::mnuReturn_Click);
 }
 

@@ -186,14 +186,10 @@ ChecklistWindow::ChecklistWindow(ChecklistSpec spec) : platform::Form(spec.formN
     connect(Picture3, &common::PictureButton::clicked, this, &ChecklistWindow::mnuPrint_Click);
     connect(Picture4, &common::PictureButton::clicked, this, &ChecklistWindow::mnuClose_Click);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuStartOver = mnuFile->addAction(QStringLiteral("Start Over"));
-    mnuStartOver->setObjectName(QStringLiteral("mnuStartOver"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuClose = mnuFile->addAction(QStringLiteral("Close"));
-    mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuStartOver = addNamedItem(mnuFile, QStringLiteral("mnuStartOver"), QStringLiteral("Start Over"));
+    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
     connect(mnuStartOver, &QAction::triggered, this, &ChecklistWindow::mnuStartOver_Click);
     connect(mnuPrint, &QAction::triggered, this, &ChecklistWindow::mnuPrint_Click);
     connect(mnuClose, &QAction::triggered, this, &ChecklistWindow::mnuClose_Click);

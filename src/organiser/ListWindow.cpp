@@ -311,12 +311,9 @@ ListWindow::ListWindow(const ListWindowSpec& spec) : platform::Form(spec.formNam
     connect(Command1, &QPushButton::clicked, this, &ListWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &ListWindow::Command2_Click);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuClose = mnuFile->addAction(QStringLiteral("Close"));
-    mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
     connect(mnuPrint, &QAction::triggered, this, &ListWindow::mnuPrint_Click);
     connect(mnuClose, &QAction::triggered, this, &ListWindow::mnuClose_Click);
 }

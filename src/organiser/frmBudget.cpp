@@ -130,12 +130,9 @@ frmBudget::frmBudget() : platform::Form(QStringLiteral("frmBudget")) {
     connect(Picture3, &common::PictureButton::clicked, this, &frmBudget::mnuPrint_Click);
     connect(Picture9, &common::PictureButton::clicked, this, &frmBudget::mnuExit_Click);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuExit = mnuFile->addAction(QStringLiteral("Close"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuExit = addNamedItem(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("Close"));
     connect(mnuPrint, &QAction::triggered, this, &frmBudget::mnuPrint_Click);
     connect(mnuExit, &QAction::triggered, this, &frmBudget::mnuExit_Click);
 }

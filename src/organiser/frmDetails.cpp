@@ -144,12 +144,9 @@ frmDetails::frmDetails() : platform::Form(QStringLiteral("frmDetails")) {
     buildPanes(c);
     buildButtons(c);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuHome = mnuFile->addAction(QStringLiteral("Close"));
-    mnuHome->setObjectName(QStringLiteral("mnuHome"));
+    mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuHome = addNamedItem(mnuFile, QStringLiteral("mnuHome"), QStringLiteral("Close"));
     connect(mnuPrint, &QAction::triggered, this, &frmDetails::mnuPrint_Click);
     connect(mnuHome, &QAction::triggered, this, &frmDetails::mnuHome_Click);
 }

@@ -170,12 +170,9 @@ frmPlane::frmPlane() : platform::Form(QStringLiteral("frmPlane")) {
     connect(Picture2, &common::PictureButton::clicked, this, &frmPlane::mnuPrint_Click);
     connect(Picture9, &common::PictureButton::clicked, this, &frmPlane::mnuClose_Click);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuClose = mnuFile->addAction(QStringLiteral("Close"));
-    mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
     connect(mnuPrint, &QAction::triggered, this, &frmPlane::mnuPrint_Click);
     connect(mnuClose, &QAction::triggered, this, &frmPlane::mnuClose_Click);
 }

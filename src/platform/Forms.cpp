@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QHash>
 #include <QLayout>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
@@ -83,6 +84,18 @@ void Form::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (!registry().unloading.contains(objectName()))
         QTimer::singleShot(0, this, [this] { closeAction(); });
+}
+
+QMenu* Form::addNamedMenu(const QString& name, const QString& caption) {
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
+QAction* Form::addNamedItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    return item;
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {

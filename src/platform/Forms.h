@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMenu>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -29,6 +30,10 @@ public:
     void setClientSizeTwips(int widthTwips, int heightTwips);
     // Sets the client area's background colour.
     void setBackColor(const QColor& color);
+    // Adds a menu to the window's menu bar, with its control name.
+    QMenu* addNamedMenu(const QString& name, const QString& caption);
+    // Adds an item with its control name to a menu.
+    static QAction* addNamedItem(QMenu* menu, const QString& name, const QString& caption);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -90,12 +90,9 @@ frmSearch::frmSearch() : platform::Form(QStringLiteral("frmSearch")) {
     Picture1 = pictureButton(c, QStringLiteral("Picture1"), QStringLiteral("Print"), 6750);
     Picture2 = pictureButton(c, QStringLiteral("Picture2"), QStringLiteral("Close"), 8100);
 
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuClose = mnuFile->addAction(QStringLiteral("Close"));
-    mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
+    mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
 
     connect(Command1, &QPushButton::clicked, this, &frmSearch::Command1_Click);
     connect(Picture3, &common::PictureButton::clicked, this, &frmSearch::Picture3_Click);
