@@ -48,32 +48,12 @@ private slots:
         QCOMPARE(box.selLength(), 3);
     }
 
-    void aWebPageShowsItsFileAndPrintsWithoutADialog() {
-        common::WebPageViewer viewer(
-            {QStringLiteral("frmHelpProbe"), QStringLiteral("Help"), QStringLiteral("FAQ.htm")});
-        viewer.Form_Load();
-        QVERIFY(viewer.WebBrowser1->pageFound());
-        QVERIFY(!viewer.WebBrowser1->toPlainText().trimmed().isEmpty());
-        viewer.mnuPrint->trigger();
-        QCOMPARE(world->printer().documents.size(), 1);
-        QCOMPARE(world->printer().documents[0].pages[0].kind, QStringLiteral("document"));
-        QCOMPARE(world->printer().documents[0].pages[0].title, QStringLiteral("FAQ.htm"));
-    }
-
     void aMissingPageSaysSoInThePane() {
         common::WebPageViewer viewer(
             {QStringLiteral("frmProbe"), QStringLiteral("Gone"), QStringLiteral("nothere.htm")});
         viewer.Form_Load();
         QVERIFY(!viewer.WebBrowser1->pageFound());
         QVERIFY(viewer.WebBrowser1->toPlainText().contains(QStringLiteral("nothere.htm")));
-    }
-
-    void aMapPictureIsShown() {
-        common::WebPageViewer viewer(
-            {QStringLiteral("frmMapProbe"), QStringLiteral("Map"), QStringLiteral("images/mkmap.gif")});
-        viewer.Form_Load();
-        QVERIFY(viewer.WebBrowser1->pageFound());
-        QVERIFY(viewer.WebBrowser1->toHtml().contains(QStringLiteral("mkmap.gif")));
     }
 };
 
