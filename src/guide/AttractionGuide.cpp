@@ -12,6 +12,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextList>
 #include <functional>
 
 namespace guide {
@@ -129,6 +132,22 @@ GuidePage composeGuide(const AttractionGuideSpec& spec, const QVector<GuideRow>&
     return page;
 }
 
+void formatSpans(QTextEdit& pane, const QVector<TextSpan>& spans, const QTextCharFormat& format, bool bullet) {
+    // One edit block on the document: the pane lays its text out once, afterwards.
+    QTextCursor c(pane.document());
+    c.beginEditBlock();
+    for (const TextSpan& span : spans) {
+        if (span.length == 0)
+            continue;
+        c.setPosition(span.start);
+        c.setPosition(span.start + span.length, QTextCursor::KeepAnchor);
+        c.mergeCharFormat(format);
+        if (bullet && !c.block().textList())
+            c.createList(QTextListFormat::ListDisc);
+    }
+    c.endEditBlock();
+}
+
 AttractionGuide::AttractionGuide(const AttractionGuideSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
     setWindowTitle(spec.title);
     setBackColor(platform::bgrColor(0x00C00000));
@@ -205,21 +224,15 @@ void AttractionGuide::showPage(const GuidePage& page) {
     // Each name and heading is formatted where it was written, so a name or a
     // heading that also occurs in another attraction's description is left
     // alone there.
-    for (const TextSpan& name : page.names) {
-        rtParks->setSelStart(name.start);
-        rtParks->setSelLength(name.length);
-        rtParks->setSelBold(true);
-        rtParks->setSelBullet(true);
-        if (m_spec.nameColor)
-            rtParks->setSelColor(*m_spec.nameColor);
-    }
-    for (const TextSpan& heading : page.headings) {
-        rtParks->setSelStart(heading.start);
-        rtParks->setSelLength(heading.length);
-        rtParks->setSelColor(QColor(255, 0, 0));
-        rtParks->setSelBold(true);
-    }
-    rtParks->setSelStart(0);
+    QTextCharFormat name;
+    name.setFontWeight(QFont::Bold);
+    if (m_spec.nameColor)
+        name.setForeground(*m_spec.nameColor);
+    formatSpans(*rtParks, page.names, name, true);
+    QTextCharFormat heading;
+    heading.setFontWeight(QFont::Bold);
+    heading.setForeground(QColor(255, 0, 0));
+    formatSpans(*rtParks, page.headings, heading, false);
 }
 
 void AttractionGuide::Label2_Click() {

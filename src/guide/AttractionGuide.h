@@ -10,6 +10,8 @@
 class QAction;
 class QLabel;
 class QScrollBar;
+class QTextCharFormat;
+class QTextEdit;
 
 namespace platform {
 class Database;
@@ -59,6 +61,10 @@ struct GuidePage {
     QVector<TextSpan> names;
     QVector<TextSpan> headings;
 };
+
+// Applies `format` to each span of the pane's text; with `bullet`, the
+// paragraph that holds a span becomes a bulleted paragraph.
+void formatSpans(QTextEdit& pane, const QVector<TextSpan>& spans, const QTextCharFormat& format, bool bullet);
 
 // The rows of the guide's park in the order the guide shows them.
 QVector<GuideRow> readGuideRows(const AttractionGuideSpec& spec, platform::Database& content);

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTextCharFormat>
 
 namespace guide {
 
@@ -120,18 +121,11 @@ void frmTickets::Form_Load() {
     // Each title and feature line is formatted where it was written, so a
     // title that recurs further down is coloured only on its own line, and a
     // short feature stays readable.
-    for (const TextSpan& feature : page.features) {
-        rtParks->setSelStart(feature.start);
-        rtParks->setSelLength(feature.length);
-        rtParks->setSelBullet(true);
-    }
-    for (const TextSpan& title : page.titles) {
-        rtParks->setSelStart(title.start);
-        rtParks->setSelLength(title.length);
-        rtParks->setSelColor(QColor(255, 0, 0));
-        rtParks->setSelBold(true);
-    }
-    rtParks->setSelStart(0);
+    formatSpans(*rtParks, page.features, QTextCharFormat(), true);
+    QTextCharFormat title;
+    title.setFontWeight(QFont::Bold);
+    title.setForeground(QColor(255, 0, 0));
+    formatSpans(*rtParks, page.titles, title, false);
 }
 
 } // namespace guide
