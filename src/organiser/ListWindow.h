@@ -1,0 +1,134 @@
+#pragma once
+
+#include "organiser/ListText.h"
+#include "platform/Forms.h"
+
+#include <QVector>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace platform {
+class Database;
+class Recordset;
+} // namespace platform
+
+namespace common {
+class PictureButton;
+class RichTextBox;
+} // namespace common
+
+namespace organiser {
+
+// What sets one of the organiser's list windows (contacts, own tips,
+// don't-forget list) apart from the others.
+struct ListWindowSpec {
+    struct Rect {
+        int left = 0, top = 0, width = 0, height = 0;
+    };
+    // A text box for the new entry, with its caption label when it has one.
+    struct Entry {
+        QString box;
+        QString label; // empty: no caption
+        QString caption;
+        Rect boxRect;
+        Rect labelRect;
+    };
+    struct Button {
+        QString name;
+        QString caption;
+        Rect rect;
+        bool pressLook = true;
+    };
+    enum class Decoration { None, ContactCard, TreasureChest };
+
+    QString formName;
+    QString caption;
+    int heightTwips = 6840;
+
+    QString title; // Label1; empty: the window has no title label
+    double titlePoints = 11.25;
+    Rect titleRect;
+    QString instruction; // Label2
+    Rect instructionRect;
+    Decoration decoration = Decoration::None;
+    QString decorationName;
+    Rect decorationRect;
+
+    QString paneName;
+    Rect paneRect;
+    QVector<Entry> entries; // the first one must not be empty
+    Rect comboRect;
+    Button add, remove, print, close;
+    QString addCommand, removeCommand; // captions of the hidden buttons
+
+    bool contentDatabase = false; // otherwise the user database
+    QString listSql;
+    QString insertSql; // binds the entries' texts in order
+    QString deleteSql; // binds the removal key
+    std::function<ListPage(platform::Recordset&)> compose;
+
+    QString emptyEntryMessage; // empty: an empty entry is ignored silently
+    bool confirmRemoval = false;
+    bool focusAfterAdd = false;
+    QString hint; // shown on a key press in the pane
+    QString printHeader;
+};
+
+const ListWindowSpec& contactSpec();
+const ListWindowSpec& myTipsSpec();
+const ListWindowSpec& dontForgetSpec();
+
+// A list of the user's entries shown in a read-only pane: new entries are
+// typed into the entry boxes and added, entries are removed by the text of
+// the combo box, and the list is printed. The pane is rebuilt from its table
+// after every change.
+class ListWindow : public platform::Form {
+    Q_OBJECT
+public:
+    explicit ListWindow(const ListWindowSpec& spec);
+    ~ListWindow() override;
+
+    void Form_Load() override;
+
+    void Command1_Click(); // Add
+    void Command2_Click(); // Remove
+    void mnuPrint_Click();
+    void mnuClose_Click();
+
+    const ListWindowSpec& spec() const { return m_spec; }
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* decoration = nullptr;
+    common::RichTextBox* pane = nullptr;
+    QVector<QLineEdit*> entries;
+    QVector<QLabel*> entryLabels;
+    QComboBox* cbItems = nullptr;
+    common::PictureButton* addButton = nullptr;
+    common::PictureButton* removeButton = nullptr;
+    common::PictureButton* printButton = nullptr;
+    common::PictureButton* closeButton = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuClose = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void relist();
+
+    const ListWindowSpec& m_spec;
+    std::unique_ptr<platform::Database> m_db;
+};
+
+} // namespace organiser

@@ -1,0 +1,120 @@
+#include "TestSupport.h"
+
+#include "common/HoverLink.h"
+#include "common/RichTextBox.h"
+#include "dining_lodging/HotelGuide.h"
+#include "dining_lodging/frmHotels.h"
+
+#include <QAction>
+#include <QLabel>
+
+using platform::Forms;
+
+class TestHotelGuide : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestWorld> world;
+
+    frmHotels* openGuide() {
+        Forms::open(QStringLiteral("frmHotels"));
+        return Forms::findAs<frmHotels>(QStringLiteral("frmHotels"));
+    }
+    void setLodging(const QVariant& lodging) {
+        world->exec(platform::Database::contentFileName(), QStringLiteral("DELETE FROM TravelInfo"));
+        world->exec(platform::Database::contentFileName(),
+                    QStringLiteral("INSERT INTO TravelInfo (Lodging) VALUES (?)"), {lodging});
+    }
+
+private slots:
+    void init() { world = std::make_unique<TestWorld>(false); }
+    void cleanup() {
+        QVERIFY(world->dialogs().allAnswered());
+        world.reset();
+    }
+
+    void listsEachCategoryUnderItsHeadingInStoredOrder() {
+        const dining_lodging::HotelList list = dining_lodging::composeHotelList({
+            {3, "Polynesian", "$299", "Islands."},
+            {1, "Pop Century", "$77", "Decades."},
+            {7, "Not A Category", "$1", "Never listed."},
+            {5, "Fort Wilderness", "", "Cabins."},
+            {1, "All-Star Music", "$77", ""},
+        });
+        QCOMPARE(list.text,
+                 QStringLiteral("Disney Value Resorts:\r\n\r\n  Pop Century - $77 - Decades.\r\n\r\n"
+                                "  All-Star Music - $77 - \r\n\r\n\r\n\r\n"
+                                "Disney Moderate Resorts:\r\n\r\n\r\n\r\n"
+                                "Disney Deluxe Resorts:\r\n\r\n  Polynesian - $299 - Islands.\r\n\r\n\r\n\r\n"
+                                "Disney Home Away From Home Resorts:\r\n\r\n"
+                                "Disney Campground:\r\n\r\n  Fort Wilderness -  - Cabins.\r\n\r\n"));
+        QCOMPARE(list.names, QStringList({"", "Pop Century", "All-Star Music", "Polynesian", "Fort Wilderness"}));
+    }
+
+    void adviceFollowsTheResortAnswer_data() {
+        QTest::addColumn<QVariant>("lodging");
+        QTest::addColumn<QString>("advice");
+        const QString good =
+            QStringLiteral("You have made a good choice deciding to stay at a Disney resort.  You will "
+                           "receive first class customer service and transportation to all things "
+                           "Disney");
+        const QString reconsider = QStringLiteral("Travisto thinks you should reconsider and stay at a Disney resort.  "
+                                                  "You will receive first class customer service and transportation "
+                                                  "to all things Disney");
+        QTest::newRow("yes") << QVariant(0) << good;
+        QTest::newRow("unanswered") << QVariant(-1) << good;
+        // No answer stored at all is an unanswered question too.
+        QTest::newRow("null") << QVariant() << good;
+        QTest::newRow("no") << QVariant(1) << reconsider;
+    }
+    void adviceFollowsTheResortAnswer() {
+        QFETCH(QVariant, lodging);
+        QFETCH(QString, advice);
+        QCOMPARE(openGuide()->Label10->text(), QString()); // no trip profile: no advice
+        world->closeAll();
+        setLodging(lodging);
+        QCOMPARE(openGuide()->Label10->text(), advice);
+    }
+
+    void reopeningShowsTheChangedAnswer() {
+        setLodging(0);
+        openGuide();
+        setLodging(1);
+        QVERIFY(openGuide()->Label10->text().startsWith("You have made")); // still open: unchanged
+        openGuide()->mnuClose->trigger();
+        QVERIFY(openGuide()->Label10->text().startsWith("Travisto thinks you should reconsider"));
+    }
+
+    void listFormatsHeadingsAndHotelsAndPrintsWithoutTheAdvice() {
+        setLodging(1);
+        world->exec(platform::Database::contentFileName(),
+                    QStringLiteral("INSERT INTO Hotels VALUES (4, 'Old Key West', '$259', 'Villas.'), "
+                                   "(9, 'Hidden Resort', '$1', 'Never.')"));
+        frmHotels* w = openGuide();
+        const QString text = w->rtParks->text();
+        QVERIFY(!text.contains("Hidden Resort"));
+        const int heading = int(text.indexOf("Disney Moderate Resorts:"));
+        QCOMPARE(w->rtParks->formatAt(heading + 1).foreground().color(), QColor(255, 0, 0));
+        QVERIFY(w->rtParks->isBulleted(int(text.indexOf("Old Key West"))) && !w->rtParks->isBulleted(heading + 1));
+
+        w->mnuPrint->trigger();
+        QCOMPARE(world->printer().documents.size(), 1);
+        const QString printed = world->printer().words(0, 0).join(' ');
+        QVERIFY2(printed.startsWith("Walt Disney World Resorts:") && printed.contains("Page 1 Call (407)") &&
+                     printed.contains("Value Season: 1/1 to 2/11; 8/29 to 9/29; 10/31 to 12/19 Regular Season:") &&
+                     printed.contains("Holiday Season: 12/20 to 12/31 Disney Value Resorts:") &&
+                     printed.contains("Old Key West - $259 - Villas.") && !printed.contains("reconsider"),
+                 qPrintable(printed));
+    }
+
+    void contactLinkOpensTheContactListOnPress() {
+        if (!Forms::isRegistered("frmContact"))
+            Forms::registerForm("frmContact", [] { return new platform::Form(QStringLiteral("frmContact")); });
+        frmHotels* w = openGuide();
+        QVERIFY(w->Label9->isEnabled());
+        QTest::mousePress(w->Label9, Qt::LeftButton);
+        QVERIFY(Forms::isLoaded("frmContact"));
+        QVERIFY(Forms::isLoaded("frmHotels"));
+    }
+};
+
+QTEST_MAIN(TestHotelGuide)
+#include "tst_hotelguide.moc"
