@@ -6,6 +6,7 @@
 #include "platform/Twips.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QMenuBar>
 #include <QUrl>
 
@@ -25,8 +26,7 @@ void WebBrowser::navigate(const QString& path) {
                     .arg(info.fileName().toHtmlEscaped()));
         return;
     }
-    const QString suffix = info.suffix().toLower();
-    if (suffix == QLatin1String("gif") || suffix == QLatin1String("png") || suffix == QLatin1String("jpg")) {
+    if (showsPicture()) {
         setSearchPaths({info.absolutePath()});
         setHtml(QStringLiteral("<img src=\"%1\">").arg(QUrl::fromLocalFile(info.absoluteFilePath()).toString()));
     } else {
@@ -35,8 +35,23 @@ void WebBrowser::navigate(const QString& path) {
     }
 }
 
+bool WebBrowser::showsPicture() const {
+    const QString suffix = QFileInfo(m_path).suffix().toLower();
+    return m_found &&
+           (suffix == QLatin1String("gif") || suffix == QLatin1String("png") || suffix == QLatin1String("jpg"));
+}
+
 void WebBrowser::printPage() {
-    platform::Printer::instance().printDocument(*document(), QFileInfo(m_path).fileName());
+    const QString title = QFileInfo(m_path).fileName();
+    if (showsPicture()) {
+        // A map is wider than the printable part of a page laid out as text.
+        const QImage image(m_path);
+        if (!image.isNull()) {
+            platform::Printer::instance().printImage(image, title);
+            return;
+        }
+    }
+    platform::Printer::instance().printDocument(*document(), title);
 }
 
 WebPageViewer::WebPageViewer(const WebPageSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
@@ -44,16 +59,21 @@ WebPageViewer::WebPageViewer(const WebPageSpec& spec) : platform::Form(spec.form
     setClientSizeTwips(spec.widthTwips, spec.heightTwips);
     WebBrowser1 = new WebBrowser(client());
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    const int bottom = spec.closePicture ? 600 : 0;
+    const int bottom = spec.closePicture || spec.printPicture ? 600 : 0;
     platform::placeTwips(WebBrowser1, 0, 0, spec.widthTwips, spec.heightTwips - bottom);
+    if (spec.printPicture) {
+        Picture1 = PictureButton::create(client(), QStringLiteral("Picture1"), QStringLiteral("Print"),
+                                         spec.widthTwips - 2880, spec.heightTwips - 510, 1230, 390);
+        connect(Picture1, &PictureButton::clicked, this, &WebPageViewer::Picture1_Click);
+    }
     if (spec.closePicture) {
         Picture9 = PictureButton::create(client(), QStringLiteral("Picture9"), QStringLiteral("Close"),
                                          spec.widthTwips - 1500, spec.heightTwips - 510, 1230, 390);
-        connect(Picture9, &PictureButton::clicked, this, &WebPageViewer::mnuClose_Click);
+        connect(Picture9, &PictureButton::clicked, this, &WebPageViewer::Picture9_Click);
     }
     if (spec.fileMenu) {
         QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-        mnuFile->setObjectName(QStringLiteral("mnuFile"));
+        mnuFile->setObjectName(spec.fileMenuName);
         mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
         mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
         mnuClose = mnuFile->addAction(QStringLiteral("Close"));
@@ -73,6 +93,14 @@ void WebPageViewer::closeAction() {
 
 void WebPageViewer::mnuPrint_Click() {
     WebBrowser1->printPage();
+}
+
+void WebPageViewer::Picture1_Click() {
+    mnuPrint_Click();
+}
+
+void WebPageViewer::Picture9_Click() {
+    mnuClose_Click();
 }
 
 void WebPageViewer::mnuClose_Click() {

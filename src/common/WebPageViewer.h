@@ -21,8 +21,10 @@ public:
     void navigate(const QString& path);
     QString currentPath() const { return m_path; }
     bool pageFound() const { return m_found; }
-    // Prints what the pane shows, titled with the page's file name.
+    // Prints what the pane shows, titled with the page's file name; a picture
+    // is printed on its own, scaled to the page width.
     void printPage();
+    bool showsPicture() const;
 
 private:
     QString m_path;
@@ -40,6 +42,8 @@ struct WebPageSpec {
     bool fileMenu = true;       // File > Print, File > Close
     bool closePicture = true;   // Picture9 closes the window
     bool returnsToMain = false; // closing goes back to the main window
+    bool printPicture = false;  // Picture1 prints the page
+    QString fileMenuName = QStringLiteral("mnuFile");
 };
 
 class WebPageViewer : public platform::Form {
@@ -52,8 +56,11 @@ public:
 
     void mnuPrint_Click();
     void mnuClose_Click();
+    void Picture1_Click();
+    void Picture9_Click();
 
     WebBrowser* WebBrowser1 = nullptr;
+    PictureButton* Picture1 = nullptr;
     PictureButton* Picture9 = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuClose = nullptr;

@@ -256,6 +256,10 @@ void SystemPrinter::printDocument(const QTextDocument& document, const QString& 
     m_lastPdf = d->prepare();
     std::unique_ptr<QTextDocument> copy(document.clone());
     copy->print(&d->printer);
+    if (d->printer.printerState() == QPrinter::Error) {
+        msgBox(QStringLiteral("The printer could not be started, so nothing was printed."));
+        return;
+    }
     if (d->toPdf && m_tellUser)
         msgBox(QStringLiteral("No printer was found, so the printout was saved as %1").arg(m_lastPdf));
 }

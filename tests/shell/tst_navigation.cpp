@@ -15,21 +15,6 @@ using platform::Forms;
 // The gate, the openers that close the main window, Exit and the loading page.
 namespace {
 
-// Takes the name of a window the program does not have yet; one can be told
-// to fail while it loads.
-class StandIn : public platform::Form {
-public:
-    explicit StandIn(const QString& name) : platform::Form(name) { setClientSizeTwips(3000, 2000); }
-    void Form_Load() override {
-        if (failToLoad)
-            Forms::unload(objectName());
-    }
-    static inline bool failToLoad = false;
-};
-
-const QString kReviews = QStringLiteral("frmHotelFoodReviews");
-bool reviewsIsStandIn = false;
-
 void addProfile(TestWorld& world) {
     world.exec(platform::Database::contentFileName(),
                QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults, Kids, Daredevel, Lodging, Wet, Show) "
@@ -53,14 +38,7 @@ class TestNavigation : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        if (!Forms::isRegistered(kReviews))
-            reviewsIsStandIn = Forms::registerForm(kReviews, [] { return new StandIn(kReviews); });
-    }
-    void init() {
-        world = std::make_unique<TestWorld>();
-        StandIn::failToLoad = false;
-    }
+    void init() { world = std::make_unique<TestWorld>(); }
     void cleanup() { world.reset(); }
 
     void openersOpenTheirWindowOrTheGateStopsThem_data() {
@@ -100,17 +78,6 @@ private slots:
             QVERIFY(Forms::isLoaded(opens) && Forms::find(opens)->isVisible());
         QCOMPARE(Forms::isLoaded(QStringLiteral("frmTamble")) && main->isVisible(), mainStays);
         QCOMPARE(world->quitCount(), 0);
-    }
-
-    void aWindowThatFailsToLoadLeavesTheMainWindowOpen() {
-        if (!reviewsIsStandIn)
-            QSKIP("needs the stand-in that fails to load");
-        StandIn::failToLoad = true;
-        frmTamble* main = openMain();
-        main->mnuResortFoodReviews->trigger();
-        world->settle();
-        QVERIFY(!Forms::isLoaded(kReviews));
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")) && main->isVisible());
     }
 
     void choosingAnOpenWindowBringsItForwardWithoutReloading() {

@@ -1,0 +1,151 @@
+#include "organiser/TripJournal.h"
+
+#include "platform/Database.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace organiser {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+const QString kColumns = QStringLiteral(
+    "TripNum,TSD,DayNum,Details,Favorites,Different,Park1,Park2,Park3,Park4,Park5,Park6,Park7,Park8,Park8Name");
+
+JournalDay dayFrom(const platform::Recordset& rs) {
+    JournalDay day;
+    day.dayNum = rs.integer(QStringLiteral("DayNum"));
+    day.date = QDate::fromString(rs.text(QStringLiteral("TSD")), Qt::ISODate);
+    day.details = rs.text(QStringLiteral("Details"));
+    day.attractions = rs.text(QStringLiteral("Favorites"));
+    day.food = rs.text(QStringLiteral("Different"));
+    for (int i = 0; i < kJournalPlaceCount; ++i)
+        day.places[size_t(i)] = rs.integer(QStringLiteral("Park%1").arg(i + 1)) == 1;
+    day.otherPlace = rs.text(QStringLiteral("Park8Name"));
+    return day;
+}
+
+} // namespace
+
+const QStringList& journalPlaceNames() {
+    static const QStringList names = {"Magic Kingdom",   "Epcot",          "MGM Studios",   "Animal Kingdom",
+                                      "Downtown Disney", "Typhoon Lagoon", "Blizzard Beach"};
+    return names;
+}
+
+QString journalCaption(const QDate& date) {
+    static const std::array<QString, 7> names = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                                 "Friday", "Saturday", "Sunday"};
+    return QStringLiteral("My Trip Details - ") + (date.isValid() ? names[size_t(date.dayOfWeek() - 1)] : QString());
+}
+
+QString journalDateFormat() {
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
+QString journalDateText(const QDate& date) {
+    return QLocale().toString(date, journalDateFormat());
+}
+
+QString blankJournalPageText() {
+    QString text = QStringLiteral("Fill out this form while on vacation.  When you return home record your trips "
+                                  "details into Travisto's \"Write About My Vaction\" page for safe keeping.") +
+                   kCrLf + kCrLf + QStringLiteral("We were at the following places today: (Circle those that apply)") +
+                   kCrLf + journalPlaceNames().join(kCrLf) + kCrLf + QStringLiteral("Other:") + kCrLf + kCrLf;
+    const QString tenLines = kCrLf.repeated(10);
+    text += QStringLiteral("Todays Details:") + tenLines + QStringLiteral("Todays Attractions:") + tenLines +
+            QStringLiteral("Todays Food:");
+    return text;
+}
+
+QString blankJournalPageHeader() {
+    return QStringLiteral("My Trip Details: Day #");
+}
+
+QString journalDayText(const JournalDay& day) {
+    QString text = QStringLiteral("We were at the following locations today:") + kCrLf;
+    for (int i = 0; i < kJournalFixedPlaceCount; ++i)
+        if (day.places[size_t(i)])
+            text += journalPlaceNames()[i] + kCrLf;
+    if (day.places[kJournalFixedPlaceCount])
+        text += day.otherPlace + kCrLf;
+    text += kCrLf + QStringLiteral("Today's details:") + kCrLf + day.details;
+    text += kCrLf + kCrLf + QStringLiteral("Today's attractions") + kCrLf + day.attractions;
+    text += kCrLf + kCrLf + QStringLiteral("Today's food") + kCrLf + day.food;
+    return text;
+}
+
+QString journalDayHeader(int dayNum, const QDate& shownDate) {
+    return QStringLiteral("My Trip Details: Day %1, %2").arg(dayNum).arg(journalDateText(shownDate));
+}
+
+std::optional<int> journalKey(const QString& text) {
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok || n < 1 || n > kMaxJournalNumber)
+        return std::nullopt;
+    return n;
+}
+
+PrintCount readPrintCount(const QString& answer) {
+    const QString trimmed = answer.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    bool ok = false;
+    const double value = QLocale().toDouble(trimmed, &ok);
+    // To the nearest whole number, a half to the even neighbour.
+    const double rounded = ok && std::isfinite(value) ? std::nearbyint(value) : 0;
+    if (!ok || !std::isfinite(value) || rounded < -32768 || rounded > kMaxJournalNumber)
+        return {PrintCount::Refused, 0};
+    return {PrintCount::Number, int(rounded)};
+}
+
+QString printCountRefusedMessage() {
+    return QStringLiteral("Please enter numbers only: a number from 1 to 32767.");
+}
+
+std::optional<JournalDay> JournalStore::read(int tripNum, int dayNum) {
+    platform::Recordset rs =
+        m_db.query(QStringLiteral("Select * from Details Where DayNum = ? and TripNum = ?"), {dayNum, tripNum});
+    if (rs.eof())
+        return std::nullopt;
+    return dayFrom(rs);
+}
+
+std::optional<QList<JournalDay>> JournalStore::readUpTo(int tripNum, int lastDay) {
+    platform::Recordset rs =
+        m_db.query(QStringLiteral("Select * from Details Where TripNum = ? and DayNum Between 1 and ? Order By DayNum"),
+                   {tripNum, lastDay});
+    if (!rs.ok())
+        return std::nullopt;
+    QList<JournalDay> days;
+    for (; !rs.eof(); rs.moveNext())
+        days << dayFrom(rs);
+    return days;
+}
+
+bool JournalStore::write(int tripNum, const JournalDay& day) {
+    platform::Recordset rs =
+        m_db.query(QStringLiteral("Select * from Details Where DayNum = ? and TripNum = ?"), {day.dayNum, tripNum});
+    if (!rs.ok())
+        return false;
+    platform::Binds values{tripNum, day.date.toString(Qt::ISODate), day.dayNum, day.details, day.attractions, day.food};
+    for (bool place : day.places)
+        values << (place ? 1 : 0);
+    values << day.otherPlace;
+    if (rs.eof())
+        return m_db.execute(
+            QStringLiteral("Insert Into Details(%1) Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(kColumns), values);
+    QString assignments = kColumns;
+    assignments.replace(QLatin1Char(','), QStringLiteral(" = ?,"));
+    values << day.dayNum << tripNum;
+    return m_db.execute(QStringLiteral("Update Details Set %1 = ? Where DayNum = ? and TripNum = ?").arg(assignments),
+                        values);
+}
+
+} // namespace organiser

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "organiser/BudgetSheet.h"
+#include "platform/Forms.h"
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace platform {
+class Database;
+}
+
+namespace common {
+class PictureButton;
+}
+
+// The trip budget: the group size, the trip length and eight unit costs give
+// each cost line's amount and the grand total, recomputed as the user types.
+// The inputs are kept as the one row of the Budget table.
+class frmBudget : public platform::Form {
+    Q_OBJECT
+public:
+    frmBudget();
+    ~frmBudget() override;
+
+    void Form_Load() override;
+
+    void Command1_Click();
+    void mnuPrint_Click();
+    void mnuExit_Click();
+
+    // The cost boxes in line order (airfare first, children's park tickets last).
+    std::array<QLineEdit*, organiser::kBudgetLineCount> costBoxes() const;
+    // The four counts in stored order: adults, children, nights, days.
+    std::array<QComboBox*, 4> countBoxes() const;
+
+    QLabel* Picture1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Picture2 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label7 = nullptr;
+    std::array<QLabel*, 4> Label1{};
+    QComboBox* cboAdults = nullptr;
+    QComboBox* cboKids = nullptr;
+    QComboBox* cboNights = nullptr;
+    QComboBox* cboDays = nullptr;
+    // Members 0 to 7 caption the cost lines, member 8 the grand total.
+    std::array<QLabel*, organiser::kBudgetLineCount + 1> Label2{};
+    QLineEdit* txtAirfare = nullptr;
+    QLineEdit* txtAdultFood = nullptr;
+    QLineEdit* txtKidsFood = nullptr;
+    QLineEdit* txtHotel = nullptr;
+    QLineEdit* txtSouvenier = nullptr;
+    QLineEdit* txtCarRental = nullptr;
+    QLineEdit* txtAdultPark = nullptr;
+    QLineEdit* txtKidsPark = nullptr;
+    std::array<QLabel*, organiser::kBudgetLineCount> Label3{};
+    std::array<QLabel*, organiser::kBudgetLineCount> lblNumber{};
+    std::array<QLabel*, organiser::kBudgetLineCount> Label9{};
+    std::array<QLineEdit*, organiser::kBudgetLineCount> txtTotal{};
+    QLabel* Label5 = nullptr;
+    std::array<QLabel*, organiser::kBudgetLineCount> Label6{};
+    QLineEdit* txtTotalBudget = nullptr;
+    QPushButton* Command1 = nullptr;
+    common::PictureButton* Picture3 = nullptr;
+    common::PictureButton* Picture9 = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuExit = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildCountQuestions(QWidget* c);
+    void buildCostLines(QWidget* c);
+
+    // A count changed: an emptied box gets "0" back, then everything is recomputed.
+    void countChanged(QComboBox* box);
+    // A cost changed: an emptied box gets "0" back, then its line and the total.
+    void costChanged(int line);
+    void RecalculateBudget();
+    organiser::BudgetInputs inputs() const;
+    // Shows the figures in the multiplier, total, amount and heading controls.
+    void showFigures();
+
+    std::unique_ptr<platform::Database> m_db;
+    organiser::BudgetFigures m_figures;
+};

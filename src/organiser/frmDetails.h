@@ -1,0 +1,117 @@
+#pragma once
+
+#include "organiser/TripJournal.h"
+#include "platform/Forms.h"
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace platform {
+class Database;
+}
+
+namespace common {
+class HoverLink;
+class PictureButton;
+} // namespace common
+
+// The trip journal: what happened on each day of a trip (the date, the places
+// visited, the day's details, attractions and food), one page per trip and
+// day, moved through day by day; it prints the stored days and blank pages to
+// fill in by hand.
+class frmDetails : public platform::Form {
+    Q_OBJECT
+public:
+    frmDetails();
+    ~frmDetails() override;
+
+    void Form_Load() override;
+
+    void cbDayNum_Click();
+    void cbTrip_Click();
+    void cmdUpdate_Click();
+    void cmdNextDay_Click();
+    void Command5_Click();
+    void Command1_Click();
+    void Label9_Click();
+    void mnuPrint_Click();
+    void mnuHome_Click();
+    void ShowWeekdayCaption();
+
+    // The place boxes in column order: chkMagic, Check1 .. Check7.
+    std::array<QCheckBox*, organiser::kJournalPlaceCount> placeBoxes() const;
+
+    QLabel* Label2 = nullptr;
+    common::PictureButton* Picture1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QDateEdit* dtStart = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* cbDayNum = nullptr;
+    QLabel* Picture6 = nullptr;
+    QLabel* Label5 = nullptr;
+    QComboBox* cbTrip = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QCheckBox* chkMagic = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QCheckBox* Check4 = nullptr;
+    QCheckBox* Check5 = nullptr;
+    QCheckBox* Check6 = nullptr;
+    QCheckBox* Check7 = nullptr;
+    QLineEdit* txtOther = nullptr;
+    QLabel* Label12 = nullptr;
+    QPlainTextEdit* txtDetails = nullptr;
+    QLabel* Label3 = nullptr;
+    QPlainTextEdit* txtFavorite = nullptr;
+    QLabel* Label4 = nullptr;
+    QPlainTextEdit* txtDifferent = nullptr;
+    common::HoverLink* Label9 = nullptr;
+    common::PictureButton* Picture3 = nullptr;
+    common::PictureButton* Picture4 = nullptr;
+    common::PictureButton* Picture5 = nullptr;
+    common::PictureButton* Picture2 = nullptr;
+    QPushButton* cmdUpdate = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* cmdNextDay = nullptr;
+    QPushButton* Command1 = nullptr;
+    QComboBox* cbDayNum1 = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuHome = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildPlaces(QWidget* c);
+    void buildPanes(QWidget* c);
+    void buildButtons(QWidget* c);
+
+    // Empties the panes, unticks the places and names the other place "Other".
+    void clearDay();
+    void showDay(const organiser::JournalDay& day);
+    // Clears the page and shows the stored day; false when it has no row.
+    bool LoadJournalDay(int tripNum, int dayNum);
+    // Saves the shown day; false when it was refused or could not be stored.
+    bool SaveJournalDay();
+    // The trip and day boxes as keys; a clear message when one is not a whole number.
+    std::optional<int> dayBoxNumber() const;
+    std::optional<int> tripBoxNumber() const;
+    void moveByOneDay(int step);
+    // Asks how many; nothing (after a message where needed) when the answer gives none.
+    std::optional<int> askPrintCount(const QString& prompt, const QString& title);
+
+    std::unique_ptr<platform::Database> m_db;
+};

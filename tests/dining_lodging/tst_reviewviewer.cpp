@@ -1,0 +1,137 @@
+#include "TestSupport.h"
+
+#include "common/PictureButton.h"
+#include "common/RichTextBox.h"
+#include "dining_lodging/DiningText.h"
+#include "dining_lodging/ReviewViewer.h"
+#include "shell/frmTamble.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+
+using dining_lodging::ReviewViewer;
+using platform::Forms;
+
+class TestReviewViewer : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestWorld> world;
+
+    ReviewViewer* open(const QString& form) { return qobject_cast<ReviewViewer*>(Forms::open(form)); }
+    static void pick(ReviewViewer* w, int index) {
+        w->Combo1->setCurrentIndex(index);
+        emit w->Combo1->activated(index);
+    }
+
+private slots:
+    void init() {
+        world = std::make_unique<TestWorld>(false);
+        world->exec(platform::Database::contentFileName(),
+                    "INSERT INTO Reviews (HotelId, Restaurant, Park, Title, Name) VALUES "
+                    "(17, NULL, 0, 'Camping', 'Ann'), (16, NULL, 0, 'Beach', 'Bob'), "
+                    "(0, 'Cinderella''s Royal Table', 1, 'Castle', 'Cy'), (0, 'Biergarten', 2, 'Polka', 'Di'), "
+                    "(0, 'Biergarten', 0, 'Second', 'Ed'), (0, 'Boma', 0, 'Africa', 'Flo'), "
+                    "(0, NULL, 1, 'Nameless', 'Gus')");
+    }
+    void cleanup() {
+        QVERIFY(world->dialogs().allAnswered());
+        world.reset();
+    }
+
+    void reviewsShowElevenLabelledLinesWithSeparatorsOnlyBetween() {
+        const dining_lodging::Review r{"Nice", "3/22/2004", "Body", QString(), "Cons", "8",
+                                       "9",    QString(),   "10",   "40, 38",  "Tom"};
+        const QString block = "Title: Nice\r\n\r\nDate: 3/22/2004\r\n\r\nDetails: Body\r\n\r\nPros: \r\n\r\n"
+                              "Cons: Cons\r\n\r\nAccomodations: 8/10\r\nFriendlieness of Staff: 9/10\r\n"
+                              "Cleanliness: /10\r\nAtmosphere: 10/10\r\n\r\nAges of group: 40, 38\r\n\r\n"
+                              "Name: Tom\r\n\r\n";
+        QCOMPARE(dining_lodging::reviewsText({r}), block);
+        const QString separator = QString(43, QLatin1Char('_')) + "\r\n\r\n";
+        QCOMPARE(dining_lodging::reviewsText({r, r, r}), block + separator + block + separator + block);
+        QCOMPARE(dining_lodging::reviewsText({}), QString());
+    }
+
+    void aPickShowsEveryReviewOfTheChoice_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("items"); // the resort viewer: from its 17th resort
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QStringList>("titles");
+        // clang-format off
+        QTest::newRow("resort 17") << "frmHotelReviews" << QStringList{"Fort Wilderness Resort and Campground"} << 16 << QStringList{"Camping"};
+        QTest::newRow("apostrophe") << "frmMkFoodReview" << QStringList{"Cinderella's Royal Table"} << 0 << QStringList{"Castle"};
+        QTest::newRow("name in two parks") << "frmEpcotFoodReview" << QStringList{"Biergarten"} << 0 << QStringList{"Polka", "Second"};
+        QTest::newRow("resort restaurants") << "frmHotelFoodReviews" << QStringList{"Biergarten", "Boma"} << 1 << QStringList{"Africa"};
+        QTest::newRow("no reviews in park") << "frmAkFoodReview" << QStringList{} << -1 << QStringList{};
+        // clang-format on
+    }
+    void aPickShowsEveryReviewOfTheChoice() {
+        QFETCH(QString, form);
+        QFETCH(QStringList, items);
+        QFETCH(int, index);
+        QFETCH(QStringList, titles);
+        ReviewViewer* w = open(form);
+        const bool resorts = form == QLatin1String("frmHotelReviews");
+        const QString prompt = resorts ? "Choose a Disney resort to see it's review." : "Choose a restaurant";
+        QStringList listed;
+        for (int i = resorts ? 16 : 0; i < w->Combo1->count(); ++i)
+            listed << w->Combo1->itemText(i);
+        QCOMPARE(listed, items);
+        QCOMPARE(w->Combo1->currentText(), prompt);
+        QCOMPARE(w->lblTitle->text(), QString());
+
+        // Print before a choice: the prompt as header, no body.
+        QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(world->printer().words(0, 0).first(), prompt + " Reviews");
+        if (index < 0) {
+            // Typed text runs no query, yet heads the printout.
+            w->Combo1->lineEdit()->clear();
+            QTest::keyClicks(w->Combo1->lineEdit(), "Typed");
+            QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Return);
+            QCOMPARE(w->lblTitle->text(), QString());
+            QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
+            QCOMPARE(world->printer().words(1, 0).first(), QStringLiteral("Typed Reviews"));
+            return;
+        }
+
+        pick(w, index);
+        const QString choice = w->Combo1->itemText(index);
+        QCOMPARE(w->lblTitle->text(), choice + " Reviews");
+        const QString text = w->rtParks->text();
+        QCOMPARE(text.count(QStringLiteral("Title: ")), titles.size());
+        QCOMPARE(text.count(QString(43, QLatin1Char('_'))), std::max(0, int(titles.size()) - 1));
+        for (const QString& title : titles)
+            QVERIFY(text.contains("Title: " + title + "\n"));
+        QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(world->printer().words(1, 0).contains(choice + " Reviews"));
+    }
+
+    void onlyTheResortFoodViewerClosesBackToTheMainWindow() {
+        world = std::make_unique<TestWorld>();
+        auto* main = dynamic_cast<frmTamble*>(Forms::open(QStringLiteral("frmTamble")));
+        main->mnuResortFoodReviews->trigger();
+        world->settle();
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
+        QTest::mouseClick(open(QStringLiteral("frmHotelFoodReviews"))->Picture9, Qt::LeftButton, {}, QPoint(5, 5));
+        world->settle();
+        QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
+
+        main = Forms::findAs<frmTamble>(QStringLiteral("frmTamble"));
+        main->mnuMKFoodReviews->trigger();
+        QTest::mouseClick(open(QStringLiteral("frmMkFoodReview"))->Picture9, Qt::LeftButton, {}, QPoint(5, 5));
+        world->settle();
+        QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
+        QCOMPARE(Forms::find(QStringLiteral("frmTamble")), main);
+
+        // Without the content database the viewer reports it and the main window stays.
+        QVERIFY(QFile::remove(world->folder() + "/" + platform::Database::contentFileName()));
+        world->dialogs().answerMessage();
+        main->mnuResortFoodReviews->trigger();
+        world->settle();
+        QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
+        QVERIFY(main->isVisible());
+    }
+};
+
+QTEST_MAIN(TestReviewViewer)
+#include "tst_reviewviewer.moc"
