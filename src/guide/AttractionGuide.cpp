@@ -12,9 +12,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextList>
 #include <functional>
 
 namespace guide {
@@ -130,22 +127,6 @@ GuidePage composeGuide(const AttractionGuideSpec& spec, const QVector<GuideRow>&
         page.text += name + QStringLiteral(" - ") + row.description + QStringLiteral("\n\n");
     }
     return page;
-}
-
-void formatSpans(QTextEdit& pane, const QVector<TextSpan>& spans, const QTextCharFormat& format, bool bullet) {
-    // One edit block on the document: the pane lays its text out once, afterwards.
-    QTextCursor c(pane.document());
-    c.beginEditBlock();
-    for (const TextSpan& span : spans) {
-        if (span.length == 0)
-            continue;
-        c.setPosition(span.start);
-        c.setPosition(span.start + span.length, QTextCursor::KeepAnchor);
-        c.mergeCharFormat(format);
-        if (bullet && !c.block().textList())
-            c.createList(QTextListFormat::ListDisc);
-    }
-    c.endEditBlock();
 }
 
 AttractionGuide::AttractionGuide(const AttractionGuideSpec& spec) : platform::Form(spec.formName), m_spec(spec) {

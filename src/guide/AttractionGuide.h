@@ -1,5 +1,6 @@
 #pragma once
 
+#include "guide/PaneSpans.h"
 #include "platform/Forms.h"
 
 #include <QColor>
@@ -10,8 +11,6 @@
 class QAction;
 class QLabel;
 class QScrollBar;
-class QTextCharFormat;
-class QTextEdit;
 
 namespace platform {
 class Database;
@@ -47,13 +46,6 @@ struct GuideRow {
     int land = 0; // 0 when the row has no land
 };
 
-// Where a formatted piece of the pane's text stands.
-struct TextSpan {
-    int start = 0;
-    int length = 0;
-    bool operator==(const TextSpan& o) const { return start == o.start && length == o.length; }
-};
-
 // The guide's text (paragraphs separated by line feeds) and the places of the
 // attraction names and of the land headings in it.
 struct GuidePage {
@@ -61,10 +53,6 @@ struct GuidePage {
     QVector<TextSpan> names;
     QVector<TextSpan> headings;
 };
-
-// Applies `format` to each span of the pane's text; with `bullet`, the
-// paragraph that holds a span becomes a bulleted paragraph.
-void formatSpans(QTextEdit& pane, const QVector<TextSpan>& spans, const QTextCharFormat& format, bool bullet);
 
 // The rows of the guide's park in the order the guide shows them.
 QVector<GuideRow> readGuideRows(const AttractionGuideSpec& spec, platform::Database& content);

@@ -1,10 +1,16 @@
 #pragma once
 
 #include "common/TipPageViewer.h"
-#include "guide/AttractionGuide.h"
+#include "guide/PaneSpans.h"
+
+#include <QStringList>
 
 class QAction;
 class QLabel;
+
+namespace platform {
+class Database;
+}
 
 namespace common {
 class PictureButton;
