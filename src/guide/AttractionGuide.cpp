@@ -1,0 +1,235 @@
+#include "guide/AttractionGuide.h"
+
+#include "common/CWordWrap.h"
+#include "common/Controls.h"
+#include "common/HoverLink.h"
+#include "common/PictureButton.h"
+#include "common/RichTextBox.h"
+#include "platform/Database.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <functional>
+
+namespace guide {
+
+namespace {
+
+using platform::placeTwips;
+
+AttractionGuideSpec grouped(const QString& form, const QString& title, int park, const QStringList& headings,
+                            const QString& picture) {
+    AttractionGuideSpec s;
+    s.formName = form;
+    s.title = title;
+    s.parkId = park;
+    s.headings = headings;
+    s.pictureCaption = picture;
+    return s;
+}
+
+QVector<AttractionGuideSpec> buildSpecs() {
+    QVector<AttractionGuideSpec> specs;
+    specs << grouped(QStringLiteral("frmMkAttractions"), QStringLiteral("Magic Kingdom Attractions"), 1,
+                     {QStringLiteral("Main Street, U.S.A. Attractions"), QStringLiteral("Adventureland Attractions"),
+                      QStringLiteral("Frontierland Attractions"), QStringLiteral("Liberty Square Attractions"),
+                      QStringLiteral("Fantasyland Attractions"), QStringLiteral("Tamble's Toontown Fair Attractions"),
+                      QStringLiteral("Tomorrowland Attractions")},
+                     QStringLiteral("MK"));
+    specs << grouped(QStringLiteral("frmEpcotAttractions"), QStringLiteral("Epcot Attractions"), 2,
+                     {QStringLiteral("Spaceship Earth Attractions"), QStringLiteral("Universe of Energy Attractions"),
+                      QStringLiteral("Wonders of Life Attractions"), QStringLiteral("Test Track Attractions"),
+                      QStringLiteral("Innoventions Attractions"), QStringLiteral("The Living Seas Attractions"),
+                      QStringLiteral("The Land Attractions"), QStringLiteral("Imagination! Attractions"),
+                      QStringLiteral("Mission Space Attractions"), QStringLiteral("World Showcase Attractions")},
+                     QStringLiteral("EPCOT"));
+    AttractionGuideSpec mgm =
+        grouped(QStringLiteral("frmMGMAttractions"), QStringLiteral("MGM Attractions"), 3, {}, QStringLiteral("MGM"));
+    mgm.nameColor = QColor(255, 0, 0);
+    specs << mgm;
+    AttractionGuideSpec ak =
+        grouped(QStringLiteral("frmAkAttractions"), QStringLiteral("Animal Kingdom Attractions"), 4,
+                {QStringLiteral("Discovery Island"), QStringLiteral("Camp Minnie-Tamble"), QStringLiteral("Africa"),
+                 QStringLiteral("Rafiki's Planet Watch"), QStringLiteral("Asia"), QStringLiteral("DinoLand U.S.A")},
+                QStringLiteral("AK"));
+    ak.linksOpenOnPress = true;
+    specs << ak;
+    return specs;
+}
+
+const bool registered = [] {
+    for (const AttractionGuideSpec& spec : attractionGuideSpecs()) {
+        const AttractionGuideSpec* s = &spec;
+        platform::Forms::registerForm(spec.formName, [s] { return new AttractionGuide(*s); });
+    }
+    return true;
+}();
+
+// A link that opens its page as soon as the mouse button goes down on it.
+class PressLink : public common::HoverLink {
+public:
+    PressLink(const QString& caption, QWidget* parent, std::function<void()> action)
+        : common::HoverLink(caption, parent), m_action(std::move(action)) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton)
+            m_action();
+        else
+            common::HoverLink::mousePressEvent(event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
+
+const QVector<AttractionGuideSpec>& attractionGuideSpecs() {
+    static const QVector<AttractionGuideSpec> specs = buildSpecs();
+    return specs;
+}
+
+QVector<GuideRow> readGuideRows(const AttractionGuideSpec& spec, platform::Database& content) {
+    // Rows of one land keep the order they were stored in; the studios guide
+    // goes by name, whatever the letters' case.
+    const QString sql = spec.headings.isEmpty()
+                            ? QStringLiteral("Select Attraction, Description, land from ParkPlanner Where ParkId = ? "
+                                             "Order by Attraction COLLATE NOCASE, rowid")
+                            : QStringLiteral("Select Attraction, Description, land from ParkPlanner Where ParkId = ? "
+                                             "Order by land, rowid");
+    QVector<GuideRow> rows;
+    for (platform::Recordset rs = content.query(sql, {spec.parkId}); !rs.eof(); rs.moveNext())
+        rows.append({rs.text(QStringLiteral("Attraction")), rs.text(QStringLiteral("Description")),
+                     rs.integer(QStringLiteral("land"), 0)});
+    return rows;
+}
+
+GuidePage composeGuide(const AttractionGuideSpec& spec, const QVector<GuideRow>& rows) {
+    GuidePage page;
+    const bool grouping = !spec.headings.isEmpty();
+    std::optional<int> currentLand;
+    for (const GuideRow& row : rows) {
+        if (grouping && currentLand != row.land) {
+            currentLand = row.land;
+            if (row.land >= 1 && row.land <= spec.headings.size()) {
+                const QString& heading = spec.headings[row.land - 1];
+                page.headings.append({int(page.text.size()), int(heading.size())});
+                page.text += heading + QStringLiteral("\n\n");
+            }
+        }
+        const QString name = row.attraction.toUpper();
+        page.text += QStringLiteral("  ");
+        page.names.append({int(page.text.size()), int(name.size())});
+        page.text += name + QStringLiteral(" - ") + row.description + QStringLiteral("\n\n");
+    }
+    return page;
+}
+
+AttractionGuide::AttractionGuide(const AttractionGuideSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
+    setWindowTitle(spec.title);
+    setBackColor(platform::bgrColor(0x00C00000));
+    setClientSizeTwips(9600, 7200);
+    QWidget* c = client();
+    const QColor white(255, 255, 255);
+
+    Label1 = common::makeLabel(c, QStringLiteral("Label1"), spec.title);
+    Label1->setFont(common::makeFont(QStringLiteral("MS Sans Serif"), 13.5, true));
+    common::setInk(Label1, white);
+    placeTwips(Label1, 240, 120, 7200, 480);
+
+    Picture2 = new QLabel(c);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    placeTwips(Picture2, 8040, 60, 1320, 600);
+    Picture2->setPixmap(
+        common::PictureButton::captionPicture(Picture2->size(), spec.pictureCaption, white, QColor(0, 0, 120), 14));
+
+    rtParks = new common::RichTextBox(c);
+    rtParks->setObjectName(QStringLiteral("rtParks"));
+    rtParks->setFont(common::makeFont(QStringLiteral("MS Sans Serif"), 9.75));
+    placeTwips(rtParks, 240, 780, 8865, 5700);
+    VScroll1 = new QScrollBar(Qt::Vertical, c);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    placeTwips(VScroll1, 9105, 780, 255, 5700);
+
+    auto link = [&](const QString& name, const QString& caption, int left, void (AttractionGuide::*handler)()) {
+        common::HoverLink* label = nullptr;
+        if (spec.linksOpenOnPress) {
+            label = new PressLink(caption, c, [this, handler] { (this->*handler)(); });
+        } else {
+            label = new common::HoverLink(caption, c);
+            connect(label, &common::HoverLink::clicked, this, handler);
+        }
+        label->setObjectName(name);
+        label->setFont(common::makeFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+        label->setColors(white, QColor(255, 0, 0));
+        label->setUnderlineAtRest(true);
+        placeTwips(label, left, 6690, 1920, 300);
+        return label;
+    };
+    Label2 = link(QStringLiteral("Label2"), QStringLiteral("Fastpass Info"), 240, &AttractionGuide::Label2_Click);
+    Label3 = link(QStringLiteral("Label3"), QStringLiteral("Park Tickets Info"), 2400, &AttractionGuide::Label3_Click);
+
+    Picture1 =
+        common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Print"), 6720, 6630, 1230, 390);
+    Picture9 =
+        common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 8130, 6630, 1230, 390);
+    connect(Picture1, &common::PictureButton::clicked, this, &AttractionGuide::mnuPrint_Click);
+    connect(Picture9, &common::PictureButton::clicked, this, &AttractionGuide::mnuHome_Click);
+
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuHome = mnuFile->addAction(QStringLiteral("Close"));
+    mnuHome->setObjectName(QStringLiteral("mnuHome"));
+    connect(mnuPrint, &QAction::triggered, this, &AttractionGuide::mnuPrint_Click);
+    connect(mnuHome, &QAction::triggered, this, &AttractionGuide::mnuHome_Click);
+}
+
+void AttractionGuide::Form_Load() {
+    auto db = platform::Database::openContent();
+    if (!db) {
+        // The missing database has been reported; there is nothing to show.
+        platform::Forms::unload(objectName());
+        return;
+    }
+    showPage(composeGuide(m_spec, readGuideRows(m_spec, *db)));
+}
+
+void AttractionGuide::showPage(const GuidePage& page) {
+    rtParks->setText(page.text);
+    // Each name and heading is formatted where it was written, so a name or a
+    // heading that also occurs in another attraction's description is left
+    // alone there.
+    QTextCharFormat name;
+    name.setFontWeight(QFont::Bold);
+    if (m_spec.nameColor)
+        name.setForeground(*m_spec.nameColor);
+    formatSpans(*rtParks, page.names, name, true);
+    QTextCharFormat heading;
+    heading.setFontWeight(QFont::Bold);
+    heading.setForeground(QColor(255, 0, 0));
+    formatSpans(*rtParks, page.headings, heading, false);
+}
+
+void AttractionGuide::Label2_Click() {
+    platform::Forms::open(QStringLiteral("frmFastpass"));
+}
+
+void AttractionGuide::Label3_Click() {
+    platform::Forms::open(QStringLiteral("frmTickets"));
+}
+
+void AttractionGuide::mnuPrint_Click() {
+    common::PrintContentPane(m_spec.title, rtParks->text());
+}
+
+void AttractionGuide::mnuHome_Click() {
+    platform::Forms::unload(objectName());
+}
+
+} // namespace guide

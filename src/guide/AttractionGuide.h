@@ -1,0 +1,96 @@
+#pragma once
+
+#include "guide/PaneSpans.h"
+#include "platform/Forms.h"
+
+#include <QColor>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QScrollBar;
+
+namespace platform {
+class Database;
+}
+
+namespace common {
+class HoverLink;
+class PictureButton;
+class RichTextBox;
+} // namespace common
+
+namespace guide {
+
+// What differs between the four parks' attraction guides.
+struct AttractionGuideSpec {
+    QString formName;
+    QString title; // window caption, title label and print header
+    int parkId = 0;
+    // Land headings: entry n - 1 heads the attractions of land n. Without
+    // headings the guide lists its attractions by name.
+    QStringList headings;
+    std::optional<QColor> nameColor; // the attraction names' colour, when not the pane's own
+    bool linksOpenOnPress = false;   // the links act when the button goes down, not on the click
+    QString pictureCaption;          // lettering of the decoration picture
+};
+
+const QVector<AttractionGuideSpec>& attractionGuideSpecs();
+
+// One attraction as the guide reads it.
+struct GuideRow {
+    QString attraction;
+    QString description;
+    int land = 0; // 0 when the row has no land
+};
+
+// The guide's text (paragraphs separated by line feeds) and the places of the
+// attraction names and of the land headings in it.
+struct GuidePage {
+    QString text;
+    QVector<TextSpan> names;
+    QVector<TextSpan> headings;
+};
+
+// The rows of the guide's park in the order the guide shows them.
+QVector<GuideRow> readGuideRows(const AttractionGuideSpec& spec, platform::Database& content);
+
+// Composes the guide: each attraction as "  NAME - Description" followed by an
+// empty line; with headings, each run of one land is introduced by its
+// heading and an empty line (a land without a heading gets none).
+GuidePage composeGuide(const AttractionGuideSpec& spec, const QVector<GuideRow>& rows);
+
+// The window of the family: a title, one read-only pane with the park's
+// attractions, links to the Fastpass and ticket pages, Print and Close.
+class AttractionGuide : public platform::Form {
+    Q_OBJECT
+public:
+    explicit AttractionGuide(const AttractionGuideSpec& spec);
+
+    void Form_Load() override;
+
+    void Label2_Click();
+    void Label3_Click();
+    void mnuPrint_Click();
+    void mnuHome_Click();
+
+    QLabel* Label1 = nullptr;
+    common::RichTextBox* rtParks = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    common::HoverLink* Label2 = nullptr;
+    common::HoverLink* Label3 = nullptr;
+    QLabel* Picture2 = nullptr;
+    common::PictureButton* Picture1 = nullptr;
+    common::PictureButton* Picture9 = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuHome = nullptr;
+
+private:
+    void showPage(const GuidePage& page);
+
+    const AttractionGuideSpec& m_spec;
+};
+
+} // namespace guide
