@@ -34,6 +34,27 @@ QString serviceWord(int serviceType) {
     }
 }
 
+QString composeAllRestaurants(const QList<QList<RestaurantRow>>& parks) {
+    static const QString titles[] = {QStringLiteral("Magic Kingdom Restaurants:"), QStringLiteral("Epcot Restaurants:"),
+                                     QStringLiteral("MGM Restaurants:"), QStringLiteral("Animal Kingdom Restaurants:")};
+    QString text;
+    for (int park = 0; park < parks.size() && park < 4; ++park) {
+        text += titles[park] + kBlankLine;
+        int n = 1;
+        for (const RestaurantRow& row : parks[park]) {
+            text += QString::number(n++) + QStringLiteral(".  ") + row.location + kDash;
+            if (park == 0)
+                text += row.parkLand + kDash + priceWord(row.expense, true) + kDash + serviceWord(row.serviceType) +
+                        kDash + row.cuisine;
+            else
+                text += row.description + kDash + row.parkLand;
+            text += kCrLf;
+        }
+        text += kCrLf;
+    }
+    return text;
+}
+
 RestaurantPage composeParkRestaurants(const QList<RestaurantRow>& rows, const QString& separator) {
     RestaurantPage page;
     page.names << QString(); // entry 0 is not used

@@ -16,6 +16,7 @@ struct RestaurantRow {
     QString description;
     int expense = 0;
     int serviceType = 0;
+    QString cuisine;
 };
 
 // "Inexpensive", the moderate word ("Moderately Priced" in the park lists,
@@ -38,6 +39,11 @@ RestaurantPage composeParkRestaurants(const QList<RestaurantRow>& rows, const QS
 // The resort list: rows grouped under a heading line per area; a new heading
 // starts whenever the area differs from the row before (exact comparison).
 RestaurantPage composeResortRestaurants(const QList<RestaurantRow>& rows);
+
+// The all-parks overview: one numbered section per park (park 1 first). The
+// Magic Kingdom rows give land, price, service and cuisine; the other parks'
+// rows give description and land.
+QString composeAllRestaurants(const QList<QList<RestaurantRow>>& parks);
 
 // One guest review; every field as its value reads as text, Null as empty.
 struct Review {

@@ -66,16 +66,6 @@ QPixmap titlePicture(const QSize& size) {
     return pixmap;
 }
 
-QList<RestaurantRow> readRows(platform::Recordset& rs) {
-    QList<RestaurantRow> rows;
-    rows.reserve(rs.recordCount());
-    for (; !rs.eof(); rs.moveNext())
-        rows.append({rs.text(QStringLiteral("Location")), rs.text(QStringLiteral("ParkLand")),
-                     rs.text(QStringLiteral("Description")), rs.integer(QStringLiteral("Expense"), 0),
-                     rs.integer(QStringLiteral("ServiceType"), 0)});
-    return rows;
-}
-
 void registerFamily() {
     for (const RestaurantListKind& kind : restaurantListKinds())
         platform::Forms::registerForm(kind.formName, [&kind] { return new RestaurantList(kind); });
@@ -84,6 +74,16 @@ void registerFamily() {
 const bool registered = (registerFamily(), true);
 
 } // namespace
+
+QList<RestaurantRow> readRestaurantRows(platform::Recordset& rs) {
+    QList<RestaurantRow> rows;
+    rows.reserve(rs.recordCount());
+    for (; !rs.eof(); rs.moveNext())
+        rows.append({rs.text(QStringLiteral("Location")), rs.text(QStringLiteral("ParkLand")),
+                     rs.text(QStringLiteral("Description")), rs.integer(QStringLiteral("Expense"), 0),
+                     rs.integer(QStringLiteral("ServiceType"), 0), rs.text(QStringLiteral("Cuisine"))});
+    return rows;
+}
 
 const QList<RestaurantListKind>& restaurantListKinds() {
     static const QList<RestaurantListKind> kinds = makeKinds();
@@ -154,7 +154,7 @@ void RestaurantList::Form_Load() {
         return;
     }
     platform::Recordset rs = db->query(m_kind.query);
-    const QList<RestaurantRow> rows = readRows(rs);
+    const QList<RestaurantRow> rows = readRestaurantRows(rs);
     RestaurantPage page =
         m_kind.resort ? composeResortRestaurants(rows) : composeParkRestaurants(rows, m_kind.separator);
     rtParks->setText(page.text);

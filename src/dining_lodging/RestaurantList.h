@@ -1,10 +1,15 @@
 #pragma once
 
+#include "dining_lodging/DiningText.h"
 #include "platform/Forms.h"
 
 class QAction;
 class QLabel;
 class QScrollBar;
+
+namespace platform {
+class Recordset;
+}
 
 namespace common {
 class PictureButton;
@@ -32,6 +37,9 @@ const QList<RestaurantListKind>& restaurantListKinds();
 
 // A read-only list of a park's (or the resorts') restaurants with a price
 // legend and a reservation note; prints the list.
+// The rows of a Reservations query, as the lists read them.
+QList<RestaurantRow> readRestaurantRows(platform::Recordset& rs);
+
 class RestaurantList : public platform::Form {
     Q_OBJECT
 public:

@@ -35,6 +35,22 @@ private slots:
         world.reset();
     }
 
+    void theOverviewNumbersEachParksRestaurantsAndPrintsThem() {
+        world->exec(platform::Database::contentFileName(),
+                    "UPDATE Reservations SET Cuisine = 'American' WHERE Location = 'Casey''s Corner'");
+        Forms::open(QStringLiteral("frmRestaurants"));
+        auto* pane = child<common::RichTextBox>(Forms::find(QStringLiteral("frmRestaurants")), "rtParks");
+        QCOMPARE(pane->text(),
+                 QStringLiteral("Magic Kingdom Restaurants:\n\n"
+                                "1.  Casey's Corner - Main Street - Inexpensive - Counter Service - American\n"
+                                "2.  Aloha Isle - Adventureland - Expensive -  - \n\n"
+                                "Epcot Restaurants:\n\n1.  Biergarten - German. - World Showcase\n\n"
+                                "MGM Restaurants:\n\n1.  50's Prime Time Cafe - Meatloaf. - Echo Lake\n\n"
+                                "Animal Kingdom Restaurants:\n\n\n"));
+        child<QAction>(Forms::find(QStringLiteral("frmRestaurants")), "mnuPrint")->trigger();
+        QVERIFY(world->printer().words(0, 0).contains(QStringLiteral("Walt Disney World Restaurants")));
+    }
+
     void eachListShowsItsRestaurantsAndPrintsThem_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("header");
