@@ -124,16 +124,6 @@ private slots:
         QCOMPARE(world->dialogs().messages(),
                  QStringList{"You must be connected to the internet for these links to work properly"});
     }
-
-    void controlsSitAtTheirTwipsPositions() {
-        frmTamble* main = openMain();
-        QCOMPARE(main->client()->size(), QSize(661, 471));
-        QCOMPARE(main->lblTip->geometry(), QRect(248, 240, 201, 113));
-        QCOMPARE(main->Label3->geometry(), QRect(472, 416, 158, 20));
-        QVERIFY(main->findChild<QLabel*>(QStringLiteral("Picture3_1")));
-        QVERIFY(main->findChild<QLabel*>(QStringLiteral("Image1_0")));
-        QCOMPARE(main->windowTitle(), QStringLiteral("Travisto"));
-    }
 };
 
 QTEST_MAIN(TestFrmTamble)
