@@ -14,14 +14,9 @@ class TestHotelGuide : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    frmHotels* openGuide() {
-        Forms::open(QStringLiteral("frmHotels"));
-        return Forms::findAs<frmHotels>(QStringLiteral("frmHotels"));
-    }
-    void setLodging(const QVariant& lodging) {
-        world->exec(platform::Database::contentFileName(), QStringLiteral("DELETE FROM TravelInfo"));
-        world->exec(platform::Database::contentFileName(),
-                    QStringLiteral("INSERT INTO TravelInfo (Lodging) VALUES (?)"), {lodging});
+    frmHotels* openGuide() { return qobject_cast<frmHotels*>(Forms::open(QStringLiteral("frmHotels"))); }
+    void content(const QString& sql, const platform::Binds& binds = {}) {
+        world->exec(platform::Database::contentFileName(), sql, binds);
     }
 
 private slots:
@@ -49,45 +44,31 @@ private slots:
         QCOMPARE(list.names, QStringList({"", "Pop Century", "All-Star Music", "Polynesian", "Fort Wilderness"}));
     }
 
-    void adviceFollowsTheResortAnswer_data() {
+    void adviceFollowsTheAnswerStoredWhenTheGuideOpens_data() {
         QTest::addColumn<QVariant>("lodging");
         QTest::addColumn<QString>("advice");
-        const QString good =
-            QStringLiteral("You have made a good choice deciding to stay at a Disney resort.  You will "
-                           "receive first class customer service and transportation to all things "
-                           "Disney");
-        const QString reconsider = QStringLiteral("Travisto thinks you should reconsider and stay at a Disney resort.  "
-                                                  "You will receive first class customer service and transportation "
-                                                  "to all things Disney");
+        const QString tail = QStringLiteral("stay at a Disney resort.  You will receive first class customer service "
+                                            "and transportation to all things Disney");
+        const QString good = "You have made a good choice deciding to " + tail;
         QTest::newRow("yes") << QVariant(0) << good;
         QTest::newRow("unanswered") << QVariant(-1) << good;
-        // No answer stored at all is an unanswered question too.
         QTest::newRow("null") << QVariant() << good;
-        QTest::newRow("no") << QVariant(1) << reconsider;
+        QTest::newRow("no") << QVariant(1) << "Travisto thinks you should reconsider and " + tail;
     }
-    void adviceFollowsTheResortAnswer() {
+    void adviceFollowsTheAnswerStoredWhenTheGuideOpens() {
         QFETCH(QVariant, lodging);
         QFETCH(QString, advice);
         QCOMPARE(openGuide()->Label10->text(), QString()); // no trip profile: no advice
-        world->closeAll();
-        setLodging(lodging);
+        content(QStringLiteral("INSERT INTO TravelInfo (Lodging) VALUES (?)"), {lodging});
+        QCOMPARE(openGuide()->Label10->text(), QString()); // still open: not rebuilt
+        openGuide()->mnuClose->trigger();
         QCOMPARE(openGuide()->Label10->text(), advice);
     }
 
-    void reopeningShowsTheChangedAnswer() {
-        setLodging(0);
-        openGuide();
-        setLodging(1);
-        QVERIFY(openGuide()->Label10->text().startsWith("You have made")); // still open: unchanged
-        openGuide()->mnuClose->trigger();
-        QVERIFY(openGuide()->Label10->text().startsWith("Travisto thinks you should reconsider"));
-    }
-
     void listFormatsHeadingsAndHotelsAndPrintsWithoutTheAdvice() {
-        setLodging(1);
-        world->exec(platform::Database::contentFileName(),
-                    QStringLiteral("INSERT INTO Hotels VALUES (4, 'Old Key West', '$259', 'Villas.'), "
-                                   "(9, 'Hidden Resort', '$1', 'Never.')"));
+        content(QStringLiteral("INSERT INTO TravelInfo (Lodging) VALUES (1)"));
+        content(QStringLiteral("INSERT INTO Hotels VALUES (4, 'Old Key West', '$259', 'Villas.'), "
+                               "(9, 'Hidden Resort', '$1', 'Never.')"));
         frmHotels* w = openGuide();
         const QString text = w->rtParks->text();
         QVERIFY(!text.contains("Hidden Resort"));
@@ -108,11 +89,8 @@ private slots:
     void contactLinkOpensTheContactListOnPress() {
         if (!Forms::isRegistered("frmContact"))
             Forms::registerForm("frmContact", [] { return new platform::Form(QStringLiteral("frmContact")); });
-        frmHotels* w = openGuide();
-        QVERIFY(w->Label9->isEnabled());
-        QTest::mousePress(w->Label9, Qt::LeftButton);
-        QVERIFY(Forms::isLoaded("frmContact"));
-        QVERIFY(Forms::isLoaded("frmHotels"));
+        QTest::mousePress(openGuide()->Label9, Qt::LeftButton);
+        QVERIFY(Forms::isLoaded("frmContact") && Forms::isLoaded("frmHotels")); // the guide stays open
     }
 };
 

@@ -12,9 +12,7 @@
 
 using platform::Forms;
 
-namespace {
-
-const QString kTop = QStringLiteral(
+static const QString kTop = QStringLiteral(
     "<html><body><center><h3>Walt Disney World Resort Comparison</h3></center><table width='100%' align='center' "
     "border = '0' cellspacing='0' cellpadding='0'><tr><td width='15%'><b>Hotel Name</b></td><td width='15%'><b>Theme"
     "</b></td><td width='15%'><b>Dining Options</b></td><td width='20%'><b>Amenities</b></td><td width='10%'><b>"
@@ -22,27 +20,25 @@ const QString kTop = QStringLiteral(
     "Closest To</b></td></tr><tr><td width='15%'><hr/></td><td width='15%'><hr/></td><td width='15%'><hr/></td><td "
     "width='20%'><hr/></td><td width='10%'><hr/></td><td width='10%'><hr/></td><td width='5%'><hr/></td><td "
     "width='10%'><hr/></td></tr>");
-const QString kBottom = QStringLiteral("</table></body></html>");
+static const QString kBottom = QStringLiteral("</table></body></html>");
 
-QString row(const QString& colour, const QString& name, const QString& category) {
+static QString row(const QString& colour, const QString& name, const QString& category) {
     return "<tr bgcolor = " + colour + "><td>" + name +
-           "</td><td>Theme</td><td>Food & more</td><td><a href=''>View "
-           "Amenities</a></td><td>" +
-           category + "</td><td>4</td><td><260</td><td></td></tr>";
+           "</td><td>Theme</td><td>Food & more</td><td><a href=''>View Amenities</a></td><td>" + category +
+           "</td><td>4</td><td><260</td><td></td></tr>";
 }
-
-} // namespace
 
 class TestResortPages : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
     QString pagePath() const { return QDir(world->folder()).filePath("Hotels.htm"); }
+    frmSample* openSample() { return qobject_cast<frmSample*>(Forms::open(QStringLiteral("frmSample"))); }
     void addResorts() {
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO HotelInfo VALUES ('Polynesian', 'Theme', 'Food & more', 'Deluxe', 4, "
                                    "'<260', NULL), ('Beach Club', 'Theme', 'Food & more', 'Deluxe', 4, '<260', NULL), "
-                                   "('Pop Century', 'Theme', 'Food & more', 'Value', 4, '<260', NULL)"));
+                                   "('All-Star Music', 'Theme', 'Food & more', 'Value', 4, '<260', NULL)"));
     }
 
 private slots:
@@ -52,28 +48,20 @@ private slots:
         world.reset();
     }
 
-    void pageHoldsOneRowPerResortInAlternatingColours() {
-        QCOMPARE(dining_lodging::resortComparisonPage({}), kTop + kBottom);
-        const dining_lodging::ResortInfo r{"A", "Theme", "Food & more", "Value", "4", "<260", ""};
-        QCOMPARE(dining_lodging::resortComparisonPage({r, r, r}), kTop + row("white", "A", "Value") +
-                                                                      row("yellow", "A", "Value") +
-                                                                      row("white", "A", "Value") + kBottom);
-    }
-
-    void loadWritesAndShowsThePageSortedByCategoryThenName() {
-        addResorts();
-        const QString expected = kTop + row("white", "Beach Club", "Deluxe") + row("yellow", "Polynesian", "Deluxe") +
-                                 row("white", "Pop Century", "Value") + kBottom + "\r\n";
-        for (int opening = 0; opening < 2; ++opening) {
-            Forms::open("frmSample");
-            auto* w = Forms::findAs<frmSample>("frmSample");
+    void eachOpeningWritesAndShowsThePageOfTheResortsSortedByCategoryThenName() {
+        const QString rows = row("white", "Beach Club", "Deluxe") + row("yellow", "Polynesian", "Deluxe") +
+                             row("white", "All-Star Music", "Value");
+        for (int opening = 0; opening < 2; ++opening) { // an empty table first, then three resorts
+            if (opening == 1)
+                addResorts();
+            frmSample* w = openSample();
             QFile file(pagePath());
             QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(QString::fromUtf8(file.readAll()), expected);
+            QCOMPARE(QString::fromUtf8(file.readAll()), kTop + (opening ? rows : QString()) + kBottom + "\r\n");
             QCOMPARE(w->WebBrowser1->currentPath(), pagePath());
-            QVERIFY(w->WebBrowser1->toPlainText().contains("Polynesian"));
+            QCOMPARE(w->WebBrowser1->toPlainText().contains("All-Star Music"), opening == 1);
             w->mnuPrint->trigger(); // straight to the printer, no dialog
-            QCOMPARE(world->printer().documents.last().pages[0].kind, QStringLiteral("document"));
+            QCOMPARE(world->printer().documents.value(opening).pages.value(0).kind, QStringLiteral("document"));
             w->mnuClose->trigger();
             TestWorld::settle();
         }
@@ -83,21 +71,18 @@ private slots:
         addResorts();
         QVERIFY(QDir(world->folder()).mkdir("Hotels.htm")); // a folder where the file should go
         world->dialogs().answerMessage();
-        Forms::open("frmSample");
-        auto* w = Forms::findAs<frmSample>("frmSample");
-        QCOMPARE(world->dialogs().messages().size(), 1);
-        QVERIFY(world->dialogs().messages().first().startsWith("The resort comparison page could not be saved"));
-        QVERIFY(w->WebBrowser1->toPlainText().contains("Pop Century"));
+        frmSample* w = openSample();
+        QVERIFY(world->dialogs().messages().value(0).startsWith("The resort comparison page could not be saved"));
+        QVERIFY(w->WebBrowser1->toPlainText().contains("All-Star Music"));
     }
 
     void categoryChartFitsTheWindowAndPrintsOnClick() {
-        Forms::open("frmHotelCategory");
-        auto* w = Forms::findAs<frmHotelCategory>("frmHotelCategory");
+        auto* w = qobject_cast<frmHotelCategory*>(Forms::open(QStringLiteral("frmHotelCategory")));
         QCOMPARE(w->Picture1->picture().size(), QSize(400, 500));
         QVERIFY(w->client()->width() >= 400 && w->client()->height() >= 500);
         QTest::mouseClick(w->Picture1, Qt::LeftButton);
         QCOMPARE(world->printer().documents.size(), 1);
-        QCOMPARE(world->printer().documents[0].pages[0].kind, QStringLiteral("image"));
+        QCOMPARE(world->printer().documents[0].pages.value(0).kind, QStringLiteral("image"));
     }
 };
 

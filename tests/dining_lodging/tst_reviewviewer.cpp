@@ -54,21 +54,19 @@ private slots:
 
     void aPickShowsEveryReviewOfTheChoice_data() {
         QTest::addColumn<QString>("form");
-        QTest::addColumn<QStringList>("items"); // the resort viewer: from its 17th resort
-        QTest::addColumn<int>("index");
+        QTest::addColumn<QStringList>("items"); // the resort viewer: from its 17th resort; the last one is picked
         QTest::addColumn<QStringList>("titles");
         // clang-format off
-        QTest::newRow("resort 17") << "frmHotelReviews" << QStringList{"Fort Wilderness Resort and Campground"} << 16 << QStringList{"Camping"};
-        QTest::newRow("apostrophe") << "frmMkFoodReview" << QStringList{"Cinderella's Royal Table"} << 0 << QStringList{"Castle"};
-        QTest::newRow("name in two parks") << "frmEpcotFoodReview" << QStringList{"Biergarten"} << 0 << QStringList{"Polka", "Second"};
-        QTest::newRow("resort restaurants") << "frmHotelFoodReviews" << QStringList{"Biergarten", "Boma"} << 1 << QStringList{"Africa"};
-        QTest::newRow("no reviews in park") << "frmAkFoodReview" << QStringList{} << -1 << QStringList{};
+        QTest::newRow("resort 17") << "frmHotelReviews" << QStringList{"Fort Wilderness Resort and Campground"} << QStringList{"Camping"};
+        QTest::newRow("apostrophe") << "frmMkFoodReview" << QStringList{"Cinderella's Royal Table"} << QStringList{"Castle"};
+        QTest::newRow("name in two parks") << "frmEpcotFoodReview" << QStringList{"Biergarten"} << QStringList{"Polka", "Second"};
+        QTest::newRow("resort restaurants") << "frmHotelFoodReviews" << QStringList{"Biergarten", "Boma"} << QStringList{"Africa"};
+        QTest::newRow("no reviews in park") << "frmAkFoodReview" << QStringList{} << QStringList{};
         // clang-format on
     }
     void aPickShowsEveryReviewOfTheChoice() {
         QFETCH(QString, form);
         QFETCH(QStringList, items);
-        QFETCH(int, index);
         QFETCH(QStringList, titles);
         ReviewViewer* w = open(form);
         const bool resorts = form == QLatin1String("frmHotelReviews");
@@ -78,28 +76,23 @@ private slots:
             listed << w->Combo1->itemText(i);
         QCOMPARE(listed, items);
         QCOMPARE(w->Combo1->currentText(), prompt);
+        const int last = w->Combo1->count() - 1;
+
+        // Typed text runs no query, yet heads the printout (as the prompt does before any choice).
+        w->Combo1->lineEdit()->clear();
+        QTest::keyClicks(w->Combo1->lineEdit(), "Typed");
+        QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Return);
         QCOMPARE(w->lblTitle->text(), QString());
-
-        // Print before a choice: the prompt as header, no body.
         QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(world->printer().words(0, 0).first(), prompt + " Reviews");
-        if (index < 0) {
-            // Typed text runs no query, yet heads the printout.
-            w->Combo1->lineEdit()->clear();
-            QTest::keyClicks(w->Combo1->lineEdit(), "Typed");
-            QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Return);
-            QCOMPARE(w->lblTitle->text(), QString());
-            QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
-            QCOMPARE(world->printer().words(1, 0).first(), QStringLiteral("Typed Reviews"));
+        QCOMPARE(world->printer().words(0, 0).first(), QStringLiteral("Typed Reviews"));
+        if (items.isEmpty())
             return;
-        }
 
-        pick(w, index);
-        const QString choice = w->Combo1->itemText(index);
+        pick(w, last);
+        const QString choice = w->Combo1->itemText(last);
         QCOMPARE(w->lblTitle->text(), choice + " Reviews");
         const QString text = w->rtParks->text();
         QCOMPARE(text.count(QStringLiteral("Title: ")), titles.size());
-        QCOMPARE(text.count(QString(43, QLatin1Char('_'))), std::max(0, int(titles.size()) - 1));
         for (const QString& title : titles)
             QVERIFY(text.contains("Title: " + title + "\n"));
         QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
