@@ -3,11 +3,9 @@
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "guide/frmBasics.h"
-#include "platform/Database.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTest>
 
 using platform::Forms;
 
@@ -15,14 +13,7 @@ class TestFrmBasics : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    frmBasics* openWithRows() {
-        // Topic 2 has a Null paragraph between two others; topic 3 one row.
-        // Each paragraph ends in a line break, the last one too.
-        world->exec(platform::Database::contentFileName(),
-                    QStringLiteral("INSERT INTO Basics (IntId, info) VALUES (2, 'Winter''s quiet.'), (3, 'Drive.'), "
-                                   "(2, NULL), (2, 'Summer is busy.')"));
-        return dynamic_cast<frmBasics*>(Forms::open(QStringLiteral("frmBasics")));
-    }
+    frmBasics* open() { return dynamic_cast<frmBasics*>(Forms::open(QStringLiteral("frmBasics"))); }
     static void pick(frmBasics* w, int index) {
         w->Combo1->setCurrentIndex(index);
         emit w->Combo1->activated(index);
@@ -32,48 +23,40 @@ private slots:
     void init() { world = std::make_unique<TestWorld>(false); }
     void cleanup() { world.reset(); }
 
-    void printHeadsThePaneWithTheComboText_data() {
-        QTest::addColumn<int>("topic");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("pane");
-        QTest::addColumn<QStringList>("words");
-        QTest::newRow("nothing picked") << -1 << ""
-                                        << "" << QStringList{"Choose a topic."};
-        QTest::newRow("picked") << 1 << ""
-                                << "Winter's quiet.\n\nSummer is busy.\n"
-                                << (QStringList{"When is the best time to visit Walt Disney World?", "Winter's",
-                                                "quiet.", "Summer", "is", "busy."});
-        QTest::newRow("typed after picking") << 2 << "Our trip's notes"
-                                             << "Drive.\n"
-                                             << QStringList{"Our trip's notes", "Drive."};
-    }
-    void printHeadsThePaneWithTheComboText() {
-        QFETCH(int, topic);
-        QFETCH(QString, typed);
-        QFETCH(QString, pane);
-        QFETCH(QStringList, words);
-        frmBasics* w = openWithRows();
-        if (topic >= 0)
-            pick(w, topic);
-        QCOMPARE(w->rtParks->text(), pane); // a Null paragraph is an empty line
-        if (!typed.isEmpty()) {
-            w->Combo1->lineEdit()->selectAll();
-            QTest::keyClicks(w->Combo1->lineEdit(), typed);
-            QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Return);
-            QCOMPARE(w->Combo1->count(), 8); // typed text is no new topic
-        }
+    // Each row is one line ending in a line break, a Null one an empty line; the combo text heads the print.
+    void printHeadsThePaneOfTheLastTopicWithTheComboText() {
+        world->exec(platform::Database::contentFileName(),
+                    QStringLiteral("INSERT INTO Basics (IntId, info) VALUES (2, 'Winter''s quiet.'), (3, 'Drive.'), "
+                                   "(2, NULL), (2, 'Summer is busy.')"));
+        frmBasics* w = open();
         QTest::mouseClick(w->Picture1, Qt::LeftButton);
-        QCOMPARE(world->printer().documents.size(), 1);
-        // Header, footer (date, page number), then the body's words.
-        QStringList printed = world->printer().words(0, 0);
-        printed.remove(1, 2);
-        QCOMPARE(printed, words);
+        pick(w, 1);
+        QCOMPARE(w->rtParks->text(), QStringLiteral("Winter's quiet.\n\nSummer is busy.\n"));
+        QTest::mouseClick(w->Picture1, Qt::LeftButton);
+        pick(w, 2);
+        QCOMPARE(w->rtParks->text(), QStringLiteral("Drive.\n"));
+        w->Combo1->lineEdit()->selectAll();
+        QTest::keyClicks(w->Combo1->lineEdit(), QStringLiteral("Our trip's notes"));
+        QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Return);
+        QCOMPARE(w->Combo1->count(), 8); // typed text is no new topic
+        QTest::mouseClick(w->Picture1, Qt::LeftButton);
+
+        QCOMPARE(world->printer().documents.size(), 3);
+        QList<QStringList> printed;
+        for (int doc = 0; doc < 3; ++doc) {
+            printed << world->printer().words(doc, 0);
+            printed.last().remove(1, 2); // the footer's date and page number
+        }
+        QCOMPARE(printed, (QList<QStringList>{{"Choose a topic."},
+                                              {"When is the best time to visit Walt Disney World?", "Winter's",
+                                               "quiet.", "Summer", "is", "busy."},
+                                              {"Our trip's notes", "Drive."}}));
     }
 
     void typingInThePaneShowsTheHintAndAMissingDatabaseIsReportedOnce() {
         QFile::remove(platform::App::file(platform::Database::contentFileName()));
         world->dialogs().answerMessage();
-        auto* w = dynamic_cast<frmBasics*>(Forms::open(QStringLiteral("frmBasics")));
+        frmBasics* w = open();
         pick(w, 0);
         QVERIFY(w->rtParks->text().isEmpty());
         QTest::keyClick(w->rtParks, Qt::Key_Down); // moving shows nothing

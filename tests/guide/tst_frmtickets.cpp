@@ -14,8 +14,6 @@ class TestFrmTickets : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    frmTickets* open() { return qobject_cast<frmTickets*>(Forms::open(QStringLiteral("frmTickets"))); }
-
 private slots:
     void init() { world = std::make_unique<TestWorld>(false); }
     void cleanup() {
@@ -24,41 +22,36 @@ private slots:
     }
 
     void eachKindShowsItsTitleAndItsFeatures() {
-        // Stored out of display order; features empty, missing, blank, short,
-        // and one that repeats the first title.
+        // Out of display order; features empty, missing, blank, short, and one repeating the first title.
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO Tips (ParkId, Tip, orderid, Feature1, Feature2, Feature3, Feature4, "
-                                   "Feature5) VALUES "
-                                   "(12, 'Annual Pass', 3, 'Free parking', NULL, '', '   ', 'Yes'), "
+                                   "Feature5) VALUES (12, 'Annual Pass', 3, 'Free parking', NULL, '', '   ', 'Yes'), "
                                    "(12, 'Park Hopper', 2, NULL, NULL, NULL, NULL, NULL), "
                                    "(12, 'Day Ticket', 1, 'One park', '', 'Two parks', NULL, NULL), "
                                    "(12, 'Premium Annual Pass', 4, 'Costs more than a Day Ticket', NULL, NULL, "
                                    "NULL, NULL), (12, NULL, 5, 'Untitled', NULL, NULL, NULL, NULL), "
                                    "(11, 'Not a ticket', 0, 'Shops', NULL, NULL, NULL, NULL)"));
-        frmTickets* w = open();
-        const QString text = QStringLiteral("Day Ticket\n  One park\n  Two parks\n\n"
-                                            "Park Hopper\n\n"
+        auto* w = qobject_cast<frmTickets*>(Forms::open(QStringLiteral("frmTickets")));
+        const QString text = QStringLiteral("Day Ticket\n  One park\n  Two parks\n\nPark Hopper\n\n"
                                             "Annual Pass\n  Free parking\n     \n  Yes\n\n"
-                                            "Premium Annual Pass\n  Costs more than a Day Ticket\n\n"
-                                            "\n  Untitled\n\n");
+                                            "Premium Annual Pass\n  Costs more than a Day Ticket\n\n\n  Untitled\n\n");
         QCOMPARE(w->rtParks->text(), text);
 
         // Titles red on their own lines only; feature lines bulleted and readable.
         int at = 0;
         for (const QString& line : text.split(QLatin1Char('\n'))) {
             const bool feature = line.startsWith(QStringLiteral("  "));
-            const QColor ink = w->rtParks->formatAt(feature ? at + 2 : at).foreground().color();
             if (!line.isEmpty()) {
+                const QColor ink = w->rtParks->formatAt(feature ? at + 2 : at).foreground().color();
                 QCOMPARE(w->rtParks->isBulleted(at), feature);
-                QCOMPARE(ink == QColor(255, 0, 0), !feature);
-                QVERIFY(ink != QColor(255, 255, 255));
+                QCOMPARE(ink == QColor(Qt::red), !feature);
+                QVERIFY(ink != QColor(Qt::white));
             }
             at += int(line.size()) + 1;
         }
-
         QVERIFY(w->Label2->text().startsWith(QStringLiteral("You have several options when you are buying Disney "
-                                                            "World tickets.  Below are")));
-        QVERIFY(w->Label2->text().endsWith(QStringLiteral("Kids under 3 are free.")));
+                                                            "World tickets.  Below are")) &&
+                w->Label2->text().endsWith(QStringLiteral("Kids under 3 are free.")));
 
         w->mnuPrint->trigger();
         QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
@@ -69,8 +62,7 @@ private slots:
         world->exec(platform::Database::contentFileName(), QStringLiteral("DELETE FROM Tips WHERE ParkId = 12"));
         w->mnuClose->trigger();
         TestWorld::settle();
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmTickets")));
-        QCOMPARE(open()->rtParks->text(), QString());
+        QCOMPARE(qobject_cast<frmTickets*>(Forms::open(QStringLiteral("frmTickets")))->rtParks->text(), QString());
     }
 };
 

@@ -4,16 +4,9 @@
 
 using namespace guide::trivia;
 
-namespace {
-
-QString joined(const Captions& c) {
-    return QStringList(c.begin(), c.end()).join(QLatin1Char('|'));
-}
-
-} // namespace
-
 class TestTriviaRules : public QObject {
     Q_OBJECT
+    static QString joined(const Captions& c) { return QStringList(c.begin(), c.end()).join(QLatin1Char('|')); }
 
 private slots:
     void answersArePlacedByLength_data() {
@@ -61,11 +54,10 @@ private slots:
 
     void ratingsChangeAtTheirBoundaries() {
         for (Ratings r : {Ratings::ResortQuiz, Ratings::DisneyQuiz}) {
-            const QStringList byScore = {rating(4, r), rating(5, r), rating(7, r),
-                                         rating(8, r), rating(9, r), rating(10, r)};
-            QVERIFY(byScore[0] != byScore[1] && byScore[1] == byScore[2] && byScore[2] != byScore[3] &&
-                    byScore[3] == byScore[4] && byScore[4] != byScore[5] && byScore[0] != byScore[5]);
+            QVERIFY(rating(4, r) != rating(5, r) && rating(5, r) == rating(7, r) && rating(7, r) != rating(8, r));
+            QVERIFY(rating(8, r) == rating(9, r) && rating(9, r) != rating(10, r) && rating(4, r) != rating(10, r));
         }
+        QCOMPARE(rating(4, Ratings::ResortQuiz), QStringLiteral("You've got a long way to go Rookie"));
         QCOMPARE(
             rating(10, Ratings::DisneyQuiz),
             QStringLiteral("Holy Cow.  I must have made this game too Easy!! Or else you must be a Disney Expert!"));
