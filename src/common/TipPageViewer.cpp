@@ -21,10 +21,10 @@ using platform::placeTwips;
 
 namespace {
 
-QFont labelFont(const TipPageSpec::Label& spec) {
+QFont labelFont(const TipPageKind::Label& kind) {
     QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(spec.points);
-    f.setBold(spec.bold);
+    f.setPointSizeF(kind.points);
+    f.setBold(kind.bold);
     return f;
 }
 
@@ -56,13 +56,13 @@ TipPageViewer::PaneText TipPageViewer::composePane(const QStringList& tips, cons
     return pane;
 }
 
-TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
-    setWindowTitle(spec.caption);
-    setBackColor(spec.backColor);
-    setClientSizeTwips(spec.widthTwips, spec.heightTwips);
+TipPageViewer::TipPageViewer(const TipPageKind& kind) : platform::Form(kind.formName), m_kind(kind) {
+    setWindowTitle(kind.caption);
+    setBackColor(kind.backColor);
+    setClientSizeTwips(kind.widthTwips, kind.heightTwips);
     QWidget* c = client();
 
-    for (const TipPageSpec::Label& l : spec.labels) {
+    for (const TipPageKind::Label& l : kind.labels) {
         QLabel* label = nullptr;
         if (!l.linkTarget.isEmpty()) {
             auto* link = new HoverLink(l.stored, c);
@@ -76,7 +76,7 @@ TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.form
         } else {
             label = new QLabel(l.stored, c);
             label->setFont(labelFont(l));
-            common::setInk(label, spec.labelInk);
+            common::setInk(label, kind.labelInk);
         }
         label->setObjectName(l.name);
         label->setWordWrap(true);
@@ -85,33 +85,33 @@ TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.form
         m_labels.append(label);
     }
 
-    if (!spec.paneName.isEmpty()) {
+    if (!kind.paneName.isEmpty()) {
         m_pane = new RichTextBox(c);
-        m_pane->setObjectName(spec.paneName);
+        m_pane->setObjectName(kind.paneName);
         QFont f(QStringLiteral("MS Sans Serif"));
         f.setPointSizeF(9.75);
         m_pane->setFont(f);
         common::setPaletteColor(m_pane, QPalette::Base,
-                                spec.whitePane ? QColor(Qt::white) : palette().color(QPalette::Base));
+                                kind.whitePane ? QColor(Qt::white) : palette().color(QPalette::Base));
         // The scroll bar, where there is one, stands at the pane's right within its width.
-        const int barWidth = spec.scrollBar ? 255 : 0;
-        placeTwips(m_pane, spec.paneLeft, spec.paneTop, spec.paneWidth - barWidth, spec.paneHeight);
-        if (spec.scrollBar) {
+        const int barWidth = kind.scrollBar ? 255 : 0;
+        placeTwips(m_pane, kind.paneLeft, kind.paneTop, kind.paneWidth - barWidth, kind.paneHeight);
+        if (kind.scrollBar) {
             auto* VScroll1 = new QScrollBar(Qt::Vertical, c);
             VScroll1->setObjectName(QStringLiteral("VScroll1"));
-            placeTwips(VScroll1, spec.paneLeft + spec.paneWidth - barWidth, spec.paneTop, barWidth, spec.paneHeight);
+            placeTwips(VScroll1, kind.paneLeft + kind.paneWidth - barWidth, kind.paneTop, barWidth, kind.paneHeight);
         }
     }
 
-    const int bottom = spec.heightTwips - 600;
-    if (spec.decorativePicture) {
+    const int bottom = kind.heightTwips - 600;
+    if (kind.decorativePicture) {
         auto* Picture2 = new QLabel(c);
         Picture2->setObjectName(QStringLiteral("Picture2"));
         placeTwips(Picture2, 120, bottom, 2400, 480);
         Picture2->setPixmap(ornamentPicture(Picture2->size()));
     }
-    for (const TipPageSpec::Command& command : spec.commands) {
-        const TipPageSpec::Action action = command.action;
+    for (const TipPageKind::Command& command : kind.commands) {
+        const TipPageKind::Action action = command.action;
         QWidget* button = nullptr;
         if (command.picture) {
             auto* picture = PictureButton::create(c, QString(), command.caption, command.left, command.top,
@@ -127,12 +127,12 @@ TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.form
         button->setObjectName(command.name);
     }
 
-    if (!spec.menu.isEmpty()) {
+    if (!kind.menu.isEmpty()) {
         QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
-        for (const TipPageSpec::Command& item : spec.menu) {
+        for (const TipPageKind::Command& item : kind.menu) {
             QAction* action = mnuFile->addAction(item.caption);
             action->setObjectName(item.name);
-            const TipPageSpec::Action what = item.action;
+            const TipPageKind::Action what = item.action;
             connect(action, &QAction::triggered, this, [this, what] { run(what); });
         }
     }
@@ -140,7 +140,7 @@ TipPageViewer::TipPageViewer(const TipPageSpec& spec) : platform::Form(spec.form
 
 void TipPageViewer::Form_Load() {
     for (int i = 0; i < m_labels.size(); ++i) {
-        const TipPageSpec::Label& l = m_spec.labels[i];
+        const TipPageKind::Label& l = m_kind.labels[i];
         if (!l.loaded.isNull())
             m_labels[i]->setText(l.loaded);
         if (!l.linkTarget.isEmpty())
@@ -152,19 +152,19 @@ void TipPageViewer::Form_Load() {
     auto db = platform::Database::openContent();
     if (!db)
         return;
-    platform::Recordset rs = db->query(m_spec.sql);
+    platform::Recordset rs = db->query(m_kind.sql);
     QStringList tips;
     for (; !rs.eof(); rs.moveNext())
         tips << rs.text(QStringLiteral("Tip"));
 
-    const PaneText pane = composePane(tips, m_spec.marker, m_spec.extraLineEnd);
+    const PaneText pane = composePane(tips, m_kind.marker, m_kind.extraLineEnd);
     m_pane->setText(pane.text);
     // Each paragraph's own marker is formatted where it stands, so a marker
     // inside a tip's text is left as it is.
-    const bool whiten = m_spec.marker.trimmed().size() < 4;
+    const bool whiten = m_kind.marker.trimmed().size() < 4;
     for (int position : pane.markerPositions) {
         m_pane->setSelStart(position);
-        m_pane->setSelLength(int(m_spec.marker.size()));
+        m_pane->setSelLength(int(m_kind.marker.size()));
         m_pane->setSelBold(true);
         m_pane->setSelBullet(true);
         if (whiten)
@@ -185,13 +185,13 @@ QString TipPageViewer::printText() const {
         return m_pane->text();
     QStringList paragraphs;
     for (int i = 0; i < m_labels.size(); ++i)
-        if (m_spec.labels[i].printed)
+        if (m_kind.labels[i].printed)
             paragraphs << m_labels[i]->text();
     return paragraphs.join(QStringLiteral("\r\n\r\n"));
 }
 
 void TipPageViewer::printPage() {
-    PrintContentPane(m_spec.printHeader, printText());
+    PrintContentPane(m_kind.printHeader, printText());
 }
 
 void TipPageViewer::closePage() {
@@ -202,15 +202,15 @@ void TipPageViewer::returnHome() {
     platform::Forms::returnToMainWindow(objectName());
 }
 
-void TipPageViewer::run(TipPageSpec::Action action) {
+void TipPageViewer::run(TipPageKind::Action action) {
     switch (action) {
-    case TipPageSpec::Action::Print:
+    case TipPageKind::Action::Print:
         printPage();
         break;
-    case TipPageSpec::Action::Close:
+    case TipPageKind::Action::Close:
         closePage();
         break;
-    case TipPageSpec::Action::Home:
+    case TipPageKind::Action::Home:
         returnHome();
         break;
     }

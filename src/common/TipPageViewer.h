@@ -20,7 +20,7 @@ class RichTextBox;
 // when the window loads, one paragraph per record introduced by the page's
 // marker, each marked paragraph bulleted with its marker whitened. A page may
 // also consist of labels only. The family's members differ only in this table.
-struct TipPageSpec {
+struct TipPageKind {
     struct Label {
         QString name;
         QString stored; // the text the layout gives it
@@ -65,7 +65,7 @@ struct TipPageSpec {
 class TipPageViewer : public platform::Form {
     Q_OBJECT
 public:
-    explicit TipPageViewer(const TipPageSpec& spec);
+    explicit TipPageViewer(const TipPageKind& kind);
 
     void Form_Load() override;
 
@@ -80,16 +80,16 @@ public:
     };
     static PaneText composePane(const QStringList& tips, const QString& marker, bool extraLineEnd = false);
 
-    const TipPageSpec& spec() const { return m_spec; }
+    const TipPageKind& kind() const { return m_kind; }
     RichTextBox* pane() const { return m_pane; }
     QLabel* label(const QString& name) const;
     // The text printed for this page.
     QString printText() const;
 
 private:
-    void run(TipPageSpec::Action action);
+    void run(TipPageKind::Action action);
 
-    const TipPageSpec m_spec;
+    const TipPageKind m_kind;
     RichTextBox* m_pane = nullptr;
     QVector<QLabel*> m_labels;
 };

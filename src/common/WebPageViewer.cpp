@@ -54,26 +54,26 @@ void WebBrowser::printPage() {
     platform::Printer::instance().printDocument(*document(), title);
 }
 
-WebPageViewer::WebPageViewer(const WebPageSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
-    setWindowTitle(spec.caption);
-    setClientSizeTwips(spec.widthTwips, spec.heightTwips);
+WebPageViewer::WebPageViewer(const WebPageKind& kind) : platform::Form(kind.formName), m_kind(kind) {
+    setWindowTitle(kind.caption);
+    setClientSizeTwips(kind.widthTwips, kind.heightTwips);
     WebBrowser1 = new WebBrowser(client());
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    const int bottom = spec.closePicture || spec.printPicture ? 600 : 0;
-    platform::placeTwips(WebBrowser1, 0, 0, spec.widthTwips, spec.heightTwips - bottom);
-    if (spec.printPicture) {
+    const int bottom = kind.closePicture || kind.printPicture ? 600 : 0;
+    platform::placeTwips(WebBrowser1, 0, 0, kind.widthTwips, kind.heightTwips - bottom);
+    if (kind.printPicture) {
         Picture1 = PictureButton::create(client(), QStringLiteral("Picture1"), QStringLiteral("Print"),
-                                         spec.widthTwips - 2880, spec.heightTwips - 510, 1230, 390);
+                                         kind.widthTwips - 2880, kind.heightTwips - 510, 1230, 390);
         connect(Picture1, &PictureButton::clicked, this, &WebPageViewer::Picture1_Click);
     }
-    if (spec.closePicture) {
+    if (kind.closePicture) {
         Picture9 = PictureButton::create(client(), QStringLiteral("Picture9"), QStringLiteral("Close"),
-                                         spec.widthTwips - 1500, spec.heightTwips - 510, 1230, 390);
+                                         kind.widthTwips - 1500, kind.heightTwips - 510, 1230, 390);
         connect(Picture9, &PictureButton::clicked, this, &WebPageViewer::Picture9_Click);
     }
-    if (spec.fileMenu) {
+    if (kind.fileMenu) {
         QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-        mnuFile->setObjectName(spec.fileMenuName);
+        mnuFile->setObjectName(kind.fileMenuName);
         mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
         mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
         connect(mnuPrint, &QAction::triggered, this, &WebPageViewer::mnuPrint_Click);
@@ -82,7 +82,7 @@ WebPageViewer::WebPageViewer(const WebPageSpec& spec) : platform::Form(spec.form
 }
 
 void WebPageViewer::Form_Load() {
-    WebBrowser1->navigate(platform::App::file(m_spec.file));
+    WebBrowser1->navigate(platform::App::file(m_kind.file));
 }
 
 void WebPageViewer::closeAction() {
@@ -102,7 +102,7 @@ void WebPageViewer::Picture9_Click() {
 }
 
 void WebPageViewer::mnuClose_Click() {
-    if (m_spec.returnsToMain)
+    if (m_kind.returnsToMain)
         platform::Forms::returnToMainWindow(objectName());
     else
         platform::Forms::unload(objectName());

@@ -33,7 +33,7 @@ private:
 
 // A window holding one browser pane on a file of the program's folder.
 // The family's members differ only in what this table gives.
-struct WebPageSpec {
+struct WebPageKind {
     QString formName;
     QString caption;
     QString file;          // relative to the program's folder
@@ -49,7 +49,7 @@ struct WebPageSpec {
 class WebPageViewer : public platform::Form {
     Q_OBJECT
 public:
-    explicit WebPageViewer(const WebPageSpec& spec);
+    explicit WebPageViewer(const WebPageKind& kind);
 
     void Form_Load() override;
     void closeAction() override;
@@ -66,7 +66,7 @@ public:
     QAction* mnuClose = nullptr;
 
 protected:
-    const WebPageSpec m_spec;
+    const WebPageKind m_kind;
 };
 
 } // namespace common

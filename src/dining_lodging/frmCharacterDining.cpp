@@ -4,8 +4,8 @@ namespace {
 
 // "2004 Character Dining": the page of restaurants where the characters
 // join the meal.
-common::WebPageSpec characterDiningPage() {
-    common::WebPageSpec page;
+common::WebPageKind characterDiningPage() {
+    common::WebPageKind page;
     page.formName = QStringLiteral("frmCharacterDining");
     page.caption = QStringLiteral("2004 Character Dining");
     page.file = QStringLiteral("character.htm");

@@ -10,8 +10,8 @@ TRAVISTO_REGISTER_FORM(frmSample);
 
 namespace {
 
-common::WebPageSpec sampleWindow() {
-    common::WebPageSpec window;
+common::WebPageKind sampleWindow() {
+    common::WebPageKind window;
     window.formName = QStringLiteral("frmSample");
     window.caption = QStringLiteral("Travisto Sample Walt Disney World Schedules");
     window.file = QStringLiteral("Hotels.htm");
@@ -37,7 +37,7 @@ void frmSample::Form_Load() {
                         rs.text(QStringLiteral("ClosestTo"))});
     const QString page = dining_lodging::resortComparisonPage(resorts);
 
-    const QString path = platform::App::file(m_spec.file);
+    const QString path = platform::App::file(m_kind.file);
     QString error;
     if (dining_lodging::writeResortComparisonPage(path, page, &error)) {
         WebBrowser1->navigate(path);

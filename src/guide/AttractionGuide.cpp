@@ -20,9 +20,9 @@ namespace {
 
 using platform::placeTwips;
 
-AttractionGuideSpec grouped(const QString& form, const QString& title, int park, const QStringList& headings,
+AttractionGuideKind grouped(const QString& form, const QString& title, int park, const QStringList& headings,
                             const QString& picture) {
-    AttractionGuideSpec s;
+    AttractionGuideKind s;
     s.formName = form;
     s.title = title;
     s.parkId = park;
@@ -31,39 +31,39 @@ AttractionGuideSpec grouped(const QString& form, const QString& title, int park,
     return s;
 }
 
-QVector<AttractionGuideSpec> buildSpecs() {
-    QVector<AttractionGuideSpec> specs;
-    specs << grouped(QStringLiteral("frmMkAttractions"), QStringLiteral("Magic Kingdom Attractions"), 1,
+QVector<AttractionGuideKind> buildKinds() {
+    QVector<AttractionGuideKind> kinds;
+    kinds << grouped(QStringLiteral("frmMkAttractions"), QStringLiteral("Magic Kingdom Attractions"), 1,
                      {QStringLiteral("Main Street, U.S.A. Attractions"), QStringLiteral("Adventureland Attractions"),
                       QStringLiteral("Frontierland Attractions"), QStringLiteral("Liberty Square Attractions"),
                       QStringLiteral("Fantasyland Attractions"), QStringLiteral("Tamble's Toontown Fair Attractions"),
                       QStringLiteral("Tomorrowland Attractions")},
                      QStringLiteral("MK"));
-    specs << grouped(QStringLiteral("frmEpcotAttractions"), QStringLiteral("Epcot Attractions"), 2,
+    kinds << grouped(QStringLiteral("frmEpcotAttractions"), QStringLiteral("Epcot Attractions"), 2,
                      {QStringLiteral("Spaceship Earth Attractions"), QStringLiteral("Universe of Energy Attractions"),
                       QStringLiteral("Wonders of Life Attractions"), QStringLiteral("Test Track Attractions"),
                       QStringLiteral("Innoventions Attractions"), QStringLiteral("The Living Seas Attractions"),
                       QStringLiteral("The Land Attractions"), QStringLiteral("Imagination! Attractions"),
                       QStringLiteral("Mission Space Attractions"), QStringLiteral("World Showcase Attractions")},
                      QStringLiteral("EPCOT"));
-    AttractionGuideSpec mgm =
+    AttractionGuideKind mgm =
         grouped(QStringLiteral("frmMGMAttractions"), QStringLiteral("MGM Attractions"), 3, {}, QStringLiteral("MGM"));
     mgm.nameColor = QColor(255, 0, 0);
-    specs << mgm;
-    AttractionGuideSpec ak =
+    kinds << mgm;
+    AttractionGuideKind ak =
         grouped(QStringLiteral("frmAkAttractions"), QStringLiteral("Animal Kingdom Attractions"), 4,
                 {QStringLiteral("Discovery Island"), QStringLiteral("Camp Minnie-Tamble"), QStringLiteral("Africa"),
                  QStringLiteral("Rafiki's Planet Watch"), QStringLiteral("Asia"), QStringLiteral("DinoLand U.S.A")},
                 QStringLiteral("AK"));
     ak.linksOpenOnPress = true;
-    specs << ak;
-    return specs;
+    kinds << ak;
+    return kinds;
 }
 
 const bool registered = [] {
-    for (const AttractionGuideSpec& spec : attractionGuideSpecs()) {
-        const AttractionGuideSpec* s = &spec;
-        platform::Forms::registerForm(spec.formName, [s] { return new AttractionGuide(*s); });
+    for (const AttractionGuideKind& kind : attractionGuideKinds()) {
+        const AttractionGuideKind* s = &kind;
+        platform::Forms::registerForm(kind.formName, [s] { return new AttractionGuide(*s); });
     }
     return true;
 }();
@@ -88,35 +88,35 @@ private:
 
 } // namespace
 
-const QVector<AttractionGuideSpec>& attractionGuideSpecs() {
-    static const QVector<AttractionGuideSpec> specs = buildSpecs();
-    return specs;
+const QVector<AttractionGuideKind>& attractionGuideKinds() {
+    static const QVector<AttractionGuideKind> kinds = buildKinds();
+    return kinds;
 }
 
-QVector<GuideRow> readGuideRows(const AttractionGuideSpec& spec, platform::Database& content) {
+QVector<GuideRow> readGuideRows(const AttractionGuideKind& kind, platform::Database& content) {
     // Rows of one land keep the order they were stored in; the studios guide
     // goes by name, whatever the letters' case.
-    const QString sql = spec.headings.isEmpty()
+    const QString sql = kind.headings.isEmpty()
                             ? QStringLiteral("Select Attraction, Description, land from ParkPlanner Where ParkId = ? "
                                              "Order by Attraction COLLATE NOCASE, rowid")
                             : QStringLiteral("Select Attraction, Description, land from ParkPlanner Where ParkId = ? "
                                              "Order by land, rowid");
     QVector<GuideRow> rows;
-    for (platform::Recordset rs = content.query(sql, {spec.parkId}); !rs.eof(); rs.moveNext())
+    for (platform::Recordset rs = content.query(sql, {kind.parkId}); !rs.eof(); rs.moveNext())
         rows.append({rs.text(QStringLiteral("Attraction")), rs.text(QStringLiteral("Description")),
                      rs.integer(QStringLiteral("land"), 0)});
     return rows;
 }
 
-GuidePage composeGuide(const AttractionGuideSpec& spec, const QVector<GuideRow>& rows) {
+GuidePage composeGuide(const AttractionGuideKind& kind, const QVector<GuideRow>& rows) {
     GuidePage page;
-    const bool grouping = !spec.headings.isEmpty();
+    const bool grouping = !kind.headings.isEmpty();
     std::optional<int> currentLand;
     for (const GuideRow& row : rows) {
         if (grouping && currentLand != row.land) {
             currentLand = row.land;
-            if (row.land >= 1 && row.land <= spec.headings.size()) {
-                const QString& heading = spec.headings[row.land - 1];
+            if (row.land >= 1 && row.land <= kind.headings.size()) {
+                const QString& heading = kind.headings[row.land - 1];
                 page.headings.append({int(page.text.size()), int(heading.size())});
                 page.text += heading + QStringLiteral("\n\n");
             }
@@ -129,14 +129,14 @@ GuidePage composeGuide(const AttractionGuideSpec& spec, const QVector<GuideRow>&
     return page;
 }
 
-AttractionGuide::AttractionGuide(const AttractionGuideSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
-    setWindowTitle(spec.title);
+AttractionGuide::AttractionGuide(const AttractionGuideKind& kind) : platform::Form(kind.formName), m_kind(kind) {
+    setWindowTitle(kind.title);
     setBackColor(platform::bgrColor(0x00C00000));
     setClientSizeTwips(9600, 7200);
     QWidget* c = client();
     const QColor white(255, 255, 255);
 
-    Label1 = common::makeLabel(c, QStringLiteral("Label1"), spec.title);
+    Label1 = common::makeLabel(c, QStringLiteral("Label1"), kind.title);
     Label1->setFont(common::makeFont(QStringLiteral("MS Sans Serif"), 13.5, true));
     common::setInk(Label1, white);
     placeTwips(Label1, 240, 120, 7200, 480);
@@ -145,7 +145,7 @@ AttractionGuide::AttractionGuide(const AttractionGuideSpec& spec) : platform::Fo
     Picture2->setObjectName(QStringLiteral("Picture2"));
     placeTwips(Picture2, 8040, 60, 1320, 600);
     Picture2->setPixmap(
-        common::PictureButton::captionPicture(Picture2->size(), spec.pictureCaption, white, QColor(0, 0, 120), 14));
+        common::PictureButton::captionPicture(Picture2->size(), kind.pictureCaption, white, QColor(0, 0, 120), 14));
 
     rtParks = new common::RichTextBox(c);
     rtParks->setObjectName(QStringLiteral("rtParks"));
@@ -157,7 +157,7 @@ AttractionGuide::AttractionGuide(const AttractionGuideSpec& spec) : platform::Fo
 
     auto link = [&](const QString& name, const QString& caption, int left, void (AttractionGuide::*handler)()) {
         common::HoverLink* label = nullptr;
-        if (spec.linksOpenOnPress) {
+        if (kind.linksOpenOnPress) {
             label = new PressLink(caption, c, [this, handler] { (this->*handler)(); });
         } else {
             label = new common::HoverLink(caption, c);
@@ -197,7 +197,7 @@ void AttractionGuide::Form_Load() {
         platform::Forms::unload(objectName());
         return;
     }
-    showPage(composeGuide(m_spec, readGuideRows(m_spec, *db)));
+    showPage(composeGuide(m_kind, readGuideRows(m_kind, *db)));
 }
 
 void AttractionGuide::showPage(const GuidePage& page) {
@@ -207,8 +207,8 @@ void AttractionGuide::showPage(const GuidePage& page) {
     // alone there.
     QTextCharFormat name;
     name.setFontWeight(QFont::Bold);
-    if (m_spec.nameColor)
-        name.setForeground(*m_spec.nameColor);
+    if (m_kind.nameColor)
+        name.setForeground(*m_kind.nameColor);
     formatSpans(*rtParks, page.names, name, true);
     QTextCharFormat heading;
     heading.setFontWeight(QFont::Bold);
@@ -225,7 +225,7 @@ void AttractionGuide::Label3_Click() {
 }
 
 void AttractionGuide::mnuPrint_Click() {
-    common::PrintContentPane(m_spec.title, rtParks->text());
+    common::PrintContentPane(m_kind.title, rtParks->text());
 }
 
 void AttractionGuide::mnuHome_Click() {

@@ -25,7 +25,7 @@ class RichTextBox;
 namespace guide {
 
 // What differs between the four parks' attraction guides.
-struct AttractionGuideSpec {
+struct AttractionGuideKind {
     QString formName;
     QString title; // window caption, title label and print header
     int parkId = 0;
@@ -37,7 +37,7 @@ struct AttractionGuideSpec {
     QString pictureCaption;          // lettering of the decoration picture
 };
 
-const QVector<AttractionGuideSpec>& attractionGuideSpecs();
+const QVector<AttractionGuideKind>& attractionGuideKinds();
 
 // One attraction as the guide reads it.
 struct GuideRow {
@@ -55,19 +55,19 @@ struct GuidePage {
 };
 
 // The rows of the guide's park in the order the guide shows them.
-QVector<GuideRow> readGuideRows(const AttractionGuideSpec& spec, platform::Database& content);
+QVector<GuideRow> readGuideRows(const AttractionGuideKind& kind, platform::Database& content);
 
 // Composes the guide: each attraction as "  NAME - Description" followed by an
 // empty line; with headings, each run of one land is introduced by its
 // heading and an empty line (a land without a heading gets none).
-GuidePage composeGuide(const AttractionGuideSpec& spec, const QVector<GuideRow>& rows);
+GuidePage composeGuide(const AttractionGuideKind& kind, const QVector<GuideRow>& rows);
 
 // The window of the family: a title, one read-only pane with the park's
 // attractions, links to the Fastpass and ticket pages, Print and Close.
 class AttractionGuide : public platform::Form {
     Q_OBJECT
 public:
-    explicit AttractionGuide(const AttractionGuideSpec& spec);
+    explicit AttractionGuide(const AttractionGuideKind& kind);
 
     void Form_Load() override;
 
@@ -90,7 +90,7 @@ public:
 private:
     void showPage(const GuidePage& page);
 
-    const AttractionGuideSpec& m_spec;
+    const AttractionGuideKind& m_kind;
 };
 
 } // namespace guide

@@ -5,15 +5,15 @@
 
 namespace {
 
-using common::WebPageSpec;
+using common::WebPageKind;
 
 // The maps are 700 by 500 pixel pictures: their windows are sized to show a
 // whole map without scrolling.
 constexpr int kMapWidth = 10800;
 constexpr int kMapHeight = 8400;
 
-WebPageSpec infoPage(const QString& form, const QString& caption, const QString& file) {
-    WebPageSpec page;
+WebPageKind infoPage(const QString& form, const QString& caption, const QString& file) {
+    WebPageKind page;
     page.formName = form;
     page.caption = caption;
     page.file = file;
@@ -21,9 +21,9 @@ WebPageSpec infoPage(const QString& form, const QString& caption, const QString&
     return page;
 }
 
-WebPageSpec mapPage(const QString& form, const QString& caption, const QString& file,
+WebPageKind mapPage(const QString& form, const QString& caption, const QString& file,
                     const QString& fileMenu = QStringLiteral("mnuFile")) {
-    WebPageSpec page = infoPage(form, caption, file);
+    WebPageKind page = infoPage(form, caption, file);
     page.fileMenuName = fileMenu;
     page.widthTwips = kMapWidth;
     page.heightTwips = kMapHeight;
@@ -33,7 +33,7 @@ WebPageSpec mapPage(const QString& form, const QString& caption, const QString& 
 // The information pages and maps of the guide, each opened from the main
 // window's menu bar. File names keep their case ("epcotmap.GIF"); the Epcot
 // map's File menu has a name of its own.
-QVector<WebPageSpec> infoPages() {
+QVector<WebPageKind> infoPages() {
     return {
         infoPage(QStringLiteral("frmWhenYouGo"), QStringLiteral("Weather While I'm There"),
                  QStringLiteral("weather.htm")),
@@ -54,7 +54,7 @@ QVector<WebPageSpec> infoPages() {
 }
 
 const bool registered = [] {
-    for (const WebPageSpec& page : infoPages())
+    for (const WebPageKind& page : infoPages())
         platform::Forms::registerForm(page.formName, [page] { return new common::WebPageViewer(page); });
     return true;
 }();

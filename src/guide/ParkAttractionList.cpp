@@ -41,8 +41,8 @@ QString nameEntry(const platform::Recordset& rs) {
     return QStringLiteral("  ") + rs.text(QStringLiteral("Attraction"));
 }
 
-ParkListSpec makeFastpass() {
-    ParkListSpec s;
+ParkListKind makeFastpass() {
+    ParkListKind s;
     s.formName = QStringLiteral("frmFastpass");
     s.caption = QStringLiteral("Fastpass Information");
     s.intro = QStringLiteral(
@@ -65,8 +65,8 @@ ParkListSpec makeFastpass() {
     return s;
 }
 
-ParkListSpec makeHeight() {
-    ParkListSpec s;
+ParkListKind makeHeight() {
+    ParkListKind s;
     s.formName = QStringLiteral("frmHeight");
     s.caption = QStringLiteral("Rides With Height Restrictions");
     s.intro = QStringLiteral("The following attractions have Height requirements in order to ride.  So don't get mad "
@@ -81,12 +81,12 @@ ParkListSpec makeHeight() {
     s.rowText = heightRow;
     s.rowEntry = markerEntry;
     s.printHeader = QStringLiteral("Attractions with Height restrictions");
-    s.picture = ParkListSpec::Decoration::Ruler;
+    s.picture = ParkListKind::Decoration::Ruler;
     return s;
 }
 
-ParkListSpec makeFavorite() {
-    ParkListSpec s;
+ParkListKind makeFavorite() {
+    ParkListKind s;
     s.formName = QStringLiteral("frmFavorite");
     s.caption = QStringLiteral("Travisto's Favorite Attractions");
     s.intro = QStringLiteral("Below are the attractions that the  Travisto likes best!");
@@ -99,18 +99,18 @@ ParkListSpec makeFavorite() {
     s.rowText = favoriteRow;
     s.rowEntry = nameEntry;
     s.printHeader = QStringLiteral("Travisto's Favorite Attractions:");
-    s.picture = ParkListSpec::Decoration::Star;
+    s.picture = ParkListKind::Decoration::Star;
     return s;
 }
 
-QPixmap decorationPicture(ParkListSpec::Decoration kind, const QSize& size) {
+QPixmap decorationPicture(ParkListKind::Decoration decoration, const QSize& size) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const double w = size.width();
     const double h = size.height();
-    if (kind == ParkListSpec::Decoration::Ruler) {
+    if (decoration == ParkListKind::Decoration::Ruler) {
         // A measuring stick with inch marks.
         p.setBrush(QColor(250, 210, 60));
         p.setPen(QPen(QColor(120, 80, 0), 1));
@@ -119,7 +119,7 @@ QPixmap decorationPicture(ParkListSpec::Decoration kind, const QSize& size) {
             const double y = 2 + (h - 4) * i / 12.0;
             p.drawLine(QPointF(w * 0.35, y), QPointF(w * (i % 3 == 0 ? 0.55 : 0.45), y));
         }
-    } else if (kind == ParkListSpec::Decoration::Star) {
+    } else if (decoration == ParkListKind::Decoration::Star) {
         QPainterPath star;
         const QPointF centre(w / 2, h / 2);
         const double outer = std::min(w, h) / 2 - 2;
@@ -138,47 +138,47 @@ QPixmap decorationPicture(ParkListSpec::Decoration kind, const QSize& size) {
 }
 
 void registerFamily() {
-    for (const ParkListSpec* spec : {&fastpassSpec(), &heightSpec(), &favoriteSpec()})
-        platform::Forms::registerForm(spec->formName, [spec] { return new ParkAttractionList(*spec); });
+    for (const ParkListKind* kind : {&fastpassKind(), &heightKind(), &favoriteKind()})
+        platform::Forms::registerForm(kind->formName, [kind] { return new ParkAttractionList(*kind); });
 }
 
 const bool registered = (registerFamily(), true);
 
 } // namespace
 
-const ParkListSpec& fastpassSpec() {
-    static const ParkListSpec spec = makeFastpass();
-    return spec;
+const ParkListKind& fastpassKind() {
+    static const ParkListKind kind = makeFastpass();
+    return kind;
 }
 
-const ParkListSpec& heightSpec() {
-    static const ParkListSpec spec = makeHeight();
-    return spec;
+const ParkListKind& heightKind() {
+    static const ParkListKind kind = makeHeight();
+    return kind;
 }
 
-const ParkListSpec& favoriteSpec() {
-    static const ParkListSpec spec = makeFavorite();
-    return spec;
+const ParkListKind& favoriteKind() {
+    static const ParkListKind kind = makeFavorite();
+    return kind;
 }
 
-ParkListPage composeParkList(const ParkListSpec& spec, platform::Database& content) {
+ParkListPage composeParkList(const ParkListKind& kind, platform::Database& content) {
     ParkListPage page;
     page.rowEntries << QString(); // entry 0 is not used
-    for (size_t park = 0; park < spec.keys.size(); ++park) {
-        platform::Recordset rs = content.query(spec.query, {spec.keys[park]});
-        page.text += spec.paneHeadings[park] + kCrLf + kCrLf;
-        page.headingEntries << spec.listHeadings[park];
+    for (size_t park = 0; park < kind.keys.size(); ++park) {
+        platform::Recordset rs = content.query(kind.query, {kind.keys[park]});
+        page.text += kind.paneHeadings[park] + kCrLf + kCrLf;
+        page.headingEntries << kind.listHeadings[park];
         for (; !rs.eof(); rs.moveNext()) {
-            page.rowEntries << spec.rowEntry(rs);
-            page.text += spec.rowText(rs);
+            page.rowEntries << kind.rowEntry(rs);
+            page.text += kind.rowText(rs);
         }
         page.text += kCrLf;
     }
     return page;
 }
 
-ParkAttractionList::ParkAttractionList(const ParkListSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
-    setWindowTitle(spec.caption);
+ParkAttractionList::ParkAttractionList(const ParkListKind& kind) : platform::Form(kind.formName), m_kind(kind) {
+    setWindowTitle(kind.caption);
     setBackColor(Qt::white);
     setClientSizeTwips(9600, 7200);
     QWidget* c = client();
@@ -200,23 +200,23 @@ ParkAttractionList::ParkAttractionList(const ParkListSpec& spec) : platform::For
     };
 
     int paneTop = 1560;
-    Label1 = introLabel(QStringLiteral("Label1"), spec.intro);
-    if (spec.picture != ParkListSpec::Decoration::None) {
+    Label1 = introLabel(QStringLiteral("Label1"), kind.intro);
+    if (kind.picture != ParkListKind::Decoration::None) {
         Picture2 = new QLabel(c);
         Picture2->setObjectName(QStringLiteral("Picture2"));
         platform::placeTwips(Picture2, 240, 120, 1200, 1320);
-        Picture2->setPixmap(decorationPicture(spec.picture, Picture2->size()));
+        Picture2->setPixmap(decorationPicture(kind.picture, Picture2->size()));
         platform::placeTwips(Label1, 1560, 120, 7800, 1320);
     } else {
         platform::placeTwips(Label1, 240, 120, 9120, 1320);
     }
-    if (!spec.note.isEmpty()) {
+    if (!kind.note.isEmpty()) {
         Shape1 = new QFrame(c);
         Shape1->setObjectName(QStringLiteral("Shape1"));
         Shape1->setFrameShape(QFrame::Box);
         Shape1->setLineWidth(2);
         platform::placeTwips(Shape1, 240, 1560, 9120, 660);
-        Label2 = introLabel(QStringLiteral("Label2"), spec.note);
+        Label2 = introLabel(QStringLiteral("Label2"), kind.note);
         platform::placeTwips(Label2, 300, 1620, 9000, 540);
         paneTop = 2340;
     }
@@ -249,7 +249,7 @@ void ParkAttractionList::Form_Load() {
         platform::Forms::unload(objectName());
         return;
     }
-    ParkListPage page = composeParkList(m_spec, *db);
+    ParkListPage page = composeParkList(m_kind, *db);
     rtParks->setText(page.text);
     common::CWordWrap wrap;
     wrap.BoldText(*rtParks, &page.rowEntries, int(page.rowEntries.size()), page.headingEntries,
@@ -257,7 +257,7 @@ void ParkAttractionList::Form_Load() {
 }
 
 void ParkAttractionList::mnuPrint_Click() {
-    common::PrintContentPane(m_spec.printHeader, rtParks->text());
+    common::PrintContentPane(m_kind.printHeader, rtParks->text());
 }
 
 void ParkAttractionList::mnuHome_Click() {

@@ -23,7 +23,7 @@ namespace guide {
 
 // What differs between the three park attraction lists (Fastpass, height
 // limits, favourites).
-struct ParkListSpec {
+struct ParkListKind {
     QString formName;
     QString caption;
     QString intro; // Label1
@@ -39,9 +39,9 @@ struct ParkListSpec {
     Decoration picture = Decoration::None; // the decoration picture Picture2
 };
 
-const ParkListSpec& fastpassSpec();
-const ParkListSpec& heightSpec();
-const ParkListSpec& favoriteSpec();
+const ParkListKind& fastpassKind();
+const ParkListKind& heightKind();
+const ParkListKind& favoriteKind();
 
 // The pane's text and the two lists that BoldText formats: rows from entry 1
 // (entry 0 unused), headings from entry 0.
@@ -52,14 +52,14 @@ struct ParkListPage {
 };
 
 // Reads the four parks' rows and composes the page.
-ParkListPage composeParkList(const ParkListSpec& spec, platform::Database& content);
+ParkListPage composeParkList(const ParkListKind& kind, platform::Database& content);
 
 // The window of the family: an introduction, one read-only pane with the
 // list, Print and Close.
 class ParkAttractionList : public platform::Form {
     Q_OBJECT
 public:
-    explicit ParkAttractionList(const ParkListSpec& spec);
+    explicit ParkAttractionList(const ParkListKind& kind);
 
     void Form_Load() override;
 
@@ -77,7 +77,7 @@ public:
     QAction* mnuHome = nullptr;
 
 private:
-    const ParkListSpec& m_spec;
+    const ParkListKind& m_kind;
 };
 
 } // namespace guide

@@ -4,13 +4,13 @@ namespace guide {
 
 namespace {
 
-using common::TipPageSpec;
-using Action = TipPageSpec::Action;
+using common::TipPageKind;
+using Action = TipPageKind::Action;
 
 const QString kDashes = QStringLiteral("--");
 
-TipPageSpec::Label title(const QString& name, const QString& stored, const QString& loaded = QString()) {
-    TipPageSpec::Label l;
+TipPageKind::Label title(const QString& name, const QString& stored, const QString& loaded = QString()) {
+    TipPageKind::Label l;
     l.name = name;
     l.stored = stored;
     l.loaded = loaded;
@@ -22,8 +22,8 @@ TipPageSpec::Label title(const QString& name, const QString& stored, const QStri
     return l;
 }
 
-TipPageSpec::Label paragraph(const QString& name, const QString& text, int top, int height) {
-    TipPageSpec::Label l;
+TipPageKind::Label paragraph(const QString& name, const QString& text, int top, int height) {
+    TipPageKind::Label l;
     l.name = name;
     l.stored = text;
     l.left = 120;
@@ -37,9 +37,9 @@ TipPageSpec::Label paragraph(const QString& name, const QString& text, int top, 
 
 // A page of tips of one topic, with the usual furniture: File > Print and
 // File > Close, and the Print and Close pictures under the pane.
-TipPageSpec tipPage(const QString& form, const QString& caption, int topic, const QString& pane, const QString& header,
-                    const QVector<TipPageSpec::Label>& labels) {
-    TipPageSpec s;
+TipPageKind tipPage(const QString& form, const QString& caption, int topic, const QString& pane, const QString& header,
+                    const QVector<TipPageKind::Label>& labels) {
+    TipPageKind s;
     s.formName = form;
     s.caption = caption;
     s.labels = labels;
@@ -57,13 +57,13 @@ TipPageSpec tipPage(const QString& form, const QString& caption, int topic, cons
     return s;
 }
 
-TipPageSpec parkPage(const QString& form, const QString& caption, int topic, const QString& heading) {
+TipPageKind parkPage(const QString& form, const QString& caption, int topic, const QString& heading) {
     return tipPage(form, caption, topic, QStringLiteral("rtTips"), heading,
                    {title(QStringLiteral("lblTips"), QStringLiteral("Label1"), heading)});
 }
 
-TipPageSpec generalInformation() {
-    TipPageSpec s;
+TipPageKind generalInformation() {
+    TipPageKind s;
     s.formName = QStringLiteral("frmGeneral");
     s.caption = QStringLiteral("WDW General Information");
     s.heightTwips = 8280;
@@ -97,7 +97,7 @@ TipPageSpec generalInformation() {
                        "shops and restaurants worth a visit, even when you are not staying there."),
     };
     for (int i = 0; i < paragraphs.size(); ++i) {
-        TipPageSpec::Label l = paragraph(QStringLiteral("Label%1").arg(i + 1), QString(), 720 + i * 840, 780);
+        TipPageKind::Label l = paragraph(QStringLiteral("Label%1").arg(i + 1), QString(), 720 + i * 840, 780);
         l.stored = QStringLiteral("Label%1").arg(i + 1);
         l.loaded = paragraphs[i];
         l.points = 9;
@@ -112,18 +112,18 @@ TipPageSpec generalInformation() {
     return s;
 }
 
-QVector<TipPageSpec> buildSpecs() {
-    QVector<TipPageSpec> specs;
-    specs << parkPage(QStringLiteral("frmMKTips"), QStringLiteral("Magic Kingdom Tips"), 1,
+QVector<TipPageKind> buildKinds() {
+    QVector<TipPageKind> kinds;
+    kinds << parkPage(QStringLiteral("frmMKTips"), QStringLiteral("Magic Kingdom Tips"), 1,
                       QStringLiteral("Magic Kingdom Tips"));
-    specs << parkPage(QStringLiteral("frmEpcotTips"), QStringLiteral("Epcot Tips"), 2, QStringLiteral("Epcot Tips"));
-    specs << parkPage(QStringLiteral("frmMgmTips"), QStringLiteral("MGM Tips"), 3, QStringLiteral("MGM Studio's Tips"));
-    TipPageSpec ak = parkPage(QStringLiteral("frmAKTips"), QStringLiteral("Animal Kingdom Tips"), 4,
+    kinds << parkPage(QStringLiteral("frmEpcotTips"), QStringLiteral("Epcot Tips"), 2, QStringLiteral("Epcot Tips"));
+    kinds << parkPage(QStringLiteral("frmMgmTips"), QStringLiteral("MGM Tips"), 3, QStringLiteral("MGM Studio's Tips"));
+    TipPageKind ak = parkPage(QStringLiteral("frmAKTips"), QStringLiteral("Animal Kingdom Tips"), 4,
                               QStringLiteral("Animal Kingdom Tips"));
     ak.whitePane = true;
-    specs << ak;
+    kinds << ak;
 
-    TipPageSpec general =
+    TipPageKind general =
         tipPage(QStringLiteral("frmDPGeneral"), QStringLiteral("Travisto's General Tips"), 10,
                 QStringLiteral("rtParks"), QStringLiteral("Travisto's General Tips:"),
                 {paragraph(QStringLiteral("Label1"),
@@ -132,9 +132,9 @@ QVector<TipPageSpec> buildSpecs() {
     general.labels[0].bold = true;
     general.extraLineEnd = true;
     general.menu[1].name = QStringLiteral("mnuHome");
-    specs << general;
+    kinds << general;
 
-    TipPageSpec downtown = tipPage(QStringLiteral("frmDowntown"), QStringLiteral("Downtown Disney Info"), 11,
+    TipPageKind downtown = tipPage(QStringLiteral("frmDowntown"), QStringLiteral("Downtown Disney Info"), 11,
                                    QStringLiteral("rtParks"), QStringLiteral("Dowtown Disney Area Info:"),
                                    {title(QStringLiteral("Label1"), QStringLiteral("Downtown Disney Info")),
                                     paragraph(QStringLiteral("Label2"), QStringLiteral("Label2"), 660, 1140)});
@@ -142,7 +142,7 @@ QVector<TipPageSpec> buildSpecs() {
         "Downtown Disney could be considered a big shopping mall, a miniature theme park, or even a nighttime party "
         "world for adults.  The Downtown Disney area stays open late every evening, and if you're staying in a Disney "
         "resort you'll have bus transportation to and from! Admission is free to the Downtown Disney marketplace!");
-    TipPageSpec::Label tickets = paragraph(QStringLiteral("Label3"), QStringLiteral("Park Tickets Info"), 1860, 300);
+    TipPageKind::Label tickets = paragraph(QStringLiteral("Label3"), QStringLiteral("Park Tickets Info"), 1860, 300);
     tickets.bold = true;
     tickets.width = 2400;
     tickets.linkTarget = QStringLiteral("frmTickets");
@@ -155,49 +155,49 @@ QVector<TipPageSpec> buildSpecs() {
     downtown.paneHeight = 4080;
     downtown.menu[1].caption = QStringLiteral("Close ");
     downtown.scrollBar = true;
-    specs << downtown;
+    kinds << downtown;
 
-    TipPageSpec money = tipPage(QStringLiteral("frmSaveMoney"), QStringLiteral("Money Saving Tips"), 13,
+    TipPageKind money = tipPage(QStringLiteral("frmSaveMoney"), QStringLiteral("Money Saving Tips"), 13,
                                 QStringLiteral("rtTips"), QStringLiteral("Money Saving Tips"),
                                 {title(QStringLiteral("Label1"), QStringLiteral("Money Saving Tips"))});
     money.scrollBar = true;
-    specs << money;
+    kinds << money;
 
-    TipPageSpec home = tipPage(
+    TipPageKind home = tipPage(
         QStringLiteral("frmBringHome"), QStringLiteral("Bring Home Some of the Magic"), 14, QStringLiteral("rtTips"),
         QStringLiteral("Bring Home a Piece of the Magic"),
         {title(QStringLiteral("Label1"), QStringLiteral("Bring Home a Piece of the Magic.  ")),
          paragraph(QStringLiteral("Label2"),
                    QStringLiteral("Below are some tips on how to remember your Disney World vacation."), 660, 360)});
-    specs << home;
+    kinds << home;
 
-    TipPageSpec lines = tipPage(QStringLiteral("frmLines"), QStringLiteral("Line Buster Tips"), 15,
+    TipPageKind lines = tipPage(QStringLiteral("frmLines"), QStringLiteral("Line Buster Tips"), 15,
                                 QStringLiteral("rtTips"), QStringLiteral("Line Buster Tips"),
                                 {title(QStringLiteral("Label1"), QStringLiteral("Line Buster Tips"))});
     lines.scrollBar = true;
-    specs << lines;
+    kinds << lines;
 
-    TipPageSpec kids =
+    TipPageKind kids =
         tipPage(QStringLiteral("frmKidsStuff"), QStringLiteral("Fun Stuff for Kids"), 16, QStringLiteral("rtParks"),
                 QStringLiteral("Fun Stuff for Kids"),
                 {title(QStringLiteral("Label1"), QStringLiteral("Here are some ideas that your kids will enjoy.  "))});
-    specs << kids;
+    kinds << kids;
 
-    specs << generalInformation();
-    return specs;
+    kinds << generalInformation();
+    return kinds;
 }
 
 const bool registered = [] {
-    for (const TipPageSpec& spec : tipPageSpecs())
-        platform::Forms::registerForm(spec.formName, [spec] { return new common::TipPageViewer(spec); });
+    for (const TipPageKind& kind : tipPageKinds())
+        platform::Forms::registerForm(kind.formName, [kind] { return new common::TipPageViewer(kind); });
     return true;
 }();
 
 } // namespace
 
-const QVector<TipPageSpec>& tipPageSpecs() {
-    static const QVector<TipPageSpec> specs = buildSpecs();
-    return specs;
+const QVector<TipPageKind>& tipPageKinds() {
+    static const QVector<TipPageKind> kinds = buildKinds();
+    return kinds;
 }
 
 } // namespace guide

@@ -8,6 +8,6 @@ namespace guide {
 
 // The tip pages of the guide and the general information page: what each
 // member of the TipPageViewer family shows.
-const QVector<common::TipPageSpec>& tipPageSpecs();
+const QVector<common::TipPageKind>& tipPageKinds();
 
 } // namespace guide

@@ -78,14 +78,14 @@ TRAVISTO_REGISTER_FORM_AS(frmResults, "frmResults", [] {
 
 } // namespace
 
-TriviaQuiz::TriviaQuiz(const TriviaQuizSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
-    setWindowTitle(spec.caption);
+TriviaQuiz::TriviaQuiz(const TriviaQuizKind& kind) : platform::Form(kind.formName), m_kind(kind) {
+    setWindowTitle(kind.caption);
     setBackColor(Qt::white);
     setClientSizeTwips(7920, 5280);
     QWidget* c = client();
     c->setFont(sansSerif());
 
-    Label1 = makeLabel(c, QStringLiteral("Label1"), spec.intro, true, Qt::black, 120, 120, 7680, 900);
+    Label1 = makeLabel(c, QStringLiteral("Label1"), kind.intro, true, Qt::black, 120, 120, 7680, 900);
     rtQuestion = new common::RichTextBox(c);
     rtQuestion->setObjectName(QStringLiteral("rtQuestion"));
     placeTwips(rtQuestion, 120, 1080, 7680, 1140);
@@ -106,7 +106,7 @@ TriviaQuiz::TriviaQuiz(const TriviaQuizSpec& spec) : platform::Form(spec.formNam
     Command1 = makeButton(c, QStringLiteral("Command1"), QStringLiteral("Continue"), 3240, 3600, 1440, 390);
     Command2 = makeButton(c, QStringLiteral("Command2"), QStringLiteral("Next Question"), 3240, 3600, 1440, 390);
     Command2->hide();
-    if (spec.resortQuiz) {
+    if (kind.resortQuiz) {
         Command1->hide();
         Picture1 = common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Continue"), 3240, 3600,
                                                  1440, 390);
@@ -129,7 +129,7 @@ TriviaQuiz::~TriviaQuiz() = default;
 void TriviaQuiz::Form_Load() {
     m_score = {};
     m_db = platform::Database::openContent();
-    if (!m_db || !drawQuestion(m_spec.resortQuiz ? trivia::Draw::First : trivia::Draw::Next))
+    if (!m_db || !drawQuestion(m_kind.resortQuiz ? trivia::Draw::First : trivia::Draw::Next))
         showNoQuestion();
 }
 
@@ -138,14 +138,14 @@ bool TriviaQuiz::drawQuestion(trivia::Draw draw) {
     platform::Recordset rs =
         m_db->query(QStringLiteral("Select QuestionId, Question, CorrectAnswer, Answer2, Answer3, Answer4 from Trivia "
                                    "Where TriviaType = ? order by Displayed, QuestionId limit 1"),
-                    {m_spec.triviaType});
+                    {m_kind.triviaType});
     if (rs.eof())
         return false;
     const int id = rs.integer(QStringLiteral("QuestionId"));
     m_questionId = id;
     lblId->setText(QString::number(id));
     rtQuestion->setText(rs.text(QStringLiteral("Question")));
-    if (m_spec.resortQuiz) {
+    if (m_kind.resortQuiz) {
         rtQuestion->selectAll();
         rtQuestion->setSelColor(kRed);
         rtQuestion->setSelBold(true);
@@ -156,7 +156,7 @@ bool TriviaQuiz::drawQuestion(trivia::Draw draw) {
     m_captions = trivia::placeAnswers({m_correctAnswer, rs.text(QStringLiteral("Answer2")),
                                        rs.text(QStringLiteral("Answer3")), rs.text(QStringLiteral("Answer4"))},
                                       draw);
-    if (m_spec.resortQuiz)
+    if (m_kind.resortQuiz)
         trivia::shuffleByClock(m_captions, platform::Clock::now().time().second(), draw);
     const auto buttons = options();
     for (int i = 0; i < 4; ++i)
@@ -208,10 +208,10 @@ void TriviaQuiz::NextQuestion(const QString& verdict) {
 }
 
 void TriviaQuiz::endGame(const QString& verdict) {
-    const trivia::Ratings ratings = m_spec.resortQuiz ? trivia::Ratings::ResortQuiz : trivia::Ratings::DisneyQuiz;
-    if (auto* results = platform::Forms::loadAs<TriviaResults>(m_spec.resultsForm))
+    const trivia::Ratings ratings = m_kind.resortQuiz ? trivia::Ratings::ResortQuiz : trivia::Ratings::DisneyQuiz;
+    if (auto* results = platform::Forms::loadAs<TriviaResults>(m_kind.resultsForm))
         results->showScore(verdict, trivia::scoreLine(m_score.right), trivia::rating(m_score.right, ratings));
-    platform::Forms::open(m_spec.resultsForm);
+    platform::Forms::open(m_kind.resultsForm);
     platform::Forms::unload(objectName());
 }
 
@@ -219,15 +219,15 @@ void TriviaQuiz::mnuClose_Click() {
     platform::Forms::unload(objectName());
 }
 
-TriviaResults::TriviaResults(const TriviaResultsSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
+TriviaResults::TriviaResults(const TriviaResultsKind& kind) : platform::Form(kind.formName), m_kind(kind) {
     setWindowTitle(QStringLiteral("Trivia Results"));
     setBackColor(Qt::white);
-    const int top = spec.showsVerdict ? 840 : 120;
+    const int top = kind.showsVerdict ? 840 : 120;
     setClientSizeTwips(6000, top + 1920);
     QWidget* c = client();
     c->setFont(sansSerif());
 
-    if (spec.showsVerdict)
+    if (kind.showsVerdict)
         lblanswer =
             makeLabel(c, QStringLiteral("lblanswer"), QStringLiteral("Label3"), false, kRed, 120, 120, 5760, 600);
     Label1 = makeLabel(c, QStringLiteral("Label1"), QStringLiteral("Label1"), true, Qt::black, 120, top, 5760, 360);
@@ -253,7 +253,7 @@ void TriviaResults::showScore(const QString& verdict, const QString& scoreLine, 
 }
 
 void TriviaResults::Command1_Click() {
-    platform::Forms::open(m_spec.quizForm);
+    platform::Forms::open(m_kind.quizForm);
     platform::Forms::unload(objectName());
 }
 

@@ -25,7 +25,7 @@ class RichTextBox;
 namespace guide {
 
 // What sets the two quizzes apart.
-struct TriviaQuizSpec {
+struct TriviaQuizKind {
     QString formName;
     QString caption;
     QString intro;
@@ -43,7 +43,7 @@ struct TriviaQuizSpec {
 class TriviaQuiz : public platform::Form {
     Q_OBJECT
 public:
-    explicit TriviaQuiz(const TriviaQuizSpec& spec);
+    explicit TriviaQuiz(const TriviaQuizKind& kind);
     ~TriviaQuiz() override;
 
     void Form_Load() override;
@@ -78,7 +78,7 @@ private:
     void showNoQuestion();
     void endGame(const QString& verdict);
 
-    TriviaQuizSpec m_spec;
+    TriviaQuizKind m_kind;
     std::unique_ptr<platform::Database> m_db;
     trivia::Score m_score;
     trivia::Captions m_captions;
@@ -87,7 +87,7 @@ private:
 };
 
 // What sets the two score windows apart.
-struct TriviaResultsSpec {
+struct TriviaResultsKind {
     QString formName;
     QString quizForm;
     bool showsVerdict = true;
@@ -98,7 +98,7 @@ struct TriviaResultsSpec {
 class TriviaResults : public platform::Form {
     Q_OBJECT
 public:
-    explicit TriviaResults(const TriviaResultsSpec& spec);
+    explicit TriviaResults(const TriviaResultsKind& kind);
 
     // Written by the quiz before it shows this window.
     void showScore(const QString& verdict, const QString& scoreLine, const QString& rating);
@@ -114,7 +114,7 @@ public:
     QPushButton* Command1 = nullptr;
 
 private:
-    TriviaResultsSpec m_spec;
+    TriviaResultsKind m_kind;
 };
 
 } // namespace guide

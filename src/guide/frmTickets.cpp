@@ -13,11 +13,11 @@ namespace guide {
 
 namespace {
 
-using common::TipPageSpec;
-using Action = TipPageSpec::Action;
+using common::TipPageKind;
+using Action = TipPageKind::Action;
 
-TipPageSpec::Label label(const QString& name, const QString& text, int top, int height, double points, bool bold) {
-    TipPageSpec::Label l;
+TipPageKind::Label label(const QString& name, const QString& text, int top, int height, double points, bool bold) {
+    TipPageKind::Label l;
     l.name = name;
     l.stored = text;
     l.left = 120;
@@ -29,8 +29,8 @@ TipPageSpec::Label label(const QString& name, const QString& text, int top, int 
     return l;
 }
 
-TipPageSpec ticketsSpec() {
-    TipPageSpec s;
+TipPageKind ticketsKind() {
+    TipPageKind s;
     s.formName = QStringLiteral("frmTickets");
     s.caption = QStringLiteral("Park Tickets");
     s.heightTwips = 8160;
@@ -98,7 +98,7 @@ QString frmTickets::introduction() {
         "for the details.  AAA's discount applies only to tickets bought from AAA.  Kids under 3 are free.");
 }
 
-frmTickets::frmTickets() : common::TipPageViewer(ticketsSpec()) {
+frmTickets::frmTickets() : common::TipPageViewer(ticketsKind()) {
     Label1 = label(QStringLiteral("Label1"));
     Label2 = label(QStringLiteral("Label2"));
     Label3 = label(QStringLiteral("Label3"));

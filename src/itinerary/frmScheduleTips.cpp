@@ -12,15 +12,15 @@ namespace {
 constexpr int kWidth = 9600;
 constexpr int kHeight = 7200;
 
-common::WebPageSpec scheduleTipsPage() {
-    common::WebPageSpec spec;
-    spec.formName = QStringLiteral("frmScheduleTips");
-    spec.caption = QStringLiteral("Schedule Tips");
-    spec.file = QStringLiteral("scheduleTips.htm");
-    spec.widthTwips = kWidth;
-    spec.heightTwips = kHeight;
-    spec.closePicture = false; // this page has Print and Close pictures of its own
-    return spec;
+common::WebPageKind scheduleTipsPage() {
+    common::WebPageKind kind;
+    kind.formName = QStringLiteral("frmScheduleTips");
+    kind.caption = QStringLiteral("Schedule Tips");
+    kind.file = QStringLiteral("scheduleTips.htm");
+    kind.widthTwips = kWidth;
+    kind.heightTwips = kHeight;
+    kind.closePicture = false; // this page has Print and Close pictures of its own
+    return kind;
 }
 
 common::PictureButton* pictureButton(QWidget* parent, const QString& name, const QString& caption, int left) {

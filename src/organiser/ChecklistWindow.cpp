@@ -177,8 +177,8 @@ std::array<bool, 10> readStepFlags(platform::Database& db) {
     return done;
 }
 
-ChecklistWindow::ChecklistWindow(ChecklistSpec spec) : platform::Form(spec.formName), m_spec(std::move(spec)) {
-    setWindowTitle(m_spec.caption);
+ChecklistWindow::ChecklistWindow(ChecklistKind kind) : platform::Form(kind.formName), m_kind(std::move(kind)) {
+    setWindowTitle(m_kind.caption);
     setBackColor(platform::bgrColor(0x00C0C0C0));
     buildRows();
 
@@ -200,14 +200,14 @@ ChecklistWindow::~ChecklistWindow() = default;
 void ChecklistWindow::buildRows() {
     QWidget* c = client();
     const int steps = visibleSteps();
-    const int headerLeft = m_spec.clipboardHeader ? 960 : 120;
-    const int headerRight = m_spec.clipboardHeader ? kClientWidth - kButtonWidth - 240 : kClientWidth - 120;
+    const int headerLeft = m_kind.clipboardHeader ? 960 : 120;
+    const int headerRight = m_kind.clipboardHeader ? kClientWidth - kButtonWidth - 240 : kClientWidth - 120;
 
-    if (m_spec.clipboardHeader) {
+    if (m_kind.clipboardHeader) {
         Picture13 = makePictureBox(c, QStringLiteral("Picture13"), clipboardPicture());
         placeTwips(Picture13, 120, 60, 750, 750);
     }
-    Label1 = new QLabel(m_spec.instruction, c);
+    Label1 = new QLabel(m_kind.instruction, c);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(makeFont(QStringLiteral("Verdana"), 8.25));
     Label1->setWordWrap(true);
@@ -220,16 +220,16 @@ void ChecklistWindow::buildRows() {
     const QFont stepFont = makeFont(QStringLiteral("Arial"), 9);
     QFont boldStepFont = stepFont;
     boldStepFont.setBold(true);
-    std::vector<int> tops = m_spec.rowTops;
+    std::vector<int> tops = m_kind.rowTops;
     int bottomOfRows = 0;
     if (tops.empty()) {
-        int top = m_spec.clipboardHeader ? 900 : 780;
+        int top = m_kind.clipboardHeader ? 900 : 780;
         for (int i = 0; i < steps; ++i) {
             tops.push_back(top);
-            const bool bold = m_spec.alternateRedSteps && i % 2 == 0;
+            const bool bold = m_kind.alternateRedSteps && i % 2 == 0;
             const QRect text = QFontMetrics(bold ? boldStepFont : stepFont)
                                    .boundingRect(QRect(0, 0, twipsToPixels(kTextRight - kTextLeft), 10000),
-                                                 Qt::TextWordWrap, m_spec.steps[i]);
+                                                 Qt::TextWordWrap, m_kind.steps[i]);
             top += std::max(text.height() * platform::kTwipsPerPixel, kMarkHeight) + 150;
         }
         bottomOfRows = top;
@@ -257,9 +257,9 @@ void ChecklistWindow::buildRows() {
         placeTwips(Label3[i], 480, top, 480, 360);
 
         if (visible) {
-            stepTexts[i] = new QLabel(m_spec.steps[i], c);
-            stepTexts[i]->setObjectName(QStringLiteral("%1_%2").arg(m_spec.stepTextName).arg(i));
-            const bool red = m_spec.alternateRedSteps && i % 2 == 0;
+            stepTexts[i] = new QLabel(m_kind.steps[i], c);
+            stepTexts[i]->setObjectName(QStringLiteral("%1_%2").arg(m_kind.stepTextName).arg(i));
+            const bool red = m_kind.alternateRedSteps && i % 2 == 0;
             stepTexts[i]->setFont(red ? boldStepFont : stepFont);
             if (red)
                 setInk(stepTexts[i], QColor(255, 0, 0));
@@ -292,7 +292,7 @@ void ChecklistWindow::buildRows() {
     Picture25 = new common::PictureButton(c);
     Picture25->setObjectName(QStringLiteral("Picture25"));
     Picture25->setPicture(buttonPicture(QStringLiteral("Start Over")));
-    if (m_spec.clipboardHeader)
+    if (m_kind.clipboardHeader)
         placeTwips(Picture25, kClientWidth - kButtonWidth - 120, 120, kButtonWidth, kButtonHeight);
     else
         placeTwips(Picture25, 120, bottomRow, kButtonWidth, kButtonHeight);

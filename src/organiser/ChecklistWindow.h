@@ -22,7 +22,7 @@ class PictureButton;
 namespace organiser {
 
 // What sets one checklist window apart from the other.
-struct ChecklistSpec {
+struct ChecklistKind {
     QString formName;
     QString caption;
     QString instruction;
@@ -52,7 +52,7 @@ class ChecklistWindow : public platform::Form {
 public:
     static constexpr int kMaxSteps = 10;
 
-    explicit ChecklistWindow(ChecklistSpec spec);
+    explicit ChecklistWindow(ChecklistKind kind);
     ~ChecklistWindow() override;
 
     void Form_Load() override;
@@ -66,7 +66,7 @@ public:
     void mnuPrint_Click();
     virtual void mnuClose_Click() = 0;
 
-    int visibleSteps() const { return int(m_spec.steps.size()); }
+    int visibleSteps() const { return int(m_kind.steps.size()); }
     bool stepShownDone(int step) const;
 
     QLabel* Label1 = nullptr;
@@ -111,7 +111,7 @@ private:
     void buildRows();
     void redraw();
 
-    ChecklistSpec m_spec;
+    ChecklistKind m_kind;
     std::unique_ptr<platform::Database> m_db;
 };
 

@@ -21,7 +21,7 @@ namespace organiser {
 
 namespace {
 
-using Spec = ListWindowSpec;
+using Kind = ListWindowKind;
 
 const QString kQuote = QStringLiteral("\"");
 
@@ -37,7 +37,7 @@ protected:
     }
 };
 
-void place(QWidget* w, const Spec::Rect& r) {
+void place(QWidget* w, const Kind::Rect& r) {
     platform::placeTwips(w, r.left, r.top, r.width, r.height);
 }
 
@@ -72,20 +72,20 @@ void drawTreasureChest(QPainter& p, double w, double h) {
     p.drawRect(QRectF(w * 0.45, h * 0.55, w * 0.1, h * 0.14));
 }
 
-QPixmap decorationPicture(Spec::Decoration kind, const QSize& size) {
+QPixmap decorationPicture(Kind::Decoration decoration, const QSize& size) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    if (kind == Spec::Decoration::ContactCard)
+    if (decoration == Kind::Decoration::ContactCard)
         drawContactCard(p, size.width(), size.height());
-    else if (kind == Spec::Decoration::TreasureChest)
+    else if (decoration == Kind::Decoration::TreasureChest)
         drawTreasureChest(p, size.width(), size.height());
     return pixmap;
 }
 
 // Button sizes are given in pixels; the layout is in twips.
-Spec::Button button(const char* name, const char* caption, int left, int top, int widthPixels, bool pressLook = true) {
+Kind::Button button(const char* name, const char* caption, int left, int top, int widthPixels, bool pressLook = true) {
     return {QString::fromLatin1(name),
             QString::fromLatin1(caption),
             {left, top, widthPixels * platform::kTwipsPerPixel, 24 * platform::kTwipsPerPixel},
@@ -101,8 +101,8 @@ ListPage composeContacts(platform::Recordset& rs) {
     return contactList(readContacts(rs));
 }
 
-Spec makeContact() {
-    Spec s;
+Kind makeContact() {
+    Kind s;
     s.formName = QStringLiteral("frmContact");
     s.caption = QStringLiteral("Contact List");
     s.heightTwips = 6600;
@@ -112,7 +112,7 @@ Spec makeContact() {
     s.instruction = QStringLiteral("Add and remove items below!  Enter in all relevant information and hit the ") +
                     quoted("Add Contact") + QStringLiteral(" button.  All contacts may then be printed out as needed.");
     s.instructionRect = {240, 540, 7680, 720};
-    s.decoration = Spec::Decoration::ContactCard;
+    s.decoration = Kind::Decoration::ContactCard;
     s.decorationName = QStringLiteral("Picture2");
     s.decorationRect = {8160, 120, 1200, 1080};
     s.paneName = QStringLiteral("rtContact");
@@ -155,8 +155,8 @@ Spec makeContact() {
 // The layout the own tips and the don't-forget list share: the pane, then the
 // entry row (box, Add, Print at the right end) and the removal row (combo box,
 // Remove, Close at the right end).
-Spec makeNumberedList(const QString& table, const QString& column) {
-    Spec s;
+Kind makeNumberedList(const QString& table, const QString& column) {
+    Kind s;
     s.paneName = QStringLiteral("rtParks");
     s.paneRect = {240, 1320, 9120, 4200};
     s.entries = {{QStringLiteral("txtAdd"), QString(), QString(), {240, 5700, 4800, 360}, {}}};
@@ -175,8 +175,8 @@ Spec makeNumberedList(const QString& table, const QString& column) {
     return s;
 }
 
-Spec makeDontForget() {
-    Spec s = makeNumberedList(QStringLiteral("DontForget"), QStringLiteral("Item"));
+Kind makeDontForget() {
+    Kind s = makeNumberedList(QStringLiteral("DontForget"), QStringLiteral("Item"));
     s.formName = QStringLiteral("frmList");
     s.caption = QStringLiteral("Don't leave me at home.  You'll be sorry");
     s.title = QStringLiteral("A ") + quoted("must have") + QStringLiteral(" list for your days in the parks!");
@@ -195,8 +195,8 @@ Spec makeDontForget() {
     return s;
 }
 
-Spec makeMyTips() {
-    Spec s = makeNumberedList(QStringLiteral("UserTips"), QStringLiteral("Tip"));
+Kind makeMyTips() {
+    Kind s = makeNumberedList(QStringLiteral("UserTips"), QStringLiteral("Tip"));
     s.formName = QStringLiteral("frmMyTips");
     s.caption = QStringLiteral("Store your tips or notes here");
     s.instruction = QStringLiteral("Add and remove your tips or notes below.  Type in your tip and hit the ") +
@@ -204,7 +204,7 @@ Spec makeMyTips() {
                     QStringLiteral(" button.  To remove a tip select it from the drop down box and hit the ") +
                     quoted("Remove This Item") + QStringLiteral(" button.");
     s.instructionRect = {1140, 180, 8220, 960};
-    s.decoration = Spec::Decoration::TreasureChest;
+    s.decoration = Kind::Decoration::TreasureChest;
     s.decorationName = QStringLiteral("Picture4");
     s.decorationRect = {240, 180, 750, 750};
     s.add.name = QStringLiteral("Picture2");
@@ -218,60 +218,60 @@ Spec makeMyTips() {
 }
 
 void registerFamily() {
-    for (const Spec* spec : {&contactSpec(), &myTipsSpec(), &dontForgetSpec()})
-        platform::Forms::registerForm(spec->formName, [spec] { return new ListWindow(*spec); });
+    for (const Kind* kind : {&contactKind(), &myTipsKind(), &dontForgetKind()})
+        platform::Forms::registerForm(kind->formName, [kind] { return new ListWindow(*kind); });
 }
 
 const bool registered = (registerFamily(), true);
 
 } // namespace
 
-const ListWindowSpec& contactSpec() {
-    static const Spec spec = makeContact();
-    return spec;
+const ListWindowKind& contactKind() {
+    static const Kind kind = makeContact();
+    return kind;
 }
 
-const ListWindowSpec& myTipsSpec() {
-    static const Spec spec = makeMyTips();
-    return spec;
+const ListWindowKind& myTipsKind() {
+    static const Kind kind = makeMyTips();
+    return kind;
 }
 
-const ListWindowSpec& dontForgetSpec() {
-    static const Spec spec = makeDontForget();
-    return spec;
+const ListWindowKind& dontForgetKind() {
+    static const Kind kind = makeDontForget();
+    return kind;
 }
 
-ListWindow::ListWindow(const ListWindowSpec& spec) : platform::Form(spec.formName), m_spec(spec) {
-    setWindowTitle(spec.caption);
+ListWindow::ListWindow(const ListWindowKind& kind) : platform::Form(kind.formName), m_kind(kind) {
+    setWindowTitle(kind.caption);
     setBackColor(platform::bgrColor(0x00E0E0E0));
-    setClientSizeTwips(9600, spec.heightTwips);
+    setClientSizeTwips(9600, kind.heightTwips);
     QWidget* c = client();
     const QString verdana = QStringLiteral("Verdana");
 
-    if (!spec.title.isEmpty()) {
-        Label1 = common::makeLabel(c, QStringLiteral("Label1"), spec.title);
-        Label1->setFont(common::makeFont(verdana, spec.titlePoints, true));
+    if (!kind.title.isEmpty()) {
+        Label1 = common::makeLabel(c, QStringLiteral("Label1"), kind.title);
+        Label1->setFont(common::makeFont(verdana, kind.titlePoints, true));
         common::setInk(Label1, platform::bgrColor(0x00800000));
-        place(Label1, spec.titleRect);
+        place(Label1, kind.titleRect);
     }
-    Label2 = common::makeLabel(c, QStringLiteral("Label2"), spec.instruction);
+    Label2 = common::makeLabel(c, QStringLiteral("Label2"), kind.instruction);
     Label2->setFont(common::makeFont(verdana, 8.25, true));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(Label2, spec.instructionRect);
-    if (spec.decoration != Spec::Decoration::None) {
-        decoration = common::makeLabel(c, spec.decorationName, QString());
-        place(decoration, spec.decorationRect);
-        decoration->setPixmap(decorationPicture(spec.decoration, decoration->size()));
+    place(Label2, kind.instructionRect);
+    if (kind.decoration != Kind::Decoration::None) {
+        decoration = common::makeLabel(c, kind.decorationName, QString());
+        place(decoration, kind.decorationRect);
+        decoration->setPixmap(decorationPicture(kind.decoration, decoration->size()));
     }
 
     pane = new common::RichTextBox(c);
-    pane->setObjectName(spec.paneName);
+    pane->setObjectName(kind.paneName);
     pane->setTabChangesFocus(true);
     pane->installEventFilter(this);
-    place(pane, spec.paneRect);
+    place(pane, kind.paneRect);
 
-    for (const Spec::Entry& entry : spec.entries) {
+    for (const Kind::Entry& entry : kind.entries) {
         if (!entry.label.isEmpty()) {
             QLabel* label = common::makeLabel(c, entry.label, entry.caption);
             place(label, entry.labelRect);
@@ -286,9 +286,9 @@ ListWindow::ListWindow(const ListWindowSpec& spec) : platform::Form(spec.formNam
     cbItems->setObjectName(QStringLiteral("cbItems"));
     cbItems->setEditable(true);
     cbItems->setInsertPolicy(QComboBox::NoInsert);
-    place(cbItems, spec.comboRect);
+    place(cbItems, kind.comboRect);
 
-    auto makeButton = [this, c](const Spec::Button& b, void (ListWindow::*handler)()) {
+    auto makeButton = [this, c](const Kind::Button& b, void (ListWindow::*handler)()) {
         common::PictureButton* button = b.pressLook ? new common::PictureButton(c) : new PlainPictureButton(c);
         button->setObjectName(b.name);
         place(button, b.rect);
@@ -296,16 +296,16 @@ ListWindow::ListWindow(const ListWindowSpec& spec) : platform::Form(spec.formNam
         connect(button, &common::PictureButton::clicked, this, handler);
         return button;
     };
-    addButton = makeButton(spec.add, &ListWindow::Command1_Click);
-    removeButton = makeButton(spec.remove, &ListWindow::Command2_Click);
-    printButton = makeButton(spec.print, &ListWindow::mnuPrint_Click);
-    closeButton = makeButton(spec.close, &ListWindow::mnuClose_Click);
+    addButton = makeButton(kind.add, &ListWindow::Command1_Click);
+    removeButton = makeButton(kind.remove, &ListWindow::Command2_Click);
+    printButton = makeButton(kind.print, &ListWindow::mnuPrint_Click);
+    closeButton = makeButton(kind.close, &ListWindow::mnuClose_Click);
 
     // The command buttons carry Add and Remove; the pictures above stand in for them.
-    Command1 = new QPushButton(spec.addCommand, c);
+    Command1 = new QPushButton(kind.addCommand, c);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->hide();
-    Command2 = new QPushButton(spec.removeCommand, c);
+    Command2 = new QPushButton(kind.removeCommand, c);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->hide();
     connect(Command1, &QPushButton::clicked, this, &ListWindow::Command1_Click);
@@ -321,7 +321,7 @@ ListWindow::ListWindow(const ListWindowSpec& spec) : platform::Form(spec.formNam
 ListWindow::~ListWindow() = default;
 
 void ListWindow::Form_Load() {
-    m_db = m_spec.contentDatabase ? platform::Database::openContent() : platform::Database::openUser();
+    m_db = m_kind.contentDatabase ? platform::Database::openContent() : platform::Database::openUser();
     if (!m_db) {
         // The missing database has been reported; there is no list to show.
         platform::Forms::unload(objectName());
@@ -332,8 +332,8 @@ void ListWindow::Form_Load() {
 
 // Rebuilds the pane and the combo box from the table; the combo box's text is emptied.
 void ListWindow::relist() {
-    platform::Recordset rs = m_db->query(m_spec.listSql);
-    ListPage page = m_spec.compose(rs);
+    platform::Recordset rs = m_db->query(m_kind.listSql);
+    ListPage page = m_kind.compose(rs);
     pane->setText(page.text);
     cbItems->clear();
     cbItems->addItems(page.items);
@@ -346,20 +346,20 @@ void ListWindow::relist() {
 
 void ListWindow::Command1_Click() {
     if (entries.first()->text().isEmpty()) {
-        if (!m_spec.emptyEntryMessage.isEmpty())
-            platform::msgBox(m_spec.emptyEntryMessage);
+        if (!m_kind.emptyEntryMessage.isEmpty())
+            platform::msgBox(m_kind.emptyEntryMessage);
         return;
     }
     platform::Binds values;
     for (QLineEdit* box : entries)
         values << box->text();
     // A failed insert has been reported; the boxes keep what the user typed.
-    if (!m_db || !m_db->execute(m_spec.insertSql, values))
+    if (!m_db || !m_db->execute(m_kind.insertSql, values))
         return;
     for (QLineEdit* box : entries)
         box->clear();
     relist();
-    if (m_spec.focusAfterAdd)
+    if (m_kind.focusAfterAdd)
         entries.first()->setFocus();
 }
 
@@ -367,14 +367,14 @@ void ListWindow::Command2_Click() {
     if (!m_db)
         return;
     const QString key = cbItems->currentText();
-    if (!m_spec.confirmRemoval || platform::msgBox(QStringLiteral("Are you sure you wish to delete this item"),
+    if (!m_kind.confirmRemoval || platform::msgBox(QStringLiteral("Are you sure you wish to delete this item"),
                                                    platform::Buttons::YesNo) == platform::Answer::Yes)
-        m_db->execute(m_spec.deleteSql, {key});
+        m_db->execute(m_kind.deleteSql, {key});
     relist();
 }
 
 void ListWindow::mnuPrint_Click() {
-    common::PrintContentPane(m_spec.printHeader, pane->text());
+    common::PrintContentPane(m_kind.printHeader, pane->text());
 }
 
 void ListWindow::mnuClose_Click() {
@@ -388,7 +388,7 @@ bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         if (!key->text().isEmpty() && !shortcut && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
-            platform::msgBox(m_spec.hint);
+            platform::msgBox(m_kind.hint);
             return true;
         }
     }

@@ -28,7 +28,7 @@ namespace organiser {
 
 // What sets one of the organiser's list windows (contacts, own tips,
 // don't-forget list) apart from the others.
-struct ListWindowSpec {
+struct ListWindowKind {
     struct Rect {
         int left = 0, top = 0, width = 0, height = 0;
     };
@@ -81,9 +81,9 @@ struct ListWindowSpec {
     QString printHeader;
 };
 
-const ListWindowSpec& contactSpec();
-const ListWindowSpec& myTipsSpec();
-const ListWindowSpec& dontForgetSpec();
+const ListWindowKind& contactKind();
+const ListWindowKind& myTipsKind();
+const ListWindowKind& dontForgetKind();
 
 // A list of the user's entries shown in a read-only pane: new entries are
 // typed into the entry boxes and added, entries are removed by the text of
@@ -92,7 +92,7 @@ const ListWindowSpec& dontForgetSpec();
 class ListWindow : public platform::Form {
     Q_OBJECT
 public:
-    explicit ListWindow(const ListWindowSpec& spec);
+    explicit ListWindow(const ListWindowKind& kind);
     ~ListWindow() override;
 
     void Form_Load() override;
@@ -102,7 +102,7 @@ public:
     void mnuPrint_Click();
     void mnuClose_Click();
 
-    const ListWindowSpec& spec() const { return m_spec; }
+    const ListWindowKind& kind() const { return m_kind; }
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -127,7 +127,7 @@ protected:
 private:
     void relist();
 
-    const ListWindowSpec& m_spec;
+    const ListWindowKind& m_kind;
     std::unique_ptr<platform::Database> m_db;
 };
 

@@ -4,15 +4,15 @@ TRAVISTO_REGISTER_FORM(frmCheckList);
 
 namespace {
 
-organiser::ChecklistSpec tenStepChecklistSpec() {
+organiser::ChecklistKind tenStepChecklistKind() {
     const QChar q = QLatin1Char('"');
-    organiser::ChecklistSpec spec;
-    spec.formName = QStringLiteral("frmCheckList");
-    spec.caption = QStringLiteral("Your Vacation Checklist");
-    spec.instruction = QStringLiteral("Click each items ") + q + QStringLiteral("Finished") + q +
+    organiser::ChecklistKind kind;
+    kind.formName = QStringLiteral("frmCheckList");
+    kind.caption = QStringLiteral("Your Vacation Checklist");
+    kind.instruction = QStringLiteral("Click each items ") + q + QStringLiteral("Finished") + q +
                        QStringLiteral(" button as you complete each item.  Once completed you'll have a complete "
                                       "schedule for your Disney Vacation.");
-    spec.steps = {
+    kind.steps = {
         QStringLiteral("Complete the ") + q + QStringLiteral("Trip Wizard") + q + QStringLiteral(" Questionaire."),
         QStringLiteral("Decide when to go by reviewing our ") + q + QStringLiteral("Weather While I'm There") + q +
             QStringLiteral(" and ") + q + QStringLiteral("Attendance While I'm There") + q +
@@ -39,15 +39,15 @@ organiser::ChecklistSpec tenStepChecklistSpec() {
         QStringLiteral("Spend hours reading all the other information that we havn't mentioned in this checklist.  "
                        "You might end up modifying step 8!"),
     };
-    spec.stepTextName = QStringLiteral("Label2");
-    spec.alternateRedSteps = true;
-    spec.clipboardHeader = true;
-    return spec;
+    kind.stepTextName = QStringLiteral("Label2");
+    kind.alternateRedSteps = true;
+    kind.clipboardHeader = true;
+    return kind;
 }
 
 } // namespace
 
-frmCheckList::frmCheckList() : organiser::ChecklistWindow(tenStepChecklistSpec()) {}
+frmCheckList::frmCheckList() : organiser::ChecklistWindow(tenStepChecklistKind()) {}
 
 void frmCheckList::mnuClose_Click() {
     platform::Forms::unload(objectName());

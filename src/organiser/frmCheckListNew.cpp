@@ -4,17 +4,17 @@ TRAVISTO_REGISTER_FORM(frmCheckListNew);
 
 namespace {
 
-organiser::ChecklistSpec newChecklistSpec() {
+organiser::ChecklistKind newChecklistKind() {
     const QChar q = QLatin1Char('"');
-    organiser::ChecklistSpec spec;
-    spec.formName = QStringLiteral("frmCheckListNew");
-    spec.caption = QStringLiteral("Your Travisto Checklist");
-    spec.instruction = QStringLiteral("Click each items ") + q + QStringLiteral("Finished") + q +
+    organiser::ChecklistKind kind;
+    kind.formName = QStringLiteral("frmCheckListNew");
+    kind.caption = QStringLiteral("Your Travisto Checklist");
+    kind.instruction = QStringLiteral("Click each items ") + q + QStringLiteral("Finished") + q +
                        QStringLiteral(" button as you complete each item.  Once completed you'll have a complete "
                                       "schedule for your Disney Vacation.  Click the ") +
                        q + QStringLiteral("Home Page") + q +
                        QStringLiteral(" button at the bottom of this form to get started.");
-    spec.steps = {
+    kind.steps = {
         QStringLiteral("Click the ") + q + QStringLiteral("Start Here") + q +
             QStringLiteral(" button on the home page. This will let the Travisto know your preferences.  Next "
                            "review ") +
@@ -40,14 +40,14 @@ organiser::ChecklistSpec newChecklistSpec() {
         QStringLiteral("Review the rest of the Travisto's information and play the Walt Disney World trivia game.  "
                        "This is a 10 question game with 100's of questions...so play way more than once."),
     };
-    spec.stepTextName = QStringLiteral("Label4");
-    spec.rowTops = {720, 1440, 2280, 3120, 3960, 4800, 5880};
-    return spec;
+    kind.stepTextName = QStringLiteral("Label4");
+    kind.rowTops = {720, 1440, 2280, 3120, 3960, 4800, 5880};
+    return kind;
 }
 
 } // namespace
 
-frmCheckListNew::frmCheckListNew() : organiser::ChecklistWindow(newChecklistSpec()) {}
+frmCheckListNew::frmCheckListNew() : organiser::ChecklistWindow(newChecklistKind()) {}
 
 void frmCheckListNew::mnuClose_Click() {
     const QString main = platform::Forms::mainWindowName();

@@ -3,12 +3,12 @@
 namespace {
 
 // "Help Topics": the program's questions and answers.
-common::WebPageSpec helpPage() {
-    common::WebPageSpec spec;
-    spec.formName = QStringLiteral("frmHelp");
-    spec.caption = QStringLiteral("Help Topics");
-    spec.file = QStringLiteral("FAQ.htm");
-    return spec;
+common::WebPageKind helpPage() {
+    common::WebPageKind kind;
+    kind.formName = QStringLiteral("frmHelp");
+    kind.caption = QStringLiteral("Help Topics");
+    kind.file = QStringLiteral("FAQ.htm");
+    return kind;
 }
 
 } // namespace
