@@ -1,5 +1,7 @@
 #include "common/Controls.h"
 
+#include "platform/Twips.h"
+
 #include <QLabel>
 #include <QWidget>
 
@@ -22,6 +24,16 @@ void setPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& co
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
+    return label;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QColor& ink, int left, int top,
+                  int width, int height) {
+    QLabel* label = makeLabel(parent, name, caption);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setInk(label, ink);
+    platform::placeTwips(label, left, top, width, height);
     return label;
 }
 

@@ -22,5 +22,8 @@ inline void setInk(QWidget* widget, const QColor& ink) {
 
 // A label with its control name.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption);
+// A word-wrapped label in `ink`, placed at left, top, width, height in twips.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QColor& ink, int left, int top,
+                  int width, int height);
 
 } // namespace common

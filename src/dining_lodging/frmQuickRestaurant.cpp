@@ -15,19 +15,11 @@ TRAVISTO_REGISTER_FORM(frmQuickRestaurant);
 
 namespace {
 
-using common::setInk;
-
+// The window's labels are bold MS Sans Serif.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QColor& ink, int l, int t, int w,
                   int h) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    label->setFont(font);
-    setInk(label, ink);
-    label->setWordWrap(true);
-    placeTwips(label, l, t, w, h);
+    QLabel* label = common::makeLabel(parent, name, caption, ink, l, t, w, h);
+    label->setFont(common::makeFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     return label;
 }
 

@@ -15,18 +15,7 @@ TRAVISTO_REGISTER_FORM(frmQuick);
 
 namespace {
 
-using common::setInk;
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QColor& ink, int l, int t, int w,
-                  int h) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setInk(label, ink);
-    placeTwips(label, l, t, w, h);
-    return label;
-}
+using common::makeLabel;
 
 } // namespace
 
