@@ -22,10 +22,7 @@ using platform::placeTwips;
 namespace {
 
 QFont labelFont(const TipPageKind::Label& kind) {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(kind.points);
-    f.setBold(kind.bold);
-    return f;
+    return common::makeFont(QStringLiteral("MS Sans Serif"), kind.points, kind.bold);
 }
 
 // A small picture of stars, the page's ornament.
@@ -88,9 +85,7 @@ TipPageViewer::TipPageViewer(const TipPageKind& kind) : platform::Form(kind.form
     if (!kind.paneName.isEmpty()) {
         m_pane = new RichTextBox(c);
         m_pane->setObjectName(kind.paneName);
-        QFont f(QStringLiteral("MS Sans Serif"));
-        f.setPointSizeF(9.75);
-        m_pane->setFont(f);
+        m_pane->setFont(common::makeFont(QStringLiteral("MS Sans Serif"), 9.75));
         common::setPaletteColor(m_pane, QPalette::Base,
                                 kind.whitePane ? QColor(Qt::white) : palette().color(QPalette::Base));
         // The scroll bar, where there is one, stands at the pane's right within its width.

@@ -168,8 +168,7 @@ void frmHotels::mnuClose_Click() {
 }
 
 void frmHotels::Label9_MouseDown() {
-    if (platform::Forms::isRegistered(kContactList))
-        platform::Forms::open(kContactList);
+    platform::Forms::open(kContactList);
 }
 
 bool frmHotels::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,7 @@
 #include "guide/ParkAttractionList.h"
 
 #include "common/CWordWrap.h"
+#include "common/Controls.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "platform/Database.h"
@@ -186,9 +187,7 @@ ParkAttractionList::ParkAttractionList(const ParkListKind& kind) : platform::For
     auto introLabel = [c](const QString& name, const QString& text) {
         auto* label = new QLabel(text, c);
         label->setObjectName(name);
-        QFont font(QStringLiteral("Verdana"));
-        font.setPointSizeF(8.25);
-        label->setFont(font);
+        label->setFont(common::makeFont(QStringLiteral("Verdana"), 8.25));
         label->setWordWrap(true);
         label->setMargin(4);
         label->setAutoFillBackground(true);

@@ -24,9 +24,7 @@ frmQuick::frmQuick() : platform::Form(QStringLiteral("frmQuick")) {
     setBackColor(Qt::white);
     setClientSizeTwips(8040, 5700);
     QWidget* c = client();
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(8.25);
-    c->setFont(f);
+    c->setFont(common::makeFont(QStringLiteral("MS Sans Serif"), 8.25));
     const QColor red(255, 0, 0);
     const QColor darkBlue(0, 0, 128);
 

@@ -673,8 +673,7 @@ void frmSchedule::mnuPrint_Click() {
 }
 
 void frmSchedule::openLinked(const QString& formName) {
-    if (platform::Forms::isRegistered(formName))
-        platform::Forms::open(formName);
+    platform::Forms::open(formName);
 }
 
 void frmSchedule::Label15_Click() {

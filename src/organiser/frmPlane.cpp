@@ -241,8 +241,7 @@ void frmPlane::mnuClose_Click() {
 }
 
 void frmPlane::Label9_Click() {
-    if (platform::Forms::isRegistered(QStringLiteral("frmContact")))
-        platform::Forms::open(QStringLiteral("frmContact"));
+    platform::Forms::open(QStringLiteral("frmContact"));
 }
 
 bool frmPlane::eventFilter(QObject* watched, QEvent* event) {

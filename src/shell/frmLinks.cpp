@@ -1,5 +1,6 @@
 #include "shell/frmLinks.h"
 
+#include "common/Controls.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "platform/Twips.h"
@@ -28,10 +29,7 @@ const Link kLinks[] = {
 };
 
 QFont sansSerif(double points, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    return common::makeFont(QStringLiteral("MS Sans Serif"), points, bold);
 }
 
 // The window's picture: a globe.

@@ -1,5 +1,6 @@
 #include "shell/frmMe.h"
 
+#include "common/Controls.h"
 #include "common/PictureButton.h"
 #include "platform/Twips.h"
 
@@ -15,10 +16,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, int lef
               double points, bool bold = false) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    l->setFont(font);
+    l->setFont(common::makeFont(QStringLiteral("Verdana"), points, bold));
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeTwips(l, left, top, width, height);

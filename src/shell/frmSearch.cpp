@@ -1,6 +1,7 @@
 #include "shell/frmSearch.h"
 
 #include "common/CWordWrap.h"
+#include "common/Controls.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "platform/Database.h"
@@ -20,9 +21,7 @@ TRAVISTO_REGISTER_FORM(frmSearch);
 namespace {
 
 QFont verdana(double points) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(points);
-    return font;
+    return common::makeFont(QStringLiteral("Verdana"), points);
 }
 
 // The window's picture: a magnifying glass over a page of text.
