@@ -10,29 +10,13 @@ using Action = TipPageKind::Action;
 const QString kDashes = QStringLiteral("--");
 
 TipPageKind::Label title(const QString& name, const QString& stored, const QString& loaded = QString()) {
-    TipPageKind::Label l;
-    l.name = name;
-    l.stored = stored;
+    TipPageKind::Label l = pageLabel(name, stored, 120, 480, 13.5, true);
     l.loaded = loaded;
-    l.left = 120;
-    l.top = 120;
-    l.width = 9360;
-    l.height = 480;
-    l.points = 13.5;
     return l;
 }
 
 TipPageKind::Label paragraph(const QString& name, const QString& text, int top, int height) {
-    TipPageKind::Label l;
-    l.name = name;
-    l.stored = text;
-    l.left = 120;
-    l.top = top;
-    l.width = 9360;
-    l.height = height;
-    l.points = 9.75;
-    l.bold = false;
-    return l;
+    return pageLabel(name, text, top, height, 9.75, false);
 }
 
 // A page of tips of one topic, with the usual furniture: File > Print and
@@ -194,6 +178,19 @@ const bool registered = [] {
 }();
 
 } // namespace
+
+TipPageKind::Label pageLabel(const QString& name, const QString& text, int top, int height, double points, bool bold) {
+    TipPageKind::Label l;
+    l.name = name;
+    l.stored = text;
+    l.left = 120;
+    l.top = top;
+    l.width = 9360;
+    l.height = height;
+    l.points = points;
+    l.bold = bold;
+    return l;
+}
 
 const QVector<TipPageKind>& tipPageKinds() {
     static const QVector<TipPageKind> kinds = buildKinds();

@@ -10,4 +10,9 @@ namespace guide {
 // member of the TipPageViewer family shows.
 const QVector<common::TipPageKind>& tipPageKinds();
 
+// A label across the page's width (left 120, 9360 twips wide), as the tip
+// pages and the tickets page lay out their titles and paragraphs.
+common::TipPageKind::Label pageLabel(const QString& name, const QString& text, int top, int height, double points,
+                                     bool bold);
+
 } // namespace guide

@@ -3,6 +3,7 @@
 #include "common/Controls.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
+#include "guide/TipPages.h"
 #include "platform/Database.h"
 
 #include <QAction>
@@ -16,29 +17,16 @@ namespace {
 using common::TipPageKind;
 using Action = TipPageKind::Action;
 
-TipPageKind::Label label(const QString& name, const QString& text, int top, int height, double points, bool bold) {
-    TipPageKind::Label l;
-    l.name = name;
-    l.stored = text;
-    l.left = 120;
-    l.top = top;
-    l.width = 9360;
-    l.height = height;
-    l.points = points;
-    l.bold = bold;
-    return l;
-}
-
 TipPageKind ticketsKind() {
     TipPageKind s;
     s.formName = QStringLiteral("frmTickets");
     s.caption = QStringLiteral("Park Tickets");
     s.heightTwips = 8160;
-    s.labels = {label(QStringLiteral("Label1"), QStringLiteral("Park Tickets Information"), 120, 480, 13.5, true),
-                label(QStringLiteral("Label2"), QStringLiteral("Label2"), 660, 1380, 8.25, false),
-                label(QStringLiteral("Label3"),
-                      QStringLiteral("*Kids prices apply to children age 3 - 9.  Under 3 children are free."), 2070,
-                      300, 9, true)};
+    s.labels = {pageLabel(QStringLiteral("Label1"), QStringLiteral("Park Tickets Information"), 120, 480, 13.5, true),
+                pageLabel(QStringLiteral("Label2"), QStringLiteral("Label2"), 660, 1380, 8.25, false),
+                pageLabel(QStringLiteral("Label3"),
+                          QStringLiteral("*Kids prices apply to children age 3 - 9.  Under 3 children are free."), 2070,
+                          300, 9, true)};
     s.paneName = QStringLiteral("rtParks");
     s.paneTop = 2400;
     s.paneHeight = 5160;
