@@ -5,7 +5,7 @@ INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (3, 'Take a break at your h
 INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (4, 'Pack a poncho. Summer afternoons bring a thunderstorm almost every day.', 0);
 INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (5, 'Call ahead for priority seatings at character meals. They fill up weeks in advance.', 0);
 INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (6, 'Ride Kilimanjaro Safaris in the morning, when the animals are most active.', 0);
-INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (7, 'Mickey''s PhilharMagic in Fantasyland is a 3-D show the whole family will love.', 0);
+INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (7, 'Tamble''s PhilharMagic in Fantasyland is a 3-D show the whole family will love.', 0);
 INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (8, 'Test Track''s single rider line can save you an hour on a busy day.', 0);
 INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (9, 'Parade time is ride time. Lines at the big rides shrink while the parade passes.', 0);
 INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (10, 'Buy your park tickets before your trip to save money and skip the ticket windows.', 0);

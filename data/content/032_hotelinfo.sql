@@ -24,7 +24,7 @@ INSERT INTO HotelInfo VALUES ('Disney''s Port Orleans Resort - French Quarter', 
 INSERT INTO HotelInfo VALUES ('Disney''s Port Orleans Resort - Riverside', 'Mansions and bayou of the Old South', 'Boatwright''s Dining Hall, Riverside Mill food court, River Roost lounge', 'Moderate', 4, 314, 'Downtown Disney');
 INSERT INTO HotelInfo VALUES ('Disney''s Animal Kingdom Lodge', 'African wildlife lodge', 'Jiko - The Cooking Place, Boma - Flavors of Africa, Mara food court', 'Deluxe', 4, 344, 'Animal Kingdom');
 INSERT INTO HotelInfo VALUES ('Disney''s BoardWalk Inn', 'Atlantic seaside boardwalk of the early 1900s', 'Flying Fish Cafe, Spoodles, Big River Grille, ESPN Club, BoardWalk Bakery', 'Deluxe', 5, 371, 'Epcot');
-INSERT INTO HotelInfo VALUES ('Disney''s Contemporary Resort', 'Modern A-frame tower', 'California Grill, Chef Mickey''s, Concourse Steakhouse, Food and Fun Center', 'Deluxe', 5, 436, 'Magic Kingdom');
+INSERT INTO HotelInfo VALUES ('Disney''s Contemporary Resort', 'Modern A-frame tower', 'California Grill, Chef Tamble''s, Concourse Steakhouse, Food and Fun Center', 'Deluxe', 5, 436, 'Magic Kingdom');
 INSERT INTO HotelInfo VALUES ('Disney''s Grand Floridian Resort & Spa', 'Victorian seaside hotel', 'Victoria & Albert''s, Citricos, Narcoossee''s, 1900 Park Fare, Grand Floridian Cafe, Gasparilla Grill', 'Deluxe', 5, 440, 'Magic Kingdom');
 INSERT INTO HotelInfo VALUES ('Disney''s Polynesian Resort', 'South Pacific islands', '''Ohana, Kona Cafe, Spirit of Aloha Dinner Show, Captain Cook''s Snack Company', 'Deluxe', 5, 409, 'Magic Kingdom');
 INSERT INTO HotelInfo VALUES ('Disney''s Wilderness Lodge', 'National park lodge of the American West', 'Artist Point, Whispering Canyon Cafe, Roaring Fork snack bar', 'Deluxe', 4, 340, 'Magic Kingdom');

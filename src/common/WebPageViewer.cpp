@@ -13,8 +13,19 @@
 namespace common {
 
 WebBrowser::WebBrowser(QWidget* parent) : QTextBrowser(parent) {
+    // Links are handled here, not by the pane: it would load any file named
+    // in place of the page.
     setOpenLinks(false);
     setReadOnly(true);
+    connect(this, &QTextBrowser::anchorClicked, this, &WebBrowser::followLink);
+}
+
+void WebBrowser::followLink(const QUrl& link) {
+    if (!link.hasFragment() || link.fragment().isEmpty())
+        return;
+    const QUrl target = QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath()).resolved(link);
+    if (target.isLocalFile() && QFileInfo(target.toLocalFile()) == QFileInfo(m_path))
+        scrollToAnchor(link.fragment());
 }
 
 void WebBrowser::navigate(const QString& path) {

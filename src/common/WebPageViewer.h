@@ -11,7 +11,8 @@ namespace common {
 class PictureButton;
 
 // The browser pane: shows a local page (.htm) or picture (.gif) of the
-// program's folder, read only, and prints it at once without a dialog.
+// program's folder, read only, follows the page's links to its own anchors,
+// and prints it at once without a dialog.
 class WebBrowser : public QTextBrowser {
     Q_OBJECT
 public:
@@ -27,6 +28,9 @@ public:
     bool showsPicture() const;
 
 private:
+    // A link to a place of the page shown goes there; other links do nothing.
+    void followLink(const QUrl& link);
+
     QString m_path;
     bool m_found = false;
 };

@@ -205,15 +205,8 @@ void AttractionGuide::showPage(const GuidePage& page) {
     // Each name and heading is formatted where it was written, so a name or a
     // heading that also occurs in another attraction's description is left
     // alone there.
-    QTextCharFormat name;
-    name.setFontWeight(QFont::Bold);
-    if (m_kind.nameColor)
-        name.setForeground(*m_kind.nameColor);
-    formatSpans(*rtParks, page.names, name, true);
-    QTextCharFormat heading;
-    heading.setFontWeight(QFont::Bold);
-    heading.setForeground(QColor(255, 0, 0));
-    formatSpans(*rtParks, page.headings, heading, false);
+    formatSpans(*rtParks, page.names, emphasis(m_kind.nameColor.value_or(QColor())), true);
+    formatSpans(*rtParks, page.headings, emphasis(QColor(255, 0, 0)), false);
 }
 
 void AttractionGuide::Label2_Click() {

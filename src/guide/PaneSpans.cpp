@@ -23,4 +23,12 @@ void formatSpans(QTextEdit& pane, const QVector<TextSpan>& spans, const QTextCha
     c.endEditBlock();
 }
 
+QTextCharFormat emphasis(const QColor& color) {
+    QTextCharFormat format;
+    format.setFontWeight(QFont::Bold);
+    if (color.isValid())
+        format.setForeground(color);
+    return format;
+}
+
 } // namespace guide

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QColor>
+#include <QTextCharFormat>
 #include <QVector>
 
-class QTextCharFormat;
 class QTextEdit;
 
 namespace guide {
@@ -16,5 +17,8 @@ struct TextSpan {
 // Applies `format` to each span of the pane's text; with `bullet`, the
 // paragraph that holds a span becomes a bulleted paragraph.
 void formatSpans(QTextEdit& pane, const QVector<TextSpan>& spans, const QTextCharFormat& format, bool bullet);
+
+// Bold, in `color` when it is valid and in the pane's own ink otherwise.
+QTextCharFormat emphasis(const QColor& color = QColor());
 
 } // namespace guide

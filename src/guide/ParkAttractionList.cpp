@@ -18,28 +18,21 @@ namespace guide {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
-QString fastpassRow(const platform::Recordset& rs) {
-    return QStringLiteral("--") + rs.text(QStringLiteral("Tip")) + kCrLf;
+ParkListRow fastpassRow(const platform::Recordset& rs) {
+    return {QStringLiteral("--") + rs.text(QStringLiteral("Tip")), 2};
 }
 
-QString heightRow(const platform::Recordset& rs) {
-    return QStringLiteral("--") + rs.text(QStringLiteral("Attraction")) + QStringLiteral(" - Must be ") +
-           rs.text(QStringLiteral("Height")) + QStringLiteral(" inches tall") + kCrLf;
+ParkListRow heightRow(const platform::Recordset& rs) {
+    return {QStringLiteral("--") + rs.text(QStringLiteral("Attraction")) + QStringLiteral(" - Must be ") +
+                rs.text(QStringLiteral("Height")) + QStringLiteral(" inches tall"),
+            2};
 }
 
-QString favoriteRow(const platform::Recordset& rs) {
-    return QStringLiteral("  ") + rs.text(QStringLiteral("Attraction")).toUpper() + QStringLiteral(" -  ") +
-           rs.text(QStringLiteral("Reason")) + kCrLf;
-}
-
-QString markerEntry(const platform::Recordset&) {
-    return QStringLiteral("--");
-}
-
-QString nameEntry(const platform::Recordset& rs) {
-    return QStringLiteral("  ") + rs.text(QStringLiteral("Attraction"));
+// The lead takes in the two blanks before the name, so a row without a name
+// is still a bulleted paragraph.
+ParkListRow favoriteRow(const platform::Recordset& rs) {
+    const QString name = QStringLiteral("  ") + rs.text(QStringLiteral("Attraction")).toUpper();
+    return {name + QStringLiteral(" -  ") + rs.text(QStringLiteral("Reason")), int(name.size())};
 }
 
 ParkListKind makeFastpass() {
@@ -55,13 +48,12 @@ ParkListKind makeFastpass() {
                             "fastpass has been used, whichever comes first! ");
     s.query = QStringLiteral("Select * from Tips Where ParkId = ?");
     s.keys = {6, 7, 8, 9};
-    s.paneHeadings = {QStringLiteral("Magic Kingdom participating FASTPASS attractions:"),
-                      QStringLiteral("Epcot participating FASTPASS attractions:"),
-                      QStringLiteral("MGM participating FASTPASS attractions:"),
-                      QStringLiteral("Animal Kingdom participating FASTPASS attractions:")};
-    s.listHeadings = s.paneHeadings;
-    s.rowText = fastpassRow;
-    s.rowEntry = markerEntry;
+    s.headings = {QStringLiteral("Magic Kingdom participating FASTPASS attractions:"),
+                  QStringLiteral("Epcot participating FASTPASS attractions:"),
+                  QStringLiteral("MGM participating FASTPASS attractions:"),
+                  QStringLiteral("Animal Kingdom participating FASTPASS attractions:")};
+    s.row = fastpassRow;
+    s.whiteLead = true;
     s.printHeader = QStringLiteral("Participating Fastpass attractions");
     return s;
 }
@@ -74,13 +66,12 @@ ParkListKind makeHeight() {
                              "at the ride operator.  They're only doing their job.");
     s.query = QStringLiteral("Select * from ParkPlanner Where ParkId = ? And Height > 0");
     s.keys = {1, 2, 3, 4};
-    s.paneHeadings = {QStringLiteral("Magic Kingdom attractions with height restrictions:"),
-                      QStringLiteral("Epcot attractions with height restrictions:"),
-                      QStringLiteral("MGM attractions with height restrictions:"),
-                      QStringLiteral("Animal Kingdom attractions with height restrictions:")};
-    s.listHeadings = s.paneHeadings;
-    s.rowText = heightRow;
-    s.rowEntry = markerEntry;
+    s.headings = {QStringLiteral("Magic Kingdom attractions with height restrictions:"),
+                  QStringLiteral("Epcot attractions with height restrictions:"),
+                  QStringLiteral("MGM attractions with height restrictions:"),
+                  QStringLiteral("Animal Kingdom attractions with height restrictions:")};
+    s.row = heightRow;
+    s.whiteLead = true;
     s.printHeader = QStringLiteral("Attractions with Height restrictions");
     s.picture = ParkListKind::Decoration::Ruler;
     return s;
@@ -93,12 +84,9 @@ ParkListKind makeFavorite() {
     s.intro = QStringLiteral("Below are the attractions that the  Travisto likes best!");
     s.query = QStringLiteral("Select * from ParkPlanner Where ParkId = ? And Favorite = 1");
     s.keys = {1, 2, 3, 4};
-    s.paneHeadings = {QStringLiteral("Magic Kingdom"), QStringLiteral("Epcot "), QStringLiteral("MGM "),
-                      QStringLiteral("Animal Kingdom ")};
-    s.listHeadings = {QStringLiteral("Magic Kingdom"), QStringLiteral("Epcot"), QStringLiteral("MGM"),
-                      QStringLiteral("Animal Kingdom")};
-    s.rowText = favoriteRow;
-    s.rowEntry = nameEntry;
+    s.headings = {QStringLiteral("Magic Kingdom"), QStringLiteral("Epcot "), QStringLiteral("MGM "),
+                  QStringLiteral("Animal Kingdom ")};
+    s.row = favoriteRow;
     s.printHeader = QStringLiteral("Travisto's Favorite Attractions:");
     s.picture = ParkListKind::Decoration::Star;
     return s;
@@ -164,16 +152,19 @@ const ParkListKind& favoriteKind() {
 
 ParkListPage composeParkList(const ParkListKind& kind, platform::Database& content) {
     ParkListPage page;
-    page.rowEntries << QString(); // entry 0 is not used
     for (size_t park = 0; park < kind.keys.size(); ++park) {
-        platform::Recordset rs = content.query(kind.query, {kind.keys[park]});
-        page.text += kind.paneHeadings[park] + kCrLf + kCrLf;
-        page.headingEntries << kind.listHeadings[park];
-        for (; !rs.eof(); rs.moveNext()) {
-            page.rowEntries << kind.rowEntry(rs);
-            page.text += kind.rowText(rs);
+        const QString& heading = kind.headings[park];
+        int headingLength = int(heading.size());
+        while (headingLength > 0 && heading[headingLength - 1] == QLatin1Char(' '))
+            --headingLength;
+        page.headings.append({int(page.text.size()), headingLength});
+        page.text += heading + QStringLiteral("\n\n");
+        for (platform::Recordset rs = content.query(kind.query, {kind.keys[park]}); !rs.eof(); rs.moveNext()) {
+            const ParkListRow row = kind.row(rs);
+            page.leads.append({int(page.text.size()), row.lead});
+            page.text += row.text + QLatin1Char('\n');
         }
-        page.text += kCrLf;
+        page.text += QLatin1Char('\n');
     }
     return page;
 }
@@ -248,11 +239,12 @@ void ParkAttractionList::Form_Load() {
         platform::Forms::unload(objectName());
         return;
     }
-    ParkListPage page = composeParkList(m_kind, *db);
+    const ParkListPage page = composeParkList(m_kind, *db);
     rtParks->setText(page.text);
-    common::CWordWrap wrap;
-    wrap.BoldText(*rtParks, &page.rowEntries, int(page.rowEntries.size()), page.headingEntries,
-                  int(page.headingEntries.size()));
+    // Each heading and each row's marker or name is formatted where it was
+    // written, so the same words inside a row's text are left as they are.
+    formatSpans(*rtParks, page.leads, emphasis(m_kind.whiteLead ? QColor(255, 255, 255) : QColor()), true);
+    formatSpans(*rtParks, page.headings, emphasis(QColor(255, 0, 0)), false);
 }
 
 void ParkAttractionList::mnuPrint_Click() {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "guide/PaneSpans.h"
 #include "platform/Forms.h"
 
-#include <QStringList>
 #include <array>
 
 class QAction;
@@ -21,6 +21,13 @@ class RichTextBox;
 
 namespace guide {
 
+// One row of a list: its text and how many of its first characters are the
+// row's marker or name.
+struct ParkListRow {
+    QString text;
+    int lead = 0;
+};
+
 // What differs between the three park attraction lists (Fastpass, height
 // limits, favourites).
 struct ParkListKind {
@@ -30,10 +37,10 @@ struct ParkListKind {
     QString note;  // Label2 (Fastpass only)
     QString query; // one ? for the park's key
     std::array<int, 4> keys{};
-    std::array<QString, 4> paneHeadings; // written to the pane
-    std::array<QString, 4> listHeadings; // handed to BoldText (coloured red)
-    QString (*rowText)(const platform::Recordset&) = nullptr;
-    QString (*rowEntry)(const platform::Recordset&) = nullptr;
+    // Written to the pane; a heading's trailing blanks are not coloured.
+    std::array<QString, 4> headings;
+    ParkListRow (*row)(const platform::Recordset&) = nullptr;
+    bool whiteLead = false; // the lead is a marker, whitened; otherwise a name
     QString printHeader;
     enum class Decoration { None, Ruler, Star };
     Decoration picture = Decoration::None; // the decoration picture Picture2
@@ -43,15 +50,16 @@ const ParkListKind& fastpassKind();
 const ParkListKind& heightKind();
 const ParkListKind& favoriteKind();
 
-// The pane's text and the two lists that BoldText formats: rows from entry 1
-// (entry 0 unused), headings from entry 0.
+// The pane's text (paragraphs separated by line feeds) and where each park's
+// heading and each row's lead stand in it.
 struct ParkListPage {
     QString text;
-    QStringList rowEntries;
-    QStringList headingEntries;
+    QVector<TextSpan> headings;
+    QVector<TextSpan> leads;
 };
 
-// Reads the four parks' rows and composes the page.
+// Reads the four parks' rows and composes the page: per park its heading and
+// an empty line, one line per row, an empty line.
 ParkListPage composeParkList(const ParkListKind& kind, platform::Database& content);
 
 // The window of the family: an introduction, one read-only pane with the

@@ -60,7 +60,7 @@ TipPageKind generalInformation() {
                        "four theme parks, two water parks, a downtown area of shops and night clubs, and more than "
                        "twenty resort hotels. Do not plan on seeing it all: pick what matters most to your party."),
         QStringLiteral("The Magic Kingdom is the heart of the resort. Main Street, U.S.A. leads to Cinderella Castle, "
-                       "and around it lie Adventureland, Frontierland, Liberty Square, Fantasyland, Mickey's Toontown "
+                       "and around it lie Adventureland, Frontierland, Liberty Square, Fantasyland, Tamble's Toontown "
                        "Fair and Tomorrowland, each with its own rides, shows and characters."),
         QStringLiteral("Epcot comes in two halves. Future World, at the front, holds the pavilions of science and "
                        "discovery under the great sphere of Spaceship Earth. World Showcase, behind it, circles a "

@@ -110,10 +110,7 @@ void frmTickets::Form_Load() {
     // title that recurs further down is coloured only on its own line, and a
     // short feature stays readable.
     formatSpans(*rtParks, page.features, QTextCharFormat(), true);
-    QTextCharFormat title;
-    title.setFontWeight(QFont::Bold);
-    title.setForeground(QColor(255, 0, 0));
-    formatSpans(*rtParks, page.titles, title, false);
+    formatSpans(*rtParks, page.titles, emphasis(QColor(255, 0, 0)), false);
 }
 
 } // namespace guide

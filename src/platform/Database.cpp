@@ -157,15 +157,4 @@ bool Database::transaction(const std::function<bool()>& work) {
     return true;
 }
 
-QString Database::containsPattern(const QString& userText) {
-    QString escaped;
-    escaped.reserve(userText.size() + 4);
-    for (const QChar c : userText) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
-            escaped += QLatin1Char('\\');
-        escaped += c;
-    }
-    return QLatin1Char('%') + escaped + QLatin1Char('%');
-}
-
 } // namespace platform

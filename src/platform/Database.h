@@ -75,10 +75,6 @@ public:
     // When false, failures are not shown to the user (the caller reports them).
     void setReportErrors(bool on) { m_reportErrors = on; }
 
-    // A LIKE pattern that finds the user's text anywhere, matched literally:
-    // its %, _ and the escape character are escaped. Use with ESCAPE '\'.
-    static QString containsPattern(const QString& userText);
-
 private:
     explicit Database(const QString& path, const QString& connection);
     void report(const QString& sql, const QString& error);

@@ -20,10 +20,11 @@ QString field(const platform::Recordset& rs, const char* name) {
     return rs.text(QLatin1String(name));
 }
 
-// Matches the keyword anywhere in `column`. A column without text is never
-// a match, not even for the empty keyword.
+// Matches the keyword anywhere in `column`: the quick LIKE passes the
+// candidates, the exact GLOB decides. A column without text is never a
+// match, not even for the empty keyword.
 QString matchCondition(const QString& column) {
-    return QStringLiteral("(%1 Like ? ESCAPE '\\' And %1 <> '')").arg(column);
+    return QStringLiteral("(%1 Like ? Escape '\\' And %1 Glob ? And %1 <> '')").arg(column);
 }
 
 const SearchGroup kGroups[] = {
@@ -61,8 +62,48 @@ QString searchEntry(qint64 number, const QString& body) {
     return QString::number(number) + QStringLiteral(".  ") + body + QStringLiteral("\r\n\r\n");
 }
 
+KeywordPattern keywordPattern(const QString& keyword) {
+    // GLOB tells letter cases apart and has no digit wildcard of its own, so
+    // each letter becomes the class of its cases and "#" the class of digits;
+    // "[" is the one other character GLOB reads as a pattern, and as a class
+    // of one it matches itself. LIKE ignores the case of ASCII letters only,
+    // so a letter beyond ASCII that has other cases is any one character
+    // there: every text the GLOB pattern finds, the LIKE pattern finds too.
+    KeywordPattern pattern;
+    pattern.like.reserve(keyword.size() * 2 + 2);
+    pattern.glob.reserve(keyword.size() * 4 + 2);
+    pattern.like += QLatin1Char('%');
+    pattern.glob += QLatin1Char('*');
+    for (const QChar c : keyword) {
+        if (c == QLatin1Char('*')) {
+            pattern.like += QLatin1Char('%');
+            pattern.glob += c;
+        } else if (c == QLatin1Char('?') || c == QLatin1Char('#')) {
+            pattern.like += QLatin1Char('_');
+            pattern.glob += c == QLatin1Char('#') ? QStringLiteral("[0-9]") : QString(c);
+        } else if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('\\')) {
+            pattern.like += QLatin1Char('\\') + c;
+            pattern.glob += c;
+        } else if (c == QLatin1Char('[')) {
+            pattern.like += c;
+            pattern.glob += QStringLiteral("[[]");
+        } else {
+            QString cases(c);
+            for (const QChar other : {c.toLower(), c.toUpper()})
+                if (!cases.contains(other))
+                    cases += other;
+            const bool folded = cases.size() > 1;
+            pattern.like += folded && c.unicode() >= 0x80 ? QChar(QLatin1Char('_')) : c;
+            pattern.glob += folded ? QLatin1Char('[') + cases + QLatin1Char(']') : cases;
+        }
+    }
+    pattern.like += QLatin1Char('%');
+    pattern.glob += QLatin1Char('*');
+    return pattern;
+}
+
 QString keywordSearchText(platform::Database& db, const QString& keyword) {
-    const QString pattern = platform::Database::containsPattern(keyword);
+    const KeywordPattern pattern = keywordPattern(keyword);
     // Every query runs before any entry is written.
     std::vector<platform::Recordset> results;
     for (const SearchGroup& group : kGroups) {
@@ -70,7 +111,7 @@ QString keywordSearchText(platform::Database& db, const QString& keyword) {
         platform::Binds binds;
         for (const QString& column : group.searched) {
             conditions << matchCondition(column);
-            binds << pattern;
+            binds << pattern.like << pattern.glob;
         }
         const QString where = group.searched.size() > 1
                                   ? QLatin1Char('(') + conditions.join(QStringLiteral(" Or ")) + QLatin1Char(')')

@@ -2,6 +2,7 @@
 
 #include "platform/SchemaLoader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QSet>
@@ -162,6 +163,39 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             QVERIFY2(file.readAll() == before[i], qPrintable(files[i]));
         }
+    }
+
+    void theMouseGoesByTheProgramsNameInEveryTextPageAndMap() {
+        // The program's own texts call him Tamble; no text of the content may
+        // call him by the other name, or one window shows both.
+        const QString other = QStringLiteral("Mickey");
+        QStringList found;
+        for (auto tables = db->query("SELECT name FROM sqlite_master WHERE type = 'table'"); !tables.eof();
+             tables.moveNext()) {
+            const QString table = tables.text("name");
+            const auto quoted = [](QString name) { return '"' + name.replace('"', QStringLiteral("\"\"")) + '"'; };
+            for (auto columns = db->query(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(table))); !columns.eof();
+                 columns.moveNext()) {
+                const QString column = columns.text("name");
+                if (count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 LIKE ?").arg(quoted(table), quoted(column)),
+                          {'%' + other + '%'}) > 0)
+                    found << table + '.' + column;
+            }
+        }
+        QStringList files;
+        for (const QFileInfo& page : QDir(world->folder()).entryInfoList({QStringLiteral("*.htm")}, QDir::Files))
+            files << page.filePath();
+        for (const QFileInfo& map :
+             QDir(QStringLiteral(TRAVISTO_DATA_DIR "/maps-src")).entryInfoList({QStringLiteral("*.svg")}, QDir::Files))
+            files << map.filePath();
+        QVERIFY(files.size() > 8);
+        for (const QString& path : files) {
+            QFile file(path);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+            if (QString::fromLatin1(file.readAll()).contains(other, Qt::CaseInsensitive))
+                found << QFileInfo(path).fileName();
+        }
+        QCOMPARE(found, QStringList());
     }
 
     void pagesAndMapsOfTheProgramsFolderLoad_data() {

@@ -42,26 +42,16 @@ private slots:
         QVERIFY(rs.eof());
     }
 
-    void boundTextIsStoredExactlyAndMatchedLiterally() {
+    void boundTextIsStoredExactly() {
         auto db = scratch();
-        const QStringList bodies = {QStringLiteral("Chef Mickey's"), QStringLiteral("100% fun"),
-                                    QStringLiteral("1000 fun"),      QStringLiteral("a_b"),
-                                    QStringLiteral("axb"),           QStringLiteral("back\\slash")};
+        const QStringList bodies = {QStringLiteral("Chef Tamble's"), QStringLiteral("100% fun"), QStringLiteral("a_b"),
+                                    QStringLiteral("back\\slash"), QStringLiteral("x'); DROP TABLE Notes; --")};
         for (const QString& body : bodies)
             QVERIFY(db->execute(QStringLiteral("INSERT INTO Notes (Body) VALUES (?)"), {body}));
-        auto count = [&](const QString& keyword) {
-            return db
-                ->query(QStringLiteral("SELECT Body FROM Notes WHERE Body LIKE ? ESCAPE '\\'"),
-                        {Database::containsPattern(keyword)})
-                .recordCount();
-        };
-        QCOMPARE(count(QStringLiteral("mickey's")), 1);
-        QCOMPARE(count(QStringLiteral("0%")), 1);
-        QCOMPARE(count(QStringLiteral("_")), 1);
-        QCOMPARE(count(QStringLiteral("\\")), 1);
-        QCOMPARE(count(QStringLiteral("FUN")), 2);
-        auto rs = db->query(QStringLiteral("SELECT Body FROM Notes WHERE Id = 1"));
-        QCOMPARE(rs.text(QStringLiteral("Body")), QStringLiteral("Chef Mickey's"));
+        QStringList stored;
+        for (auto rs = db->query(QStringLiteral("SELECT Body FROM Notes ORDER BY Id")); !rs.eof(); rs.moveNext())
+            stored << rs.text(QStringLiteral("Body"));
+        QCOMPARE(stored, bodies);
     }
 
     void aFailingStatementIsReportedNotIgnored() {

@@ -8,6 +8,8 @@
 #include "shell/frmTamble.h"
 
 #include <QAction>
+#include <QScrollBar>
+#include <QTextBrowser>
 #include <QTimer>
 
 using platform::Forms;
@@ -131,6 +133,10 @@ private slots:
         auto* loading = Forms::findAs<frmLoading>(QStringLiteral("frmLoading"));
         QVERIFY(loading->WebBrowser1->currentPath().endsWith(QStringLiteral("loading.htm")));
         QVERIFY(loading->WebBrowser1->pageFound());
+        // The page fits its window: no scroll bar either way.
+        auto* page = child<QTextBrowser>(loading, QStringLiteral("WebBrowser1"));
+        QCOMPARE(page->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(page->verticalScrollBar()->maximum(), 0);
         QVERIFY(loading->Timer1->isActive() && loading->Timer1->isSingleShot());
         QCOMPARE(loading->Timer1->interval(), 2000);
         world->settle();

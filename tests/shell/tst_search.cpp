@@ -44,7 +44,7 @@ private slots:
         for (const char* sql :
              {"INSERT INTO Tips (Tip, Search) VALUES ('Visit the Castle early', 0), ('Disney''s best kept secret', 0), "
               "('Save 50% off at lunch', 0), ('Save 500 off at dinner', 0), ('Hidden castle tip', 1), "
-              "('Unsearchable castle tip', NULL), ('A pool tip', 0), ('Another pool tip', 0), "
+              "('Unsearchable castle tip', NULL), ('A pool tip', 0), ('Another pool tip by the café', 0), "
               "('Pool towels are free', 2), ('', 0), (NULL, 0)",
               "INSERT INTO Reservations (Location, Description) VALUES "
               "('Cinderella''s Royal Table', 'Dine in the castle'), ('Plain Place', NULL)",
@@ -60,7 +60,39 @@ private slots:
     }
     void cleanup() { world.reset(); }
 
-    void keywordFindsTextLiterallyAnywhereIgnoringCase_data() {
+    void keywordBecomesACaseBlindPatternWithItsOwnWildcards_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("like");
+        QTest::addColumn<QString>("glob");
+        QTest::newRow("empty") << ""
+                               << "%%"
+                               << "**";
+        QTest::newRow("letters in both cases") << "aB"
+                                               << "%aB%"
+                                               << "*[aA][Bb]*";
+        QTest::newRow("wildcards") << "a*b?#"
+                                   << "%a%b__%"
+                                   << "*[aA]*[bB]?[0-9]*";
+        QTest::newRow("other characters stand for themselves") << "5%_\\' ]-!"
+                                                               << "%5\\%\\_\\\\' ]-!%"
+                                                               << "*5%_\\' ]-!*";
+        QTest::newRow("an opening bracket is no class") << "[1]"
+                                                        << "%[1]%"
+                                                        << "*[[]1]*";
+        QTest::newRow("letters beyond ASCII") << "éß"
+                                              << "%_ß%"
+                                              << "*[éÉ]ß*";
+    }
+    void keywordBecomesACaseBlindPatternWithItsOwnWildcards() {
+        QFETCH(QString, keyword);
+        QFETCH(QString, like);
+        QFETCH(QString, glob);
+        const shell::KeywordPattern pattern = shell::keywordPattern(keyword);
+        QCOMPARE(pattern.like, like);
+        QCOMPARE(pattern.glob, glob);
+    }
+
+    void keywordFindsTextAnywhereIgnoringCase_data() {
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QStringList>("entries");
         const QStringList castle = {"Visit the Castle early", "Cinderella's Royal Table: Dine in the castle",
@@ -71,17 +103,23 @@ private slots:
         QTest::newRow("inside a word") << "astl" << castle;
         QTest::newRow("three tips, two hotels")
             << "pool"
-            << QStringList{"A pool tip", "Another pool tip", "Pool towels are free", "Pool Resort: $120, Basic rooms",
-                           "Beach Club: , A sandy pool"};
+            << QStringList{"A pool tip", "Another pool tip by the café", "Pool towels are free",
+                           "Pool Resort: $120, Basic rooms", "Beach Club: , A sandy pool"};
         QTest::newRow("apostrophe") << "Disney's" << QStringList{"Disney's best kept secret"};
         QTest::newRow("apostrophe in a name")
             << "la's Roy" << QStringList{"Cinderella's Royal Table: Dine in the castle"};
+        QTest::newRow("any run of characters")
+            << "space*MOUNTAIN" << QStringList{"Space Mountain: A roller coaster in the dark"};
+        QTest::newRow("one character") << "save 50? off"
+                                       << QStringList{"Save 50% off at lunch", "Save 500 off at dinner"};
+        QTest::newRow("one digit") << "save 50# off" << QStringList{"Save 500 off at dinner"};
+        QTest::newRow("letters beyond ASCII in either case") << "CAFÉ" << QStringList{"Another pool tip by the café"};
         QTest::newRow("percent sign is literal") << "50%" << QStringList{"Save 50% off at lunch"};
         QTest::newRow("underscore is literal") << "Save_5" << QStringList();
         QTest::newRow("phone is shown, not searched") << "555" << QStringList();
         QTest::newRow("nothing found") << "zebra" << QStringList();
     }
-    void keywordFindsTextLiterallyAnywhereIgnoringCase() {
+    void keywordFindsTextAnywhereIgnoringCase() {
         QFETCH(QString, keyword);
         QFETCH(QStringList, entries);
         QCOMPARE(shell::keywordSearchText(*world->content(), keyword), numbered(entries));
@@ -92,8 +130,8 @@ private slots:
         // restaurant without a description is found by its name.
         QCOMPARE(shell::keywordSearchText(*world->content(), QString()),
                  numbered({"Visit the Castle early", "Disney's best kept secret", "Save 50% off at lunch",
-                           "Save 500 off at dinner", "A pool tip", "Another pool tip", "Pool towels are free",
-                           "Cinderella's Royal Table: Dine in the castle",
+                           "Save 500 off at dinner", "A pool tip", "Another pool tip by the café",
+                           "Pool towels are free", "Cinderella's Royal Table: Dine in the castle",
                            "Plain Place: ", "Space Mountain: A roller coaster in the dark",
                            "Grand Floridian: $300, Near the castle by monorail", "Pool Resort: $120, Basic rooms",
                            "Beach Club: , A sandy pool", "Dining Line: 407-939-3463, Book castle dining",

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBrowser>
 
 using platform::Forms;
 
@@ -93,6 +95,42 @@ private slots:
         QVERIFY(world->dialogs().shown().isEmpty());
         QTest::mouseClick(help->Picture9, Qt::LeftButton);
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmHelp")));
+    }
+
+    void helpJumpsToATopicByMouseAndKeyboard_data() {
+        QTest::addColumn<bool>("mouse");
+        QTest::newRow("mouse") << true;
+        QTest::newRow("keyboard") << false;
+    }
+    void helpJumpsToATopicByMouseAndKeyboard() {
+        QFETCH(bool, mouse);
+        platform::Form* window = Forms::open(QStringLiteral("frmHelp"));
+        auto* page = child<QTextBrowser>(window, QStringLiteral("WebBrowser1"));
+        const QString topic = QStringLiteral("Your own records"); // the fifth link; then its heading
+        const QTextCursor link = page->document()->find(topic);
+        const QTextCursor heading = page->document()->find(topic, link);
+        QVERIFY(!link.isNull() && !heading.isNull());
+        const auto placeOf = [page](const QTextCursor& text) {
+            QTextCursor inside(text);
+            inside.setPosition(text.selectionStart() + 2);
+            return page->cursorRect(inside);
+        };
+        QCOMPARE(page->verticalScrollBar()->value(), 0);
+        QVERIFY(placeOf(heading).top() > page->viewport()->height());
+
+        if (mouse) {
+            QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, placeOf(link).center());
+        } else {
+            page->setFocus();
+            for (int i = 0; i < 5; ++i)
+                QTest::keyClick(page, Qt::Key_Tab);
+            QCOMPARE(page->textCursor().selectedText(), topic);
+            QTest::keyClick(page, Qt::Key_Return);
+        }
+        // The heading's line now stands at the top of the pane.
+        QVERIFY2(qAbs(placeOf(heading).top()) < placeOf(heading).height() * 2,
+                 qPrintable(QString::number(placeOf(heading).top())));
+        QCOMPARE(page->source().fileName(), QStringLiteral("FAQ.htm")); // still the same page
     }
 };
 
