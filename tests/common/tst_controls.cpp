@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "common/CWordWrap.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "common/WebPageViewer.h"
@@ -46,6 +47,25 @@ private slots:
         QCOMPARE(box.selStart(), 4);
         box.setSelLength(100);
         QCOMPARE(box.selLength(), 3);
+    }
+
+    void aReplacedTextStartsFromThePanesOwnPlainFormat() {
+        common::RichTextBox box;
+        box.setText(QStringLiteral("--Park Hopper    555-1234\r\n--Dining    555-4321\r\n"));
+        common::CWordWrap wrap;
+        QStringList markers = {QString(), QStringLiteral("--"), QStringLiteral("--")};
+        wrap.BoldText(box, &markers, 3, {QStringLiteral("Park Hopper")}, 1);
+        QCOMPARE(box.formatAt(0).foreground().color(), QColor(Qt::white));
+        QVERIFY(box.isBulleted(0));
+
+        box.setText(QStringLiteral("one\r\ntwo"));
+        for (int position : {0, 4}) {
+            const QTextCharFormat f = box.formatAt(position);
+            QVERIFY(!f.hasProperty(QTextFormat::ForegroundBrush));
+            QVERIFY(!f.hasProperty(QTextFormat::FontWeight));
+            QVERIFY(!box.isBulleted(position));
+        }
+        QCOMPARE(box.currentCharFormat().foreground().style(), Qt::NoBrush);
     }
 
     void aMissingPageSaysSoInThePane() {
