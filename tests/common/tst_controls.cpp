@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/DropDownList.h"
+#include "common/ListBox.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "common/WebPageViewer.h"
@@ -144,6 +145,27 @@ private slots:
         box.setShownText(QStringLiteral("Magic Kingdom"));
         QCOMPARE(box.chosenPosition(), -1);
         QCOMPARE(picked.count(), 0);
+    }
+
+    void aListBoxRunsItsClickForEverySelectionByMouseOrKeyboard() {
+        QWidget window;
+        auto* list = new common::ListBox(&window, QStringLiteral("lstRides"));
+        list->addItems({QStringLiteral("Astro Orbiter"), QStringLiteral("Dumbo"), QStringLiteral("Peter Pan")});
+        QVERIFY(showWithNeighbour(window, list));
+        QSignalSpy picked(list, &common::ListBox::picked);
+        // The focus arriving selects nothing.
+        list->setFocus(Qt::TabFocusReason);
+        QCOMPARE(picked.count(), 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Home);
+        QTest::keyClick(list, Qt::Key_Up); // already at the top: no change
+        QTest::keyClick(list, Qt::Key_D);  // the first letter of an entry
+        QList<int> rows;
+        for (const QList<QVariant>& signal : picked)
+            rows << signal.first().toInt();
+        QCOMPARE(rows, (QList<int>{1, 2, 0, 1}));
+        QCOMPARE(list->currentRow(), 1);
     }
 
     void aReplacedTextStartsFromThePanesOwnPlainFormat() {
