@@ -1,5 +1,6 @@
 // Times the day planner's hot paths and the list windows against a bare Qt
 // window with the same number of editable lists. Prints medians in ms.
+#include "common/DropDownList.h"
 #include "itinerary/frmSchedule.h"
 #include "platform/Database.h"
 #include "platform/Printer.h"

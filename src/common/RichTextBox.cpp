@@ -16,7 +16,12 @@ void RichTextBox::setText(const QString& text) {
     QString normalized = text;
     normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     normalized.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setPlainText(normalized);
+    // QTextEdit::setPlainText would give the whole new text the format at the
+    // caret (after a formatting pass, that of the first marked word). The
+    // document's own setPlainText starts from its plain format, and so does
+    // the caret; only a formatting pass that follows marks anything.
+    document()->setPlainText(normalized);
+    setCurrentCharFormat(QTextCharFormat());
 }
 
 int RichTextBox::selStart() const {

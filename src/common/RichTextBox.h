@@ -14,6 +14,8 @@ public:
     explicit RichTextBox(QWidget* parent = nullptr);
 
     // Replaces the whole text; line ends (CR LF, CR or LF) become paragraphs.
+    // The new text has the pane's plain format: no colour, weight, size or
+    // bullet of the text it replaces is carried over.
     void setText(const QString& text);
     // The plain text, paragraphs separated by LF.
     QString text() const { return toPlainText(); }

@@ -2,13 +2,13 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/DiningText.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
 
-#include <QComboBox>
 #include <QLabel>
 
 using platform::placeTwips;
@@ -106,16 +106,12 @@ ReviewViewer::ReviewViewer(const ReviewViewerKind& kind) : platform::Form(kind.f
     Label3 =
         label(QStringLiteral("Label3"), QStringLiteral("These reviews have not been modified."), 240, 960, 9120, 255);
 
-    Combo1 = new QComboBox(c);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1 = new common::DropDownList(c, QStringLiteral("Combo1"));
     Combo1->setFont(verdana);
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert); // typed text never joins the list
     placeTwips(Combo1, 240, 1320, 4800, 315);
     if (kind.resorts)
         Combo1->addItems(reviewResorts());
-    Combo1->setCurrentIndex(-1);
-    Combo1->setEditText(kind.comboText);
+    Combo1->setShownText(kind.comboText);
 
     lblTitle = label(QStringLiteral("lblTitle"), QString(), 240, 1800, 9120, 300);
     lblTitle->setFont(common::makeFont(QStringLiteral("Verdana"), 9.75, true));
@@ -130,8 +126,7 @@ ReviewViewer::ReviewViewer(const ReviewViewerKind& kind) : platform::Form(kind.f
     Picture9 =
         common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 8130, 7020, 1230, 390);
 
-    // Only a pick from the list runs a query; typing into the text does not.
-    connect(Combo1, &QComboBox::activated, this, &ReviewViewer::Combo1_Click);
+    connect(Combo1, &common::DropDownList::picked, this, &ReviewViewer::Combo1_Click);
     connect(Picture1, &common::PictureButton::clicked, this, &ReviewViewer::PrintReviews);
     connect(Picture9, &common::PictureButton::clicked, this, &ReviewViewer::Picture9_Click);
 }
@@ -155,8 +150,7 @@ void ReviewViewer::Form_Load() {
         names << rs.text(QStringLiteral("Restaurant"));
     Combo1->clear();
     Combo1->addItems(names);
-    Combo1->setCurrentIndex(-1);
-    Combo1->setEditText(m_kind.comboText);
+    Combo1->setShownText(m_kind.comboText);
 }
 
 void ReviewViewer::Combo1_Click(int index) {

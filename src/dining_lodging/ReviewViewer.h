@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <memory>
 
-class QComboBox;
 class QLabel;
 
 namespace platform {
@@ -13,6 +12,7 @@ class Database;
 }
 
 namespace common {
+class DropDownList;
 class PictureButton;
 class RichTextBox;
 } // namespace common
@@ -56,7 +56,7 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
-    QComboBox* Combo1 = nullptr;
+    common::DropDownList* Combo1 = nullptr;
     QLabel* lblTitle = nullptr;
     common::RichTextBox* rtParks = nullptr;
     common::PictureButton* Picture1 = nullptr;

@@ -1,12 +1,12 @@
 #include "dining_lodging/frmQuickRestaurant.h"
 
 #include "common/Controls.h"
+#include "common/ListBox.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 
 using platform::placeTwips;
@@ -37,8 +37,7 @@ frmQuickRestaurant::frmQuickRestaurant() : platform::Form(QStringLiteral("frmQui
                        QStringLiteral("Click on a restaurant name to view it's description and location."), red, 240,
                        120, 7320, 255);
     Label1 = makeLabel(c, QStringLiteral("Label1"), QStringLiteral("Restaurant Name"), Qt::black, 240, 480, 3000, 255);
-    lstRides = new QListWidget(c);
-    lstRides->setObjectName(QStringLiteral("lstRides"));
+    lstRides = new common::ListBox(c, QStringLiteral("lstRides"));
     placeTwips(lstRides, 240, 780, 3240, 4440);
 
     Label2 = makeLabel(c, QStringLiteral("Label2"), QStringLiteral("Description"), darkBlue, 3720, 480, 3840, 255);
@@ -52,7 +51,7 @@ frmQuickRestaurant::frmQuickRestaurant() : platform::Form(QStringLiteral("frmQui
     Picture1 =
         common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Close"), 6330, 4830, 1230, 390);
 
-    connect(lstRides, &QListWidget::currentRowChanged, this, &frmQuickRestaurant::lstRides_Click);
+    connect(lstRides, &common::ListBox::picked, this, &frmQuickRestaurant::lstRides_Click);
     connect(Picture1, &common::PictureButton::clicked, this, &frmQuickRestaurant::Picture1_Click);
 }
 
@@ -69,10 +68,8 @@ void frmQuickRestaurant::Form_Load() {
         m_content->query(QStringLiteral("Select Location from Reservations order by Location COLLATE NOCASE"));
     for (; !rs.eof(); rs.moveNext())
         names << rs.text(QStringLiteral("Location"));
-    // Filled without picking a name: the headings show until the user clicks one.
-    const QSignalBlocker quiet(lstRides);
+    // Filled without picking a name: the headings show until the user picks one.
     lstRides->addItems(names);
-    lstRides->setCurrentRow(-1);
 }
 
 void frmQuickRestaurant::lstRides_Click() {

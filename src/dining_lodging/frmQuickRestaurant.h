@@ -5,7 +5,6 @@
 #include <memory>
 
 class QLabel;
-class QListWidget;
 class QPlainTextEdit;
 
 namespace platform {
@@ -13,8 +12,9 @@ class Database;
 }
 
 namespace common {
+class ListBox;
 class PictureButton;
-}
+} // namespace common
 
 // The quick restaurant look-up: every place of the restaurant table by name;
 // clicking a name shows its description and where it lies.
@@ -31,7 +31,7 @@ public:
 
     QLabel* Label5 = nullptr;
     QLabel* Label1 = nullptr;
-    QListWidget* lstRides = nullptr;
+    common::ListBox* lstRides = nullptr;
     QLabel* Label2 = nullptr;
     QPlainTextEdit* txtRide = nullptr;
     QLabel* Label4 = nullptr;

@@ -1,13 +1,13 @@
 #include "guide/frmBasics.h"
 
 #include "common/CWordWrap.h"
+#include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QMenuBar>
 
@@ -46,15 +46,10 @@ frmBasics::frmBasics() : platform::Form(QStringLiteral("frmBasics")) {
                                                                QStringLiteral("Walt Disney World Basic Facts"),
                                                                QColor(0, 0, 128), QColor(255, 255, 192), 16));
 
-    Combo1 = new QComboBox(c);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
     // What the user types stays as typed: it is only the print header.
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setCompleter(nullptr);
+    Combo1 = new common::DropDownList(c, QStringLiteral("Combo1"));
     Combo1->addItems(kTopics);
-    Combo1->setCurrentIndex(-1);
-    Combo1->setEditText(kNoTopic);
+    Combo1->setShownText(kNoTopic);
     placeTwips(Combo1, 120, 960, 6000, 315);
 
     rtParks = new common::RichTextBox(c);
@@ -71,7 +66,7 @@ frmBasics::frmBasics() : platform::Form(QStringLiteral("frmBasics")) {
     mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
     mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
 
-    connect(Combo1, &QComboBox::activated, this, &frmBasics::Combo1_Click);
+    connect(Combo1, &common::DropDownList::picked, this, &frmBasics::Combo1_Click);
     connect(Picture2, &common::PictureButton::clicked, this, &frmBasics::Picture2_Click);
     connect(Picture1, &common::PictureButton::clicked, this, &frmBasics::Picture1_Click);
     connect(Picture9, &common::PictureButton::clicked, this, &frmBasics::Picture9_Click);

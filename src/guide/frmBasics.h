@@ -4,13 +4,12 @@
 
 #include <memory>
 
-class QComboBox;
-
 namespace platform {
 class Database;
 }
 
 namespace common {
+class DropDownList;
 class PictureButton;
 class RichTextBox;
 } // namespace common
@@ -38,7 +37,7 @@ public:
     static QString topicText(platform::Database& content, int topic);
 
     common::PictureButton* Picture2 = nullptr;
-    QComboBox* Combo1 = nullptr;
+    common::DropDownList* Combo1 = nullptr;
     common::RichTextBox* rtParks = nullptr;
     common::PictureButton* Picture1 = nullptr;
     common::PictureButton* Picture9 = nullptr;

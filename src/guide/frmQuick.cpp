@@ -1,12 +1,12 @@
 #include "guide/frmQuick.h"
 
 #include "common/Controls.h"
+#include "common/ListBox.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QTextEdit>
 
 using platform::placeTwips;
@@ -32,8 +32,7 @@ frmQuick::frmQuick() : platform::Form(QStringLiteral("frmQuick")) {
                        QStringLiteral("Click on a ride name to view it's description and park location."), red, 120,
                        120, 7800, 300);
     Label1 = makeLabel(c, QStringLiteral("Label1"), QStringLiteral("Ride Name"), Qt::black, 120, 480, 3120, 255);
-    lstRides = new QListWidget(c);
-    lstRides->setObjectName(QStringLiteral("lstRides"));
+    lstRides = new common::ListBox(c, QStringLiteral("lstRides"));
     placeTwips(lstRides, 120, 780, 3240, 4200);
 
     Label2 = makeLabel(c, QStringLiteral("Label2"), QStringLiteral("Ride Description"), darkBlue, 3600, 480, 4320, 255);
@@ -48,7 +47,7 @@ frmQuick::frmQuick() : platform::Form(QStringLiteral("frmQuick")) {
     Picture1 =
         common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Close"), 6690, 5160, 1230, 390);
 
-    connect(lstRides, &QListWidget::itemClicked, this, &frmQuick::lstRides_Click);
+    connect(lstRides, &common::ListBox::picked, this, &frmQuick::lstRides_Click);
     connect(Picture1, &common::PictureButton::clicked, this, &frmQuick::Picture1_Click);
 }
 

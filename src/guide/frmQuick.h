@@ -5,7 +5,6 @@
 #include <memory>
 
 class QLabel;
-class QListWidget;
 class QTextEdit;
 
 namespace platform {
@@ -13,8 +12,9 @@ class Database;
 }
 
 namespace common {
+class ListBox;
 class PictureButton;
-}
+} // namespace common
 
 // The quick ride look-up: every attraction of the four parks by name; a click
 // shows the attraction's description and its park.
@@ -32,7 +32,7 @@ public:
 
     QLabel* Label5 = nullptr;
     QLabel* Label1 = nullptr;
-    QListWidget* lstRides = nullptr;
+    common::ListBox* lstRides = nullptr;
     QLabel* Label2 = nullptr;
     QTextEdit* txtRide = nullptr;
     QLabel* Label4 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DropDownList.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
@@ -9,7 +10,6 @@
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
-#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -121,13 +121,10 @@ frmParks::frmParks() : platform::Form(QStringLiteral("frmParks")) {
     placeTwips(Label9[1], 2400, 120, 1410, 240);
     keepOnOneLine(Label9[1]);
 
-    Combo1 = new QComboBox(c);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1 = new common::DropDownList(c, QStringLiteral("Combo1"));
     Combo1->addItems(
         {kMagicKingdom, QStringLiteral("Epcot"), QStringLiteral("MGM Studios"), QStringLiteral("Animal Kingdom")});
-    Combo1->setEditText(QStringLiteral("Choose a Park"));
+    Combo1->setShownText(QStringLiteral("Choose a Park"));
     placeTwips(Combo1, 3960, 120, 1935, 315);
 
     Label9[0] = makeLabel(c, QStringLiteral("Label9_0"), QStringLiteral("to view Travisto's suggested itinerary."),
@@ -165,8 +162,7 @@ frmParks::frmParks() : platform::Form(QStringLiteral("frmParks")) {
     mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
     mnuHome = addNamedItem(mnuFile, QStringLiteral("mnuHome"), QStringLiteral("Close"));
 
-    // Only a choice from the list runs the park choice; text set by code does not.
-    connect(Combo1, &QComboBox::activated, this, &frmParks::Combo1_Click);
+    connect(Combo1, &common::DropDownList::picked, this, &frmParks::Combo1_Click);
     connect(lblTipLink, &common::HoverLink::clicked, this, &frmParks::lblTipLink_Click);
     connect(Picture7, &common::PictureButton::clicked, this, &frmParks::Picture7_Click);
     connect(Picture1, &common::PictureButton::clicked, this, &frmParks::mnuPrint_Click);
@@ -177,7 +173,7 @@ frmParks::frmParks() : platform::Form(QStringLiteral("frmParks")) {
 }
 
 void frmParks::Form_Load() {
-    Combo1->setEditText(kMagicKingdom);
+    Combo1->setShownText(kMagicKingdom);
     showParkAdvice(1);
     BuildParkItinerary(1, itinerary::FillRun::Load);
 }
@@ -254,13 +250,6 @@ void frmParks::BuildParkItinerary(int park, itinerary::FillRun run) {
     wrap.BoldText(*rtParks2, nullptr, 1, headings, day.headingCount);
 }
 
-int frmParks::chosenPosition() const {
-    const int index = Combo1->currentIndex();
-    if (index >= 0 && Combo1->itemText(index) == Combo1->currentText())
-        return index;
-    return -1;
-}
-
 QString frmParks::tipPageFor(int listPosition) {
     switch (listPosition) {
     case 1:
@@ -275,7 +264,7 @@ QString frmParks::tipPageFor(int listPosition) {
 }
 
 void frmParks::lblTipLink_Click() {
-    platform::Forms::open(tipPageFor(chosenPosition()));
+    platform::Forms::open(tipPageFor(Combo1->chosenPosition()));
 }
 
 void frmParks::Picture7_Click() {

@@ -7,7 +7,6 @@
 #include <memory>
 
 class QAction;
-class QComboBox;
 class QLabel;
 
 namespace platform {
@@ -15,6 +14,7 @@ class Database;
 }
 
 namespace common {
+class DropDownList;
 class HoverLink;
 class PictureButton;
 class RichTextBox;
@@ -43,7 +43,7 @@ public:
 
     common::PictureButton* Picture7 = nullptr;
     std::array<QLabel*, 2> Label9{};
-    QComboBox* Combo1 = nullptr;
+    common::DropDownList* Combo1 = nullptr;
     QLabel* lblVisit = nullptr;
     QLabel* Label10 = nullptr;
     common::RichTextBox* rtParks2 = nullptr;
@@ -59,8 +59,6 @@ private:
     void showParkAdvice(int park);
     std::optional<itinerary::MatchValues> readProfile();
     void BuildParkItinerary(int park, itinerary::FillRun run);
-    // The position of the item chosen in Combo1, -1 when its text is no chosen item.
-    int chosenPosition() const;
 
     std::unique_ptr<platform::Database> m_db;
 };

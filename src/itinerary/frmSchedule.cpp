@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DropDownList.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "itinerary/ScheduleStore.h"
@@ -11,9 +12,7 @@
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
-#include <QComboBox>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -22,6 +21,7 @@
 #include <QSaveFile>
 #include <QScreen>
 
+using common::DropDownList;
 using itinerary::ScheduleDay;
 using itinerary::ScheduleStore;
 using platform::bgrColor;
@@ -57,14 +57,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
-// An editable drop-down list: the shown text is the value; typed text is kept
-// exactly as typed (no completion, nothing added to the entries).
-QComboBox* makeList(QWidget* parent, const QString& name, int l, int t, int w, int h) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setCompleter(nullptr);
+// An editable drop-down list: the shown text is the value, kept exactly as typed.
+DropDownList* makeList(QWidget* parent, const QString& name, int l, int t, int w, int h) {
+    auto* list = new DropDownList(parent, name);
     list->setMaxVisibleItems(20);
     placeTwips(list, l, t, w, h);
     return list;
@@ -90,25 +85,10 @@ QPlainTextEdit* makeNotes(QWidget* parent, const QString& name, int l, int t, in
     return box;
 }
 
-// Sets a list's shown text without picking an entry.
-void setShownText(QComboBox* list, const QString& text) {
-    list->setCurrentIndex(-1);
-    list->setEditText(text);
-    // Show the start of a text longer than its box.
-    list->lineEdit()->setCursorPosition(0);
-}
-
-// Adds entries and keeps the shown text (a list picks its first entry when
-// entries arrive in an empty list; the planner never sets a list by position).
-void addEntries(QComboBox* list, const QStringList& entries) {
-    const QString shown = list->currentText();
-    list->addItems(entries);
-    setShownText(list, shown);
-}
-
-void emptyList(QComboBox* list) {
+// Takes away a list's entries and its shown text.
+void emptyList(DropDownList* list) {
     list->clear();
-    list->clearEditText();
+    list->setShownText(QString());
 }
 
 QString plainText(const QPlainTextEdit* box) {
@@ -180,11 +160,11 @@ void frmSchedule::buildControls() {
     };
     static const int choiceLefts[4] = {2040, 3990, 5880, 7890};
     static const int choiceWidths[4] = {1935, 1935, 2055, 1935};
-    std::array<QComboBox**, 15> choiceMembers = {&cbChoice1,  &cbChoice2,  &cbChoice3,  &cbChoice4,  &cbChoice5,
-                                                 &cbChoice6,  &cbChoice7,  &cbChoice8,  &cbChoice9,  &cbChoice10,
-                                                 &cbChoice11, &cbChoice12, &cbChoice13, &cbChoice14, &cbChoice15};
+    std::array<DropDownList**, 15> choiceMembers = {&cbChoice1,  &cbChoice2,  &cbChoice3,  &cbChoice4,  &cbChoice5,
+                                                    &cbChoice6,  &cbChoice7,  &cbChoice8,  &cbChoice9,  &cbChoice10,
+                                                    &cbChoice11, &cbChoice12, &cbChoice13, &cbChoice14, &cbChoice15};
     std::array<QLabel**, 3> locationLabels = {&Label3, &Label4, &Label5};
-    std::array<QComboBox**, 3> parkMembers = {&cbPark1, &cbPark2, &cbPark3};
+    std::array<DropDownList**, 3> parkMembers = {&cbPark1, &cbPark2, &cbPark3};
     std::array<QPlainTextEdit**, 3> notesMembers = {&txtMorning, &txtAfternoon, &txtEvening};
     static const char* notesNames[3] = {"txtMorning", "txtAfternoon", "txtEvening"};
     static const char* locationNames[3] = {"Label3", "Label4", "Label5"};
@@ -199,8 +179,8 @@ void frmSchedule::buildControls() {
         for (int r = 0; r < 5; ++r) {
             const int number = p * 5 + r + 1;
             const int slot = qMin(r, 3);
-            QComboBox* list = makeList(c, QStringLiteral("cbChoice%1").arg(number), choiceLefts[slot], lay.choicesTop,
-                                       choiceWidths[slot], 315);
+            DropDownList* list = makeList(c, QStringLiteral("cbChoice%1").arg(number), choiceLefts[slot],
+                                          lay.choicesTop, choiceWidths[slot], 315);
             if (r == 4) {
                 // The fifth attraction of each part is kept but never shown.
                 list->hide();
@@ -222,7 +202,7 @@ void frmSchedule::buildControls() {
     Label10 =
         makeLabel(c, QStringLiteral("Label10"), QStringLiteral("Confirmation #"), 7560, 4800, 1455, 195, smallBold);
     static const int rowTops[3] = {5040, 5400, 5760};
-    std::array<QComboBox**, 3> placeMembers = {&cbDescription, &cbDescription2, &cbDescription3};
+    std::array<DropDownList**, 3> placeMembers = {&cbDescription, &cbDescription2, &cbDescription3};
     std::array<QLineEdit**, 3> timeMembers = {&txtTime, &txtTime2, &txtTime3};
     std::array<QLineEdit**, 3> confirmationMembers = {&txtConfirmation, &txtConfirmation2, &txtConfirmation3};
     for (int i = 0; i < 3; ++i) {
@@ -234,18 +214,11 @@ void frmSchedule::buildControls() {
         m_reservations[size_t(i)] = {*placeMembers[i], *timeMembers[i], *confirmationMembers[i]};
     }
 
-    // Enter in a list would pick the entry matching the typed text: a list
-    // changes only when the user picks from it.
-    for (QComboBox* list : client()->findChildren<QComboBox*>()) {
-        list->installEventFilter(this);
-        list->lineEdit()->installEventFilter(this);
-    }
-
-    connect(cbDayNum, &QComboBox::activated, this, &frmSchedule::cbDayNum_Click);
-    connect(cboScheduleNumber, &QComboBox::activated, this, &frmSchedule::cboScheduleNumber_Click);
-    connect(cbPark1, &QComboBox::activated, this, &frmSchedule::cbPark1_Click);
-    connect(cbPark2, &QComboBox::activated, this, &frmSchedule::cbPark2_Click);
-    connect(cbPark3, &QComboBox::activated, this, &frmSchedule::cbPark3_Click);
+    connect(cbDayNum, &DropDownList::picked, this, &frmSchedule::cbDayNum_Click);
+    connect(cboScheduleNumber, &DropDownList::picked, this, &frmSchedule::cboScheduleNumber_Click);
+    connect(cbPark1, &DropDownList::picked, this, &frmSchedule::cbPark1_Click);
+    connect(cbPark2, &DropDownList::picked, this, &frmSchedule::cbPark2_Click);
+    connect(cbPark3, &DropDownList::picked, this, &frmSchedule::cbPark3_Click);
 
     // The command buttons are never shown; the picture buttons run their handlers.
     auto makeCommand = [c](const QString& name, const QString& caption) {
@@ -338,12 +311,6 @@ void frmSchedule::arrangeTabOrder() {
 }
 
 bool frmSchedule::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-            (qobject_cast<QComboBox*>(watched) || qobject_cast<QComboBox*>(watched->parent())))
-            return true;
-    }
     if (watched == client() && event->type() == QEvent::MouseMove) {
         // Over the background the links come to rest in blue, underlined.
         for (common::HoverLink* link : {Label18, Label16, Label17, Label15})
@@ -358,10 +325,10 @@ void frmSchedule::Form_Load() {
                                QStringLiteral("Typhoon Lagoon"), QStringLiteral("Blizzard Beach")};
     for (const PartControls& part : m_parts) {
         part.park->addItems(parks);
-        setShownText(part.park, QStringLiteral("Magic Kingdom"));
+        part.park->setShownText(QStringLiteral("Magic Kingdom"));
     }
     cbDayNum->addItems(numberEntries(21));
-    setShownText(cbDayNum, QStringLiteral("1"));
+    cbDayNum->setShownText(QStringLiteral("1"));
 
     m_content = platform::Database::openContent();
     if (m_content)
@@ -374,7 +341,7 @@ void frmSchedule::Form_Load() {
 
     txtTSD->setText(itinerary::shortDate(tripDate()));
     cboScheduleNumber->addItems(numberEntries(100));
-    setShownText(cboScheduleNumber, QStringLiteral("1"));
+    cboScheduleNumber->setShownText(QStringLiteral("1"));
 
     if (const auto day = ScheduleStore(*m_user).read(1, 1))
         showStoredDay(*day);
@@ -436,13 +403,13 @@ const QStringList& frmSchedule::reservationPlaces() {
 
 void frmSchedule::FillAttractionLists(int part, const QString& parkText) {
     const QStringList& attractions = attractionsOf(itinerary::parkNumber(parkText));
-    for (QComboBox* list : m_parts[size_t(part)].rides)
-        addEntries(list, attractions);
+    for (DropDownList* list : m_parts[size_t(part)].rides)
+        list->addItems(attractions);
 }
 
 void frmSchedule::fillReservationLists(const QStringList& places) {
     for (const ReservationControls& r : m_reservations)
-        addEntries(r.place, places);
+        r.place->addItems(places);
 }
 
 void frmSchedule::ShowWeekdayCaption() {
@@ -453,7 +420,7 @@ void frmSchedule::ShowWeekdayCaption() {
 
 void frmSchedule::clearDay() {
     for (const PartControls& part : m_parts) {
-        setShownText(part.park, QString());
+        part.park->setShownText(QString());
         part.notes->clear();
     }
     for (const ReservationControls& r : m_reservations) {
@@ -462,24 +429,24 @@ void frmSchedule::clearDay() {
         r.confirmation->clear();
     }
     for (const PartControls& part : m_parts)
-        for (QComboBox* list : part.rides)
+        for (DropDownList* list : part.rides)
             emptyList(list);
 }
 
 void frmSchedule::showStoredDay(const ScheduleDay& day) {
     for (size_t p = 0; p < m_parts.size(); ++p) {
-        setShownText(m_parts[p].park, day.parts[p].park);
+        m_parts[p].park->setShownText(day.parts[p].park);
         m_parts[p].notes->setPlainText(day.parts[p].notes);
     }
     for (size_t i = 0; i < m_reservations.size(); ++i) {
-        setShownText(m_reservations[i].place, day.reservations[i].place);
+        m_reservations[i].place->setShownText(day.reservations[i].place);
         m_reservations[i].time->setText(day.reservations[i].time);
         m_reservations[i].confirmation->setText(day.reservations[i].confirmation);
     }
     for (size_t p = 0; p < m_parts.size(); ++p)
         for (size_t r = 0; r < 5; ++r)
             if (!day.parts[p].rides[r].isEmpty())
-                setShownText(m_parts[p].rides[r], day.parts[p].rides[r]);
+                m_parts[p].rides[r]->setShownText(day.parts[p].rides[r]);
 }
 
 ScheduleDay frmSchedule::shownDay(int dayNum) const {
@@ -526,19 +493,19 @@ void frmSchedule::cboScheduleNumber_Click() {
 }
 
 void frmSchedule::cbPark1_Click() {
-    for (QComboBox* list : m_parts[0].rides)
+    for (DropDownList* list : m_parts[0].rides)
         emptyList(list);
     FillAttractionLists(0, cbPark1->currentText());
 }
 
 void frmSchedule::cbPark2_Click() {
-    for (QComboBox* list : m_parts[1].rides)
+    for (DropDownList* list : m_parts[1].rides)
         emptyList(list);
     FillAttractionLists(1, cbPark2->currentText());
 }
 
 void frmSchedule::cbPark3_Click() {
-    for (QComboBox* list : m_parts[2].rides)
+    for (DropDownList* list : m_parts[2].rides)
         emptyList(list);
     FillAttractionLists(2, cbPark3->currentText());
 }
@@ -579,7 +546,7 @@ void frmSchedule::cmdUpdate_Click() {
 
 void frmSchedule::moveToDay(int dayNum) {
     clearDay();
-    setShownText(cbDayNum, QString::number(dayNum));
+    cbDayNum->setShownText(QString::number(dayNum));
     showDayFromStore();
 }
 

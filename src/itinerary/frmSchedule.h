@@ -9,7 +9,6 @@
 #include <optional>
 
 class QAction;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -20,6 +19,7 @@ class Database;
 }
 
 namespace common {
+class DropDownList;
 class HoverLink;
 class PictureButton;
 } // namespace common
@@ -81,33 +81,33 @@ public:
     std::array<QLabel*, 3> Label7{};
     std::array<QLabel*, 3> Label12{};
 
-    QComboBox* cboScheduleNumber = nullptr;
+    common::DropDownList* cboScheduleNumber = nullptr;
     QLineEdit* txtTSD = nullptr;
-    QComboBox* cbDayNum = nullptr;
-    QComboBox* cbPark1 = nullptr;
-    QComboBox* cbPark2 = nullptr;
-    QComboBox* cbPark3 = nullptr;
-    QComboBox* cbChoice1 = nullptr;
-    QComboBox* cbChoice2 = nullptr;
-    QComboBox* cbChoice3 = nullptr;
-    QComboBox* cbChoice4 = nullptr;
-    QComboBox* cbChoice5 = nullptr;
-    QComboBox* cbChoice6 = nullptr;
-    QComboBox* cbChoice7 = nullptr;
-    QComboBox* cbChoice8 = nullptr;
-    QComboBox* cbChoice9 = nullptr;
-    QComboBox* cbChoice10 = nullptr;
-    QComboBox* cbChoice11 = nullptr;
-    QComboBox* cbChoice12 = nullptr;
-    QComboBox* cbChoice13 = nullptr;
-    QComboBox* cbChoice14 = nullptr;
-    QComboBox* cbChoice15 = nullptr;
+    common::DropDownList* cbDayNum = nullptr;
+    common::DropDownList* cbPark1 = nullptr;
+    common::DropDownList* cbPark2 = nullptr;
+    common::DropDownList* cbPark3 = nullptr;
+    common::DropDownList* cbChoice1 = nullptr;
+    common::DropDownList* cbChoice2 = nullptr;
+    common::DropDownList* cbChoice3 = nullptr;
+    common::DropDownList* cbChoice4 = nullptr;
+    common::DropDownList* cbChoice5 = nullptr;
+    common::DropDownList* cbChoice6 = nullptr;
+    common::DropDownList* cbChoice7 = nullptr;
+    common::DropDownList* cbChoice8 = nullptr;
+    common::DropDownList* cbChoice9 = nullptr;
+    common::DropDownList* cbChoice10 = nullptr;
+    common::DropDownList* cbChoice11 = nullptr;
+    common::DropDownList* cbChoice12 = nullptr;
+    common::DropDownList* cbChoice13 = nullptr;
+    common::DropDownList* cbChoice14 = nullptr;
+    common::DropDownList* cbChoice15 = nullptr;
     QPlainTextEdit* txtMorning = nullptr;
     QPlainTextEdit* txtAfternoon = nullptr;
     QPlainTextEdit* txtEvening = nullptr;
-    QComboBox* cbDescription = nullptr;
-    QComboBox* cbDescription2 = nullptr;
-    QComboBox* cbDescription3 = nullptr;
+    common::DropDownList* cbDescription = nullptr;
+    common::DropDownList* cbDescription2 = nullptr;
+    common::DropDownList* cbDescription3 = nullptr;
     QLineEdit* txtTime = nullptr;
     QLineEdit* txtTime2 = nullptr;
     QLineEdit* txtTime3 = nullptr;
@@ -142,12 +142,12 @@ protected:
 
 private:
     struct PartControls {
-        QComboBox* park = nullptr;
-        std::array<QComboBox*, 5> rides{};
+        common::DropDownList* park = nullptr;
+        std::array<common::DropDownList*, 5> rides{};
         QPlainTextEdit* notes = nullptr;
     };
     struct ReservationControls {
-        QComboBox* place = nullptr;
+        common::DropDownList* place = nullptr;
         QLineEdit* time = nullptr;
         QLineEdit* confirmation = nullptr;
     };

@@ -1,13 +1,13 @@
 #include "itinerary/frmWizard.h"
 
 #include "common/Controls.h"
+#include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "itinerary/TripProfile.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
-#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLocale>
@@ -32,23 +32,14 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
-// An editable drop-down whose initial text is not one of its items.
-QComboBox* makeAnswerBox(QWidget* parent, const QString& name, const QString& initialText, const QStringList& items) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
+// An answer box whose initial text is not one of its items. Only an item the
+// user picks is an answer; typed text never is.
+common::DropDownList* makeAnswerBox(QWidget* parent, const QString& name, const QString& initialText,
+                                    const QStringList& items) {
+    auto* box = new common::DropDownList(parent, name);
     box->addItems(items);
-    box->setCurrentIndex(-1);
-    box->setEditText(initialText);
+    box->setShownText(initialText);
     return box;
-}
-
-// Chooses the item at `position`; a position outside the list chooses nothing
-// and leaves the box's initial text.
-void choose(QComboBox* box, int position) {
-    if (position >= 0 && position < box->count())
-        box->setCurrentIndex(position);
 }
 
 // The banner: the product's logo and the words Trip Wizard.
@@ -166,19 +157,13 @@ void frmWizard::Form_Load() {
     // A stored date the picker cannot show leaves today's date.
     if (profile->tripDate.isValid())
         DTPicker1->setDate(profile->tripDate);
-    choose(cbAdults, profile->adults);
-    choose(cbChildren, profile->kids);
-    choose(cbWimp, profile->daredevel);
-    choose(cboWet, profile->wet);
-    choose(cboTheatre, profile->show);
-    choose(cboResort, profile->lodging);
-}
-
-int frmWizard::chosenPosition(const QComboBox* box) {
-    const int index = box->currentIndex();
-    if (index < 0 || box->currentText() != box->itemText(index))
-        return -1;
-    return index;
+    // A stored position outside a list leaves that question unanswered.
+    cbAdults->choose(profile->adults);
+    cbChildren->choose(profile->kids);
+    cbWimp->choose(profile->daredevel);
+    cboWet->choose(profile->wet);
+    cboTheatre->choose(profile->show);
+    cboResort->choose(profile->lodging);
 }
 
 void frmWizard::Picture2_Click() {
@@ -192,12 +177,12 @@ void frmWizard::SaveTripProfile() {
         return;
     itinerary::TripProfile profile;
     profile.tripDate = DTPicker1->date();
-    profile.adults = chosenPosition(cbAdults);
-    profile.kids = chosenPosition(cbChildren);
-    profile.daredevel = chosenPosition(cbWimp);
-    profile.lodging = chosenPosition(cboResort);
-    profile.wet = chosenPosition(cboWet);
-    profile.show = chosenPosition(cboTheatre);
+    profile.adults = cbAdults->chosenPosition();
+    profile.kids = cbChildren->chosenPosition();
+    profile.daredevel = cbWimp->chosenPosition();
+    profile.lodging = cboResort->chosenPosition();
+    profile.wet = cboWet->chosenPosition();
+    profile.show = cboTheatre->chosenPosition();
     // When the profile could not be stored the wizard stays open with the
     // user's answers, so nothing is lost.
     if (!itinerary::writeTripProfile(*m_db, profile))

@@ -6,7 +6,6 @@
 #include <memory>
 
 class QAction;
-class QComboBox;
 class QDateEdit;
 class QLabel;
 class QMenu;
@@ -16,8 +15,9 @@ class Database;
 }
 
 namespace common {
+class DropDownList;
 class PictureButton;
-}
+} // namespace common
 
 // The trip wizard: seven questions about the trip whose answers become the
 // trip profile; "Continue" stores them and goes on to the checklist.
@@ -35,10 +35,6 @@ public:
     void Picture2_Click();
     void mnuReturn_Click();
 
-    // The position of the item chosen in `box`, -1 when no item is chosen or
-    // the text was typed over the choice: typed text is never an answer.
-    static int chosenPosition(const QComboBox* box);
-
     QLabel* Picture1 = nullptr;
     std::array<QLabel*, 2> Label1{};
     QLabel* Label2 = nullptr;
@@ -49,12 +45,12 @@ public:
     QLabel* Label7 = nullptr;
     QLabel* Label8 = nullptr;
     QDateEdit* DTPicker1 = nullptr;
-    QComboBox* cbAdults = nullptr;
-    QComboBox* cbChildren = nullptr;
-    QComboBox* cbWimp = nullptr;
-    QComboBox* cboWet = nullptr;
-    QComboBox* cboTheatre = nullptr;
-    QComboBox* cboResort = nullptr;
+    common::DropDownList* cbAdults = nullptr;
+    common::DropDownList* cbChildren = nullptr;
+    common::DropDownList* cbWimp = nullptr;
+    common::DropDownList* cboWet = nullptr;
+    common::DropDownList* cboTheatre = nullptr;
+    common::DropDownList* cboResort = nullptr;
     common::PictureButton* Picture2 = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuReturn = nullptr;

@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "platform/Database.h"
@@ -9,7 +10,6 @@
 #include "platform/Twips.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -282,10 +282,7 @@ ListWindow::ListWindow(const ListWindowKind& kind) : platform::Form(kind.formNam
         place(box, entry.boxRect);
         entries << box;
     }
-    cbItems = new QComboBox(c);
-    cbItems->setObjectName(QStringLiteral("cbItems"));
-    cbItems->setEditable(true);
-    cbItems->setInsertPolicy(QComboBox::NoInsert);
+    cbItems = new common::DropDownList(c, QStringLiteral("cbItems"));
     place(cbItems, kind.comboRect);
 
     auto makeButton = [this, c](const Kind::Button& b, void (ListWindow::*handler)()) {
@@ -337,7 +334,7 @@ void ListWindow::relist() {
     pane->setText(page.text);
     cbItems->clear();
     cbItems->addItems(page.items);
-    cbItems->setEditText(QString());
+    cbItems->setShownText(QString());
     if (!page.markers.isEmpty()) {
         common::CWordWrap wrap;
         wrap.BoldText(*pane, &page.markers, int(page.markers.size()), page.names, int(page.names.size()));

@@ -8,7 +8,6 @@
 #include <memory>
 
 class QAction;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -20,6 +19,7 @@ class Recordset;
 } // namespace platform
 
 namespace common {
+class DropDownList;
 class PictureButton;
 class RichTextBox;
 } // namespace common
@@ -110,7 +110,7 @@ public:
     common::RichTextBox* pane = nullptr;
     QVector<QLineEdit*> entries;
     QVector<QLabel*> entryLabels;
-    QComboBox* cbItems = nullptr;
+    common::DropDownList* cbItems = nullptr;
     common::PictureButton* addButton = nullptr;
     common::PictureButton* removeButton = nullptr;
     common::PictureButton* printButton = nullptr;

@@ -2,12 +2,12 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,13 +80,9 @@ QLabel* placedLabel(QWidget* parent, const QString& name, const QString& caption
 }
 
 // An editable list of counts: the shown text is the value, kept exactly as typed.
-QComboBox* makeCountBox(QWidget* parent, const QString& name, int l, int t) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->setEditText(QStringLiteral("0"));
+common::DropDownList* makeCountBox(QWidget* parent, const QString& name, int l, int t) {
+    auto* box = new common::DropDownList(parent, name);
+    box->setShownText(QStringLiteral("0"));
     placeTwips(box, l, t, 900, 315);
     return box;
 }
@@ -143,15 +139,15 @@ void frmBudget::buildCountQuestions(QWidget* c) {
     const std::array<QString, 4> questions = {
         QStringLiteral("# of adults in your group?"), QStringLiteral("# of children in your group?"),
         QStringLiteral("# of nights of your vacation?"), QStringLiteral("# of days of your vacation? ")};
-    const std::array<QComboBox**, 4> boxes = {&cboAdults, &cboKids, &cboNights, &cboDays};
+    const std::array<common::DropDownList**, 4> boxes = {&cboAdults, &cboKids, &cboNights, &cboDays};
     const std::array<QString, 4> names = {QStringLiteral("cboAdults"), QStringLiteral("cboKids"),
                                           QStringLiteral("cboNights"), QStringLiteral("cboDays")};
     int top = 1320;
     for (size_t i = 0; i < 4; ++i) {
         Label1[i] = placedLabel(c, QStringLiteral("Label1_%1").arg(i), questions[i], 240, top + 30, 2820, 285);
         *boxes[i] = makeCountBox(c, names[i], 3000, top);
-        QComboBox* box = *boxes[i];
-        connect(box, &QComboBox::editTextChanged, this, [this, box] { countChanged(box); });
+        common::DropDownList* box = *boxes[i];
+        connect(box, &common::DropDownList::editTextChanged, this, [this, box] { countChanged(box); });
         top += 405;
     }
 
@@ -213,7 +209,7 @@ std::array<QLineEdit*, kBudgetLineCount> frmBudget::costBoxes() const {
     return {txtAirfare, txtAdultFood, txtKidsFood, txtHotel, txtSouvenier, txtCarRental, txtAdultPark, txtKidsPark};
 }
 
-std::array<QComboBox*, 4> frmBudget::countBoxes() const {
+std::array<common::DropDownList*, 4> frmBudget::countBoxes() const {
     return {cboAdults, cboKids, cboNights, cboDays};
 }
 
@@ -225,12 +221,8 @@ void frmBudget::Form_Load() {
     QStringList counts;
     for (int n = 0; n <= 100; ++n)
         counts << QString::number(n);
-    for (QComboBox* box : countBoxes()) {
-        const QSignalBlocker block(box);
-        const QString shown = box->currentText();
+    for (common::DropDownList* box : countBoxes())
         box->addItems(counts);
-        box->setEditText(shown);
-    }
 
     if (!m_db)
         return;
@@ -269,7 +261,7 @@ organiser::BudgetInputs frmBudget::inputs() const {
     return in;
 }
 
-void frmBudget::countChanged(QComboBox* box) {
+void frmBudget::countChanged(common::DropDownList* box) {
     if (box->currentText().isEmpty()) {
         // Setting the text runs this handler again with "0"; typing then replaces it.
         box->setEditText(QStringLiteral("0"));
@@ -295,7 +287,7 @@ void frmBudget::costChanged(int line) {
 
 void frmBudget::RecalculateBudget() {
     // Any box that is empty stands for "0".
-    for (QComboBox* box : countBoxes())
+    for (common::DropDownList* box : countBoxes())
         if (box->currentText().isEmpty()) {
             const QSignalBlocker block(box);
             box->setEditText(QStringLiteral("0"));
@@ -328,7 +320,7 @@ void frmBudget::Command1_Click() {
     if (!rs.ok())
         return;
     platform::Binds values;
-    for (QComboBox* box : countBoxes())
+    for (common::DropDownList* box : countBoxes())
         values << box->currentText();
     for (QLineEdit* box : costBoxes())
         values << box->text();

@@ -7,7 +7,6 @@
 #include <memory>
 
 class QAction;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -18,8 +17,9 @@ class Database;
 }
 
 namespace common {
+class DropDownList;
 class PictureButton;
-}
+} // namespace common
 
 // The trip budget: the group size, the trip length and eight unit costs give
 // each cost line's amount and the grand total, recomputed as the user types.
@@ -39,7 +39,7 @@ public:
     // The cost boxes in line order (airfare first, children's park tickets last).
     std::array<QLineEdit*, organiser::kBudgetLineCount> costBoxes() const;
     // The four counts in stored order: adults, children, nights, days.
-    std::array<QComboBox*, 4> countBoxes() const;
+    std::array<common::DropDownList*, 4> countBoxes() const;
 
     QLabel* Picture1 = nullptr;
     QLabel* Label4 = nullptr;
@@ -47,10 +47,10 @@ public:
     QLabel* Label8 = nullptr;
     QLabel* Label7 = nullptr;
     std::array<QLabel*, 4> Label1{};
-    QComboBox* cboAdults = nullptr;
-    QComboBox* cboKids = nullptr;
-    QComboBox* cboNights = nullptr;
-    QComboBox* cboDays = nullptr;
+    common::DropDownList* cboAdults = nullptr;
+    common::DropDownList* cboKids = nullptr;
+    common::DropDownList* cboNights = nullptr;
+    common::DropDownList* cboDays = nullptr;
     // Members 0 to 7 caption the cost lines, member 8 the grand total.
     std::array<QLabel*, organiser::kBudgetLineCount + 1> Label2{};
     QLineEdit* txtAirfare = nullptr;
@@ -83,7 +83,7 @@ private:
     void buildCostLines(QWidget* c);
 
     // A count changed: an emptied box gets "0" back, then everything is recomputed.
-    void countChanged(QComboBox* box);
+    void countChanged(common::DropDownList* box);
     // A cost changed: an emptied box gets "0" back, then its line and the total.
     void costChanged(int line);
     void RecalculateBudget();

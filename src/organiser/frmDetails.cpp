@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DropDownList.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
@@ -10,7 +11,6 @@
 #include "platform/Twips.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
 #include <QLabel>
@@ -125,14 +125,10 @@ frmDetails::frmDetails() : platform::Form(QStringLiteral("frmDetails")) {
     Picture6 = placedLabel(c, QStringLiteral("Picture6"), QString(), 5280, 660, 600, 480);
     Picture6->setPixmap(notebookPicture());
     Label5 = placedLabel(c, QStringLiteral("Label5"), QStringLiteral("Trip #"), 6060, 780, 600, 285);
-    cbTrip = new QComboBox(c);
-    cbTrip->setObjectName(QStringLiteral("cbTrip"));
-    cbTrip->setEditable(true);
-    cbTrip->setInsertPolicy(QComboBox::NoInsert);
-    cbTrip->setCompleter(nullptr);
+    cbTrip = new common::DropDownList(c, QStringLiteral("cbTrip"));
     cbTrip->setMaxVisibleItems(20);
     placeTwips(cbTrip, 6660, 720, 900, 345);
-    connect(cbTrip, &QComboBox::activated, this, &frmDetails::cbTrip_Click);
+    connect(cbTrip, &common::DropDownList::picked, this, &frmDetails::cbTrip_Click);
 
     Label7 = placedLabel(c, QStringLiteral("Label7"),
                          QStringLiteral("This page is capable of storing up to 100 trips.  In order to enter details "
@@ -209,8 +205,7 @@ void frmDetails::buildButtons(QWidget* c) {
     Command5 = hiddenButton(c, QStringLiteral("Command5"), QStringLiteral("Previous Day"));
     cmdNextDay = hiddenButton(c, QStringLiteral("cmdNextDay"), QStringLiteral("Next Day"));
     Command1 = hiddenButton(c, QStringLiteral("Command1"), QStringLiteral("Home Page"));
-    cbDayNum1 = new QComboBox(c);
-    cbDayNum1->setObjectName(QStringLiteral("cbDayNum1"));
+    cbDayNum1 = new common::DropDownList(c, QStringLiteral("cbDayNum1"));
     cbDayNum1->hide();
 
     connect(cmdUpdate, &QPushButton::clicked, this, &frmDetails::cmdUpdate_Click);
@@ -235,7 +230,7 @@ void frmDetails::Form_Load() {
     for (int n = 1; n <= 100; ++n)
         cbTrip->addItem(QString::number(n));
     cbDayNum->setText(QStringLiteral("1"));
-    cbTrip->setEditText(QStringLiteral("1"));
+    cbTrip->setShownText(QStringLiteral("1"));
     if (!LoadJournalDay(1, 1))
         dtStart->setDate(platform::Clock::today());
     ShowWeekdayCaption();

@@ -8,7 +8,6 @@
 
 class QAction;
 class QCheckBox;
-class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -21,6 +20,7 @@ class Database;
 }
 
 namespace common {
+class DropDownList;
 class HoverLink;
 class PictureButton;
 } // namespace common
@@ -59,7 +59,7 @@ public:
     QLineEdit* cbDayNum = nullptr;
     QLabel* Picture6 = nullptr;
     QLabel* Label5 = nullptr;
-    QComboBox* cbTrip = nullptr;
+    common::DropDownList* cbTrip = nullptr;
     QLabel* Label7 = nullptr;
     QLabel* Label8 = nullptr;
     QCheckBox* chkMagic = nullptr;
@@ -86,7 +86,7 @@ public:
     QPushButton* Command5 = nullptr;
     QPushButton* cmdNextDay = nullptr;
     QPushButton* Command1 = nullptr;
-    QComboBox* cbDayNum1 = nullptr;
+    common::DropDownList* cbDayNum1 = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuHome = nullptr;

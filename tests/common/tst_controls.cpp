@@ -1,13 +1,35 @@
 #include "TestSupport.h"
 
+#include "common/CWordWrap.h"
+#include "common/DropDownList.h"
+#include "common/ListBox.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "common/WebPageViewer.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QVBoxLayout>
 
 using common::PictureButton;
+
+namespace {
+
+// Shows `control` in an active window above a text box that can take the focus from it.
+QLineEdit* showWithNeighbour(QWidget& window, QWidget* control) {
+    auto* layout = new QVBoxLayout(&window);
+    auto* neighbour = new QLineEdit(&window);
+    layout->addWidget(control);
+    layout->addWidget(neighbour);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    return QTest::qWaitForWindowActive(&window) ? neighbour : nullptr;
+}
+
+} // namespace
 
 class TestControls : public QObject {
     Q_OBJECT
@@ -46,6 +68,123 @@ private slots:
         QCOMPARE(box.selStart(), 4);
         box.setSelLength(100);
         QCOMPARE(box.selLength(), 3);
+    }
+
+    // Each step: "type:TEXT" (typed over the whole text), "enter", "tab" (the focus leaves),
+    // "wheel", "down", "up", or "list" (open the list, Down twice, Enter inside it).
+    void aDropDownListPicksOnlyWhatTheUserChooses_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("picks");
+        // clang-format off
+        QTest::addRow("wheel over the closed list") << "wheel" << "Choose Yes or No" << -1 << 0;
+        QTest::addRow("no inline completion") << "type:N" << "N" << -1 << 0;
+        QTest::addRow("typed name, then Enter") << "type:No enter" << "No" << -1 << 0;
+        QTest::addRow("typed name, then the focus leaves") << "type:Yes tab" << "Yes" << -1 << 0;
+        QTest::addRow("typing after a pick") << "down type:Yes tab" << "Yes" << -1 << 1;
+        QTest::addRow("Down picks the first entry") << "down" << "Yes" << 0 << 1;
+        QTest::addRow("Down, Down") << "down down down" << "No" << 1 << 2;
+        QTest::addRow("Up above the first entry") << "down up" << "Yes" << 0 << 1;
+        QTest::addRow("Down from a typed name") << "type:Yes down" << "No" << 1 << 1;
+        QTest::addRow("wheel after a pick") << "down wheel wheel" << "Yes" << 0 << 1;
+        QTest::addRow("chosen in the opened list") << "list" << "No" << 1 << 1;
+        // clang-format on
+    }
+    void aDropDownListPicksOnlyWhatTheUserChooses() {
+        QFETCH(QString, steps);
+        QFETCH(int, chosen);
+        QWidget window;
+        auto* box = new common::DropDownList(&window, QStringLiteral("cboWet"));
+        box->addItems({QStringLiteral("Yes"), QStringLiteral("No")});
+        box->setShownText(QStringLiteral("Choose Yes or No"));
+        QLineEdit* other = showWithNeighbour(window, box);
+        QVERIFY(other);
+        box->setFocus();
+        QSignalSpy picked(box, &common::DropDownList::picked);
+        for (const QString& step : steps.split(QLatin1Char(' '))) {
+            if (step.startsWith(QLatin1String("type:"))) {
+                box->lineEdit()->selectAll();
+                QTest::keyClicks(box, step.mid(5));
+            } else if (step == QLatin1String("enter")) {
+                QTest::keyClick(box, Qt::Key_Return);
+            } else if (step == QLatin1String("tab")) {
+                other->setFocus(Qt::TabFocusReason);
+            } else if (step == QLatin1String("wheel")) {
+                QVERIFY(!turnWheel(box)); // not taken: the window beneath may scroll
+            } else if (step == QLatin1String("down") || step == QLatin1String("up")) {
+                QTest::keyClick(box, step == QLatin1String("down") ? Qt::Key_Down : Qt::Key_Up);
+            } else if (step == QLatin1String("list")) {
+                box->showPopup();
+                QTest::keyClick(box->view(), Qt::Key_Down);
+                QTest::keyClick(box->view(), Qt::Key_Down);
+                QCOMPARE(picked.count(), 0);
+                QTest::keyClick(box->view(), Qt::Key_Return);
+            }
+        }
+        QTEST(box->currentText(), "shown");
+        QCOMPARE(box->chosenPosition(), chosen);
+        QTEST(int(picked.count()), "picks");
+        if (chosen >= 0)
+            QCOMPARE(picked.last().first().toInt(), chosen);
+    }
+
+    void aDropDownListSetFromCodeKeepsItsTextAndPicksNothing() {
+        common::DropDownList box(nullptr, QStringLiteral("Combo1"));
+        QSignalSpy picked(&box, &common::DropDownList::picked);
+        box.setShownText(QStringLiteral("Choose a Park"));
+        // Entries arriving in an empty list leave the shown text and choose nothing.
+        box.addItems({QStringLiteral("Magic Kingdom"), QStringLiteral("Epcot")});
+        QCOMPARE(box.currentText(), QStringLiteral("Choose a Park"));
+        QCOMPARE(box.chosenPosition(), -1);
+        box.choose(1);
+        QCOMPARE(box.currentText(), QStringLiteral("Epcot"));
+        QCOMPARE(box.chosenPosition(), 1);
+        box.choose(2);
+        QCOMPARE(box.chosenPosition(), 1);
+        box.setShownText(QStringLiteral("Magic Kingdom"));
+        QCOMPARE(box.chosenPosition(), -1);
+        QCOMPARE(picked.count(), 0);
+    }
+
+    void aListBoxRunsItsClickForEverySelectionByMouseOrKeyboard() {
+        QWidget window;
+        auto* list = new common::ListBox(&window, QStringLiteral("lstRides"));
+        list->addItems({QStringLiteral("Astro Orbiter"), QStringLiteral("Dumbo"), QStringLiteral("Peter Pan")});
+        QVERIFY(showWithNeighbour(window, list));
+        QSignalSpy picked(list, &common::ListBox::picked);
+        // The focus arriving selects nothing.
+        list->setFocus(Qt::TabFocusReason);
+        QCOMPARE(picked.count(), 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Home);
+        QTest::keyClick(list, Qt::Key_Up); // already at the top: no change
+        QTest::keyClick(list, Qt::Key_D);  // the first letter of an entry
+        QList<int> rows;
+        for (const QList<QVariant>& signal : picked)
+            rows << signal.first().toInt();
+        QCOMPARE(rows, (QList<int>{1, 2, 0, 1}));
+        QCOMPARE(list->currentRow(), 1);
+    }
+
+    void aReplacedTextStartsFromThePanesOwnPlainFormat() {
+        common::RichTextBox box;
+        box.setText(QStringLiteral("--Park Hopper    555-1234\r\n--Dining    555-4321\r\n"));
+        common::CWordWrap wrap;
+        QStringList markers = {QString(), QStringLiteral("--"), QStringLiteral("--")};
+        wrap.BoldText(box, &markers, 3, {QStringLiteral("Park Hopper")}, 1);
+        QCOMPARE(box.formatAt(0).foreground().color(), QColor(Qt::white));
+        QVERIFY(box.isBulleted(0));
+
+        box.setText(QStringLiteral("one\r\ntwo"));
+        for (int position : {0, 4}) {
+            const QTextCharFormat f = box.formatAt(position);
+            QVERIFY(!f.hasProperty(QTextFormat::ForegroundBrush));
+            QVERIFY(!f.hasProperty(QTextFormat::FontWeight));
+            QVERIFY(!box.isBulleted(position));
+        }
+        QCOMPARE(box.currentCharFormat().foreground().style(), Qt::NoBrush);
     }
 
     void aMissingPageSaysSoInThePane() {

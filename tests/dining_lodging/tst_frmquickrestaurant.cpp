@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
+#include "common/ListBox.h"
 #include "common/PictureButton.h"
 #include "dining_lodging/frmQuickRestaurant.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 
 using platform::Forms;
@@ -46,16 +46,18 @@ private slots:
                                      "Cinderella's Royal Table", "Zero Place"}));
         QCOMPARE(w->Label2->text(), QStringLiteral("Description"));
 
-        w->lstRides->setCurrentRow(4);
+        auto* list = child<common::ListBox>(w, "lstRides");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
         QCOMPARE(w->Label2->text(), QStringLiteral("Cinderella's Royal Table"));
         QCOMPARE(w->txtRide->toPlainText(), QStringLiteral("Inside the castle."));
         QCOMPARE(w->Label3->text(), QStringLiteral("Fantasyland"));
-        // Either Biergarten shows the first row of that name.
-        w->lstRides->setCurrentRow(3);
+        // Either Biergarten shows the first row of that name; the keyboard picks as the mouse does.
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(w->Label2->text(), QStringLiteral("Biergarten"));
         QCOMPARE(w->txtRide->toPlainText(), QStringLiteral("First of two."));
         QCOMPARE(w->Label3->text(), QStringLiteral("World Showcase"));
         // A row without description or land empties both.
-        w->lstRides->setCurrentRow(5);
+        QTest::keyClick(list, Qt::Key_End);
         QCOMPARE(w->txtRide->toPlainText(), QString());
         QCOMPARE(w->Label3->text(), QString());
 

@@ -1,15 +1,14 @@
 #include "TestSupport.h"
 
+#include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/DiningText.h"
 #include "dining_lodging/ReviewViewer.h"
 #include "shell/frmTamble.h"
 
-#include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 
 using dining_lodging::ReviewViewer;
 using platform::Forms;
@@ -19,10 +18,6 @@ class TestReviewViewer : public QObject {
     std::unique_ptr<TestWorld> world;
 
     ReviewViewer* open(const QString& form) { return qobject_cast<ReviewViewer*>(Forms::open(form)); }
-    static void pick(ReviewViewer* w, int index) {
-        w->Combo1->setCurrentIndex(index);
-        emit w->Combo1->activated(index);
-    }
 
 private slots:
     void init() {
@@ -71,25 +66,29 @@ private slots:
         ReviewViewer* w = open(form);
         const bool resorts = form == QLatin1String("frmHotelReviews");
         const QString prompt = resorts ? "Choose a Disney resort to see it's review." : "Choose a restaurant";
+        auto* combo = child<common::DropDownList>(w, "Combo1");
         QStringList listed;
-        for (int i = resorts ? 16 : 0; i < w->Combo1->count(); ++i)
-            listed << w->Combo1->itemText(i);
+        for (int i = resorts ? 16 : 0; i < combo->count(); ++i)
+            listed << combo->itemText(i);
         QCOMPARE(listed, items);
-        QCOMPARE(w->Combo1->currentText(), prompt);
-        const int last = w->Combo1->count() - 1;
+        QCOMPARE(combo->currentText(), prompt);
+        const int last = combo->count() - 1;
 
-        // Typed text runs no query, yet heads the printout (as the prompt does before any choice).
-        w->Combo1->lineEdit()->clear();
-        QTest::keyClicks(w->Combo1->lineEdit(), "Typed");
-        QTest::keyClick(w->Combo1->lineEdit(), Qt::Key_Return);
+        // Typed text, even an entry's exact name, runs no query, yet heads the
+        // printout (as the prompt does before any choice).
+        const QString typed = items.isEmpty() ? QStringLiteral("Typed") : items.last();
+        typeOver(combo, typed);
+        QTest::keyClick(combo, Qt::Key_Return);
+        w->Picture1->setFocus(); // the focus leaves the box
         QCOMPARE(w->lblTitle->text(), QString());
+        QCOMPARE(w->rtParks->text(), QString());
         QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(world->printer().words(0, 0).first(), QStringLiteral("Typed Reviews"));
+        QCOMPARE(world->printer().words(0, 0).first(), typed + " Reviews");
         if (items.isEmpty())
             return;
 
-        pick(w, last);
-        const QString choice = w->Combo1->itemText(last);
+        pickEntry(combo, last);
+        const QString choice = combo->itemText(last);
         QCOMPARE(w->lblTitle->text(), choice + " Reviews");
         const QString text = w->rtParks->text();
         QCOMPARE(text.count(QStringLiteral("Title: ")), titles.size());

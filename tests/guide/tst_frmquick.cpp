@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
+#include "common/ListBox.h"
 #include "common/PictureButton.h"
 #include "guide/frmQuick.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QTextEdit>
 
 using platform::Forms;
@@ -54,9 +54,13 @@ private slots:
                                           {"Zebra Walk", "Along the lagoon.", "Epcot"}};
         frmQuick* w = openQuick();
         QCOMPARE(entries(w), (QStringList{"Character Meet", "Character Meet", "O'Hara's Rapids", "Zebra Walk"}));
-        for (int row : {3, 0, 2, 1}) {
-            QTest::mouseClick(w->lstRides->viewport(), Qt::LeftButton, {},
-                              w->lstRides->visualItemRect(w->lstRides->item(row)).center());
+        // A click, then the keys: the look-up follows every move.
+        auto* list = child<common::ListBox>(w, "lstRides");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+        QCOMPARE((QStringList{w->Label2->text(), w->txtRide->toPlainText(), w->Label3->text()}), shown[3]);
+        const std::pair<Qt::Key, int> moves[] = {{Qt::Key_Home, 0}, {Qt::Key_Down, 1}, {Qt::Key_Down, 2}};
+        for (const auto& [key, row] : moves) {
+            QTest::keyClick(list, key);
             QCOMPARE((QStringList{w->Label2->text(), w->txtRide->toPlainText(), w->Label3->text()}), shown[row]);
         }
     }

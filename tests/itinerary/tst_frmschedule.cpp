@@ -1,12 +1,12 @@
 #include "TestSupport.h"
 
+#include "common/DropDownList.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "itinerary/ScheduleText.h"
 #include "itinerary/frmSchedule.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -26,18 +26,10 @@ QStringList entries(QComboBox* list) {
 }
 
 // The user picks an entry from a list.
-void pick(QComboBox* list, const QString& text) {
+void pick(common::DropDownList* list, const QString& text) {
     const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     QVERIFY2(index >= 0, qPrintable(text));
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
-
-// The user types over a list's text.
-void typeInto(QComboBox* list, const QString& text) {
-    list->lineEdit()->selectAll();
-    list->lineEdit()->del();
-    QTest::keyClicks(list->lineEdit(), text);
+    pickEntry(list, index);
 }
 
 void click(QWidget* w) {
@@ -198,14 +190,44 @@ private slots:
         QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("notes stay"));
     }
 
+    // One notch each way over a closed list of every kind, with unsaved edits on the day.
+    void theWheelOverAClosedListChangesNothing_data() {
+        QTest::addColumn<QString>("list");
+        for (const char* name : {"cbDayNum", "cboScheduleNumber", "cbPark1", "cbChoice1", "cbDescription"})
+            QTest::addRow("%s", name) << QString::fromLatin1(name);
+    }
+    void theWheelOverAClosedListChangesNothing() {
+        QFETCH(QString, list);
+        storeDay(1, 2, "MorningPark, MorningRide1, Reservation1", {"Epcot", "Test Track", "Le Cellier"});
+        frmSchedule* f = openPlanner();
+        pick(f->cbDayNum, QStringLiteral("2"));
+        f->txtMorning->setPlainText(QStringLiteral("unsaved notes"));
+        typeOver(f->cbChoice2, QStringLiteral("typed ride"));
+        const auto shown = [f] {
+            QStringList texts;
+            for (const QComboBox* box : f->client()->findChildren<QComboBox*>())
+                texts << box->objectName() + '=' + box->currentText() + '/' + QString::number(box->count());
+            return texts << f->txtMorning->toPlainText() << f->txtTSD->text() << f->windowTitle();
+        };
+        const QStringList before = shown();
+        auto* box = child<common::DropDownList>(f, list);
+        for (int delta : {-120, 120})
+            QVERIFY(!turnWheel(box, delta));
+        QCOMPARE(shown(), before);
+        click(f->Picture3);
+        QCOMPARE(stored(1, 2, "MorningRide1"), QStringLiteral("Test Track"));
+        QCOMPARE(stored(1, 2, "MorningRide2"), QStringLiteral("typed ride"));
+        QCOMPARE(stored(1, 2, "Morning"), QStringLiteral("unsaved notes"));
+    }
+
     void savingInsertsThenUpdatesAndKeepsTextsExactly() {
         storeDay(2, 1, "Morning", {"other schedule"});
         frmSchedule* f = openPlanner();
         const QString note = QStringLiteral("Dad's birthday\nCake at 'Ohana");
         f->txtMorning->setPlainText(note);
-        typeInto(f->cbPark2, QStringLiteral("Grandma's house"));
-        typeInto(f->cbChoice2, QStringLiteral("Peter Pan's Flight"));
-        typeInto(f->cbDescription, QStringLiteral("Cinderella's Royal Table"));
+        typeOver(f->cbPark2, QStringLiteral("Grandma's house"));
+        typeOver(f->cbChoice2, QStringLiteral("Peter Pan's Flight"));
+        typeOver(f->cbDescription, QStringLiteral("Cinderella's Royal Table"));
         QTest::keyClicks(f->txtTime, QStringLiteral("8 o'clock"));
         QTest::keyClicks(f->txtConfirmation, QStringLiteral("A'1; DROP TABLE Schedule"));
         click(f->Picture3);
@@ -260,7 +282,7 @@ private slots:
         QCOMPARE(rowCount(1, 21), 1);
         QCOMPARE(stored(1, 21, "MorningPark"), QString());
 
-        typeInto(f->cbDayNum, QStringLiteral("32767"));
+        typeOver(f->cbDayNum, QStringLiteral("32767"));
         world->dialogs().answerMessage();
         click(f->Picture5);
         QCOMPARE(world->dialogs().messages(), QStringList{"Day 32767 is the last day of a schedule."});
@@ -273,9 +295,9 @@ private slots:
         frmSchedule* f = openPlanner();
         pick(f->cbDayNum, QStringLiteral("2"));
         const QString caption = f->windowTitle();
-        typeInto(f->cbDayNum, QStringLiteral("5"));
+        typeOver(f->cbDayNum, QStringLiteral("5"));
         // Enter in the box picks nothing: the shown day stays.
-        QTest::keyClick(f->cbDayNum->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(f->cbDayNum, Qt::Key_Return);
         QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("shown day"));
         click(f->Picture3);
         QCOMPARE(stored(1, 5, "Morning"), QStringLiteral("shown day"));
@@ -302,8 +324,8 @@ private slots:
         QFETCH(QString, message);
         frmSchedule* f = openPlanner();
         f->txtMorning->setPlainText(QStringLiteral("keep me"));
-        QComboBox* box = dayBox ? f->cbDayNum : f->cboScheduleNumber;
-        typeInto(box, text);
+        common::DropDownList* box = dayBox ? f->cbDayNum : f->cboScheduleNumber;
+        typeOver(box, text);
         for (QWidget* button : QList<QWidget*>{f->Picture3, f->Picture5, f->Picture4}) {
             world->dialogs().answerMessage();
             click(button);

@@ -1,14 +1,14 @@
 #include "TestSupport.h"
 
+#include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "itinerary/TripProfile.h"
 #include "itinerary/frmWizard.h"
 
 #include <QAction>
-#include <QComboBox>
+#include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
-#include <QLineEdit>
 
 using platform::Forms;
 
@@ -34,15 +34,18 @@ void storeProfile(TestWorld& world, const QString& values) {
 }
 
 // Adults, Kids, Daredevel, Wet, Show, Lodging.
-QList<QComboBox*> answerBoxes(frmWizard* w) {
-    return {w->cbAdults, w->cbChildren, w->cbWimp, w->cboWet, w->cboTheatre, w->cboResort};
+QList<common::DropDownList*> answerBoxes(frmWizard* w) {
+    QList<common::DropDownList*> boxes;
+    for (const char* name : {"cbAdults", "cbChildren", "cbWimp", "cboWet", "cboTheatre", "cboResort"})
+        boxes << child<common::DropDownList>(w, QString::fromLatin1(name));
+    return boxes;
 }
 
 // The chosen positions as "Adults Kids Daredevel Wet Show Lodging".
 QString shownPositions(frmWizard* w) {
     QStringList shown;
-    for (QComboBox* box : answerBoxes(w))
-        shown << QString::number(frmWizard::chosenPosition(box));
+    for (common::DropDownList* box : answerBoxes(w))
+        shown << QString::number(box->chosenPosition());
     return shown.join(QLatin1Char(' '));
 }
 
@@ -67,7 +70,7 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->DTPicker1->date(), QDate(2004, 6, 1));
         QStringList shown;
-        for (QComboBox* box : answerBoxes(w))
+        for (common::DropDownList* box : answerBoxes(w))
             shown << box->currentText();
         QCOMPARE(shown, (QStringList{"# of Adults", "# of Kids", "Choose your daredevil level", "Choose Yes or No",
                                      "Choose Yes or No", "Choose Yes or No"}));
@@ -79,28 +82,18 @@ private slots:
 
     void everyAnswerIsStoredAsItsPositionAndComesBack_data() {
         QTest::addColumn<QString>("chosen"); // Adults Kids Daredevel Wet Show Lodging
-        QTest::addColumn<bool>("typeOver");  // text typed into Adults and over the Wet answer
-        QTest::addRow("first items") << "0 0 0 0 0 0" << false;
-        QTest::addRow("last items") << "3 3 2 1 1 1" << false;
-        QTest::addRow("wet and shows apart") << "2 1 1 1 0 -1" << false;
-        QTest::addRow("shows and resort apart") << "-1 2 -1 0 1 0" << false;
-        QTest::addRow("typed text is never an answer") << "-1 -1 -1 0 1 -1" << true;
+        QTest::addRow("first items") << "0 0 0 0 0 0";
+        QTest::addRow("last items") << "3 3 2 1 1 1";
+        QTest::addRow("wet and shows apart") << "2 1 1 1 0 -1";
+        QTest::addRow("shows and resort apart") << "-1 2 -1 0 1 0";
     }
     void everyAnswerIsStoredAsItsPositionAndComesBack() {
         QFETCH(QString, chosen);
-        QFETCH(bool, typeOver);
         frmWizard* w = openWizard();
-        QStringList answers = chosen.split(QLatin1Char(' '));
+        const QStringList answers = chosen.split(QLatin1Char(' '));
         for (int i = 0; i < answers.size(); ++i)
             if (answers[i] != QLatin1String("-1"))
-                answerBoxes(w)[i]->setCurrentIndex(answers[i].toInt());
-        if (typeOver) {
-            QTest::keyClicks(w->cbAdults->lineEdit(), QStringLiteral("2"));
-            w->cboWet->lineEdit()->selectAll();
-            QTest::keyClicks(w->cboWet->lineEdit(), QStringLiteral("Maybe"));
-            QCOMPARE(w->cboWet->currentText(), QStringLiteral("Maybe"));
-            answers[3] = QStringLiteral("-1");
-        }
+                pickEntry(answerBoxes(w)[i], answers[i].toInt());
         w->DTPicker1->setDate(QDate(2004, 12, 24));
         pressContinue(w);
         QCOMPARE(stored(*world), QStringLiteral("2004-12-24 %1 7").arg(answers.join(QLatin1Char(' '))));
@@ -109,6 +102,38 @@ private slots:
         w = openWizard();
         QCOMPARE(w->DTPicker1->date(), QDate(2004, 12, 24));
         QCOMPARE(shownPositions(w), answers.join(QLatin1Char(' ')));
+    }
+
+    // An item's own text typed into a box, over an earlier pick or not, is no answer.
+    void typedAnswersAreNeverStoredHoweverTheFocusLeaves_data() {
+        QTest::addColumn<QString>("leave");
+        QTest::addRow("Tab") << "tab";
+        QTest::addRow("click elsewhere") << "click";
+        QTest::addRow("Enter") << "enter";
+    }
+    void typedAnswersAreNeverStoredHoweverTheFocusLeaves() {
+        QFETCH(QString, leave);
+        frmWizard* w = openWizard();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        const QList<common::DropDownList*> boxes = answerBoxes(w);
+        pickEntry(boxes[0], 3);
+        pickEntry(boxes[5], 0);
+        for (const auto& [box, typed] : {std::pair{boxes[0], QStringLiteral("2")}, {boxes[3], QStringLiteral("Yes")}}) {
+            box->setFocus(Qt::MouseFocusReason);
+            typeOver(box, typed);
+            if (leave == QLatin1String("tab"))
+                QTest::keyClick(box, Qt::Key_Tab);
+            else if (leave == QLatin1String("click"))
+                QTest::mouseClick(w->DTPicker1, Qt::LeftButton);
+            else
+                QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(box->currentText(), typed);
+            if (leave != QLatin1String("enter"))
+                QVERIFY(!box->hasFocus());
+        }
+        pressContinue(w);
+        QCOMPARE(stored(*world), QStringLiteral("2004-06-01 -1 -1 -1 -1 -1 0 7"));
     }
 
     void leavingWithoutContinueStoresNothing_data() {
@@ -120,8 +145,8 @@ private slots:
         QFETCH(bool, byCloseBox);
         storeProfile(*world, QStringLiteral("'2004-08-15', 2, 1, 0, 1, 0, 0, 7"));
         frmWizard* w = openWizard();
-        w->cbAdults->setCurrentIndex(3);
-        w->cboResort->setCurrentIndex(1);
+        pickEntry(answerBoxes(w)[0], 3);
+        pickEntry(answerBoxes(w)[5], 1);
         w->DTPicker1->setDate(QDate(2005, 1, 1));
         if (byCloseBox)
             w->close();
@@ -139,8 +164,8 @@ private slots:
         frmWizard* w = openWizard();
         QCOMPARE(w->DTPicker1->date(), QDate(2004, 7, 4));
         w->DTPicker1->setDate(QDate(2004, 9, 30));
-        w->cbChildren->setCurrentIndex(3);
-        w->cboWet->setCurrentIndex(0);
+        pickEntry(answerBoxes(w)[1], 3);
+        pickEntry(answerBoxes(w)[3], 0);
         pressContinue(w);
         QCOMPARE(stored(*world), QStringLiteral("2004-09-30 1 3 1 0 1 1 12"));
     }
@@ -166,7 +191,7 @@ private slots:
         frmWizard* w = openWizard();
         QCOMPARE(w->DTPicker1->date(), QDate(2004, 6, 1));
         QCOMPARE(shownPositions(w), QStringLiteral("-1 -1 -1 1 -1 -1"));
-        QCOMPARE(w->cbAdults->currentText(), QStringLiteral("# of Adults"));
+        QCOMPARE(answerBoxes(w)[0]->currentText(), QStringLiteral("# of Adults"));
     }
 
     void thePickerShowsTheShortDateWithAFullYear() {

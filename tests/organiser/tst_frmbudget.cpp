@@ -1,12 +1,12 @@
 #include "TestSupport.h"
 
+#include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "organiser/BudgetSheet.h"
 #include "organiser/frmBudget.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -118,7 +118,7 @@ private slots:
 
     void headCountBeyondSixteenBitsIsToldAndKeepsTheAirfareLine() {
         frmBudget* w = openBudget();
-        w->cboAdults->setEditText(QStringLiteral("2"));
+        pickEntry(w->cboAdults, 2);
         w->txtAirfare->setText(QStringLiteral("100"));
         world->dialogs().answerMessage();
         w->cboKids->setEditText(QStringLiteral("32767"));

@@ -1,12 +1,12 @@
 #include "TestSupport.h"
 
+#include "common/DropDownList.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "organiser/frmDetails.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -106,8 +106,13 @@ private slots:
         QCOMPARE(w->txtDetails->toPlainText(), QStringLiteral("Third"));
         QCOMPARE(w->dtStart->date(), QDate(2004, 6, 12));
 
-        w->cbTrip->setCurrentIndex(1);
-        emit w->cbTrip->activated(1);
+        // A trip number typed, Enter included, loads nothing; picking it does.
+        auto* trip = child<common::DropDownList>(w, "cbTrip");
+        typeOver(trip, "2");
+        QTest::keyClick(trip, Qt::Key_Return);
+        QCOMPARE(w->cbDayNum->text(), QStringLiteral("3"));
+        QCOMPARE(w->txtDetails->toPlainText(), QStringLiteral("Third"));
+        pickEntry(trip, 1);
         QCOMPARE(w->cbDayNum->text(), QStringLiteral("1"));
         QCOMPARE(w->txtDetails->toPlainText(), QString());
         QCOMPARE(w->dtStart->date(), QDate(2004, 6, 12));

@@ -1,12 +1,17 @@
 #include "TestSupport.h"
 
+#include "common/DropDownList.h"
 #include "platform/SchemaLoader.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QHash>
+#include <QLineEdit>
+#include <QWheelEvent>
 #include <cstdio>
 
 namespace {
@@ -139,4 +144,25 @@ void TestWorld::settle() {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+void pickEntry(common::DropDownList* box, int position) {
+    QVERIFY(box);
+    box->showPopup();
+    box->view()->setCurrentIndex(box->model()->index(position, box->modelColumn()));
+    QTest::keyClick(box->view(), Qt::Key_Return);
+}
+
+void typeOver(common::DropDownList* box, const QString& text) {
+    QVERIFY(box);
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+bool turnWheel(QWidget* over, int delta) {
+    const QPointF at(over->width() / 2.0, over->height() / 2.0);
+    QWheelEvent wheel(at, over->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(over, &wheel);
+    return wheel.isAccepted();
 }

@@ -48,3 +48,15 @@ private:
 template <typename T> T* child(QObject* parent, const QString& name) {
     return parent ? parent->findChild<T*>(name) : nullptr;
 }
+
+namespace common {
+class DropDownList;
+}
+
+// The user opens the list, moves to the entry at `position` and presses Enter.
+void pickEntry(common::DropDownList* box, int position);
+// The user types `text` over the whole text of the box.
+void typeOver(common::DropDownList* box, const QString& text);
+// Turns the wheel one notch (up for a positive `delta`) over a control; true
+// when the control took the turn itself.
+bool turnWheel(QWidget* over, int delta = -120);
