@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <cmath>
+#include <limits>
 
 namespace itinerary {
 
@@ -103,6 +104,11 @@ QDate dayDate(const QDate& tripDate, int dayNum) {
     return tripDate.isValid() ? tripDate.addDays(qint64(dayNum) - 1) : QDate();
 }
 
+QDate dayBoxDate(const QDate& tripDate, const QString& dayText) {
+    const std::optional<int> n = wholeNumber(dayText);
+    return n ? dayDate(tripDate, *n) : tripDate;
+}
+
 QString shortDate(const QDate& date) {
     return date.isValid() ? QLocale().toString(date, shortDateFormat()) : QString();
 }
@@ -126,8 +132,8 @@ std::optional<int> keyNumber(const QString& text) {
     return n;
 }
 
-std::optional<int> dayCount(const QString& answer) {
-    const QString trimmed = answer.trimmed();
+std::optional<int> wholeNumber(const QString& text) {
+    const QString trimmed = text.trimmed();
     bool ok = false;
     double value = QLocale().toDouble(trimmed, &ok);
     if (!ok)
@@ -136,9 +142,16 @@ std::optional<int> dayCount(const QString& answer) {
         return std::nullopt;
     // Round half to even (the default rounding mode): 2.5 gives 2, 3.5 gives 4.
     const double rounded = std::nearbyint(value);
-    if (rounded < 1 || rounded > kMaxDayNumber)
+    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return int(rounded);
+}
+
+std::optional<int> dayCount(const QString& answer) {
+    const std::optional<int> n = wholeNumber(answer);
+    if (!n || *n < 1)
+        return std::nullopt;
+    return n;
 }
 
 } // namespace itinerary

@@ -508,8 +508,7 @@ void frmSchedule::showDayFromStore() {
         FillAttractionLists(p, m_parts[size_t(p)].park->currentText());
     // After opening the places come in table order.
     fillReservationLists(reservationPlaces());
-    // A day box that holds no day number shows the trip start date.
-    txtTSD->setText(itinerary::shortDate(itinerary::dayDate(tripDate(), dayNum.value_or(1))));
+    txtTSD->setText(itinerary::shortDate(itinerary::dayBoxDate(tripDate(), cbDayNum->currentText())));
     ShowWeekdayCaption();
 }
 

@@ -181,6 +181,27 @@ private slots:
         QCOMPARE(f->txtTSD->text(), dateOf(4));
     }
 
+    // Any number in the day box dates the day from the trip start, 0 and below included.
+    void theDateFollowsTheNumberInTheDayBox_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("day"); // whose date is shown
+        QTest::newRow("0: the day before the trip") << "0" << 0;
+        QTest::newRow("negative") << "-2" << -2;
+        QTest::newRow("a half rounds to even") << "2.5" << 2;
+        QTest::newRow("words: the start date") << "two" << 1;
+        QTest::newRow("empty: the start date") << "" << 1;
+    }
+    void theDateFollowsTheNumberInTheDayBox() {
+        QFETCH(QString, text);
+        QFETCH(int, day);
+        frmSchedule* f = openPlanner();
+        pick(f->cbDayNum, QStringLiteral("3"));
+        typeInto(f->cbDayNum, text);
+        pick(f->cboScheduleNumber, QStringLiteral("1"));
+        QCOMPARE(f->txtTSD->text(), dateOf(day));
+        QCOMPARE(f->windowTitle(), "Day of schedule is " + itinerary::weekdayName(kTripStart.addDays(day - 1)));
+    }
+
     void pickingAParkRefillsOnlyThatPart() {
         frmSchedule* f = openPlanner();
         f->cbChoice1->setEditText(QStringLiteral("chosen"));
