@@ -29,6 +29,16 @@ QString shortDateFormat() {
     return pickerDateFormat(QLocale().dateFormat(QLocale::ShortFormat));
 }
 
+// The value with each line end it holds (CR LF, a lone LF, a lone CR) written
+// as CR LF, the line end of the whole text: a note typed on several lines.
+QString crLfLines(const QString& value) {
+    if (!value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r')))
+        return value;
+    QString text = value;
+    text.replace(kCrLf, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.replace(QLatin1Char('\n'), kCrLf);
+}
+
 } // namespace
 
 bool ScheduleDay::operator==(const ScheduleDay& other) const {
@@ -54,17 +64,17 @@ QString dayText(const ScheduleDay& day, DayTextUse use) {
     for (size_t p = 0; p < day.parts.size(); ++p) {
         const SchedulePart& part = day.parts[p];
         const PartLabels& labels = kPartLabels[p];
-        text += QLatin1String(labels.location) + part.park + kCrLf;
+        text += QLatin1String(labels.location) + crLfLines(part.park) + kCrLf;
         text += QLatin1String(labels.attractions);
         if (!part.rides[0].isEmpty())
-            text += kCrLf + part.rides[0].toUpper() + kCrLf;
+            text += kCrLf + crLfLines(part.rides[0].toUpper()) + kCrLf;
         // The fifth attraction is kept in the table but left out here.
         for (int r = 1; r < 4; ++r)
             if (!part.rides[r].isEmpty())
-                text += part.rides[r].toUpper() + kCrLf;
+                text += crLfLines(part.rides[r].toUpper()) + kCrLf;
         text += kCrLf;
         text += QLatin1String(labels.notes) + kCrLf;
-        text += part.notes + kCrLf;
+        text += crLfLines(part.notes) + kCrLf;
         if (use == DayTextUse::Print && p < 2)
             text += QStringLiteral("\n\n\n\n");
     }
@@ -73,7 +83,7 @@ QString dayText(const ScheduleDay& day, DayTextUse use) {
     text += QStringLiteral("Reservation Info ") + kCrLf;
     const QString gap = QStringLiteral("    ");
     for (const ScheduleReservation& r : day.reservations)
-        text += r.place + gap + r.time + gap + r.confirmation + kCrLf;
+        text += crLfLines(r.place) + gap + crLfLines(r.time) + gap + crLfLines(r.confirmation) + kCrLf;
     return text;
 }
 

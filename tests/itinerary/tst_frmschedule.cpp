@@ -369,7 +369,7 @@ private slots:
             "Morning Attractions: \r\nTEST TRACK\r\nMISSION: SPACE\r\n\r\nMorning Notes:\r\nFastpass for Test Track\r\n"
             "Afternoon Location: \r\nAfternoon Attractions: \r\nAfternoon Notes:\r\n\r\n"
             "Evening Location: Typhoon Lagoon\r\nEvening Attractions: CRUSH 'N' GUSHER\r\n\r\n"
-            "Evening Notes:\r\nSwim\nRelax\r\n\r\n"
+            "Evening Notes:\r\nSwim\r\nRelax\r\n\r\n"
             "Reservation Info \r\nLe Cellier    7:30    A12\r\n        \r\n        \r\n"
             "\r\n\r\nMy Daily Schedule: Day 3\r\n\r\nMorning Location: Magic Kingdom\r\n"
             "Morning Attractions: \r\nSPACE MOUNTAIN\r\n\r\nMorning Notes:\r\nCafé\r\n"
