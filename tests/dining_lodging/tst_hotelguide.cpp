@@ -6,6 +6,7 @@
 #include "dining_lodging/frmHotels.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 
 using platform::Forms;
@@ -84,6 +85,15 @@ private slots:
                      printed.contains("Holiday Season: 12/20 to 12/31 Disney Value Resorts:") &&
                      printed.contains("Old Key West - $259 - Villas.") && !printed.contains("reconsider"),
                  qPrintable(printed));
+    }
+
+    void withoutTheContentDatabaseTheGuideReportsItAndCloses() {
+        QVERIFY(QFile::remove(platform::App::file(platform::Database::contentFileName())));
+        world->dialogs().answerMessage();
+        QVERIFY(!Forms::open(QStringLiteral("frmHotels")));
+        QVERIFY(world->dialogs().messages().value(0).contains(platform::Database::contentFileName()));
+        TestWorld::settle();
+        QCOMPARE(Forms::loadedNames(), QStringList());
     }
 
     void contactLinkOpensTheContactListOnPress() {
