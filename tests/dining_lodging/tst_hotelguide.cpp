@@ -87,11 +87,19 @@ private slots:
                  qPrintable(printed));
     }
 
-    void withoutTheContentDatabaseTheGuideReportsItAndCloses() {
+    // The guide and its resort comparison page: nothing empty (or blank and printable) stays open.
+    void withoutTheContentDatabaseTheWindowReportsItAndCloses_data() {
+        QTest::addColumn<QString>("form");
+        QTest::newRow("hotel guide") << "frmHotels";
+        QTest::newRow("resort comparison page") << "frmSample";
+    }
+    void withoutTheContentDatabaseTheWindowReportsItAndCloses() {
+        QFETCH(QString, form);
         QVERIFY(QFile::remove(platform::App::file(platform::Database::contentFileName())));
         world->dialogs().answerMessage();
-        QVERIFY(!Forms::open(QStringLiteral("frmHotels")));
+        QVERIFY(!Forms::open(form));
         QVERIFY(world->dialogs().messages().value(0).contains(platform::Database::contentFileName()));
+        QVERIFY(!QFile::exists(platform::App::file(QStringLiteral("Hotels.htm"))));
         TestWorld::settle();
         QCOMPARE(Forms::loadedNames(), QStringList());
     }

@@ -76,16 +76,6 @@ private slots:
         QVERIFY(w->WebBrowser1->toPlainText().contains("All-Star Music"));
     }
 
-    void withoutTheContentDatabaseThePageIsReportedAndNotShown() {
-        QVERIFY(QFile::remove(platform::App::file(platform::Database::contentFileName())));
-        world->dialogs().answerMessage();
-        QVERIFY(!openSample());
-        QVERIFY(world->dialogs().messages().value(0).contains(platform::Database::contentFileName()));
-        QVERIFY(!QFile::exists(pagePath()));
-        TestWorld::settle();
-        QCOMPARE(Forms::loadedNames(), QStringList());
-    }
-
     void categoryChartFitsTheWindowAndPrintsOnClick() {
         auto* w = qobject_cast<frmHotelCategory*>(Forms::open(QStringLiteral("frmHotelCategory")));
         QCOMPARE(w->Picture1->picture().size(), QSize(400, 500));
