@@ -8,7 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Travisto"));
     QApplication::setQuitOnLastWindowClosed(false);
-    platform::App::installFontSubstitutes();
+    platform::App::installFonts();
 
     // The two databases are made beside the program on its first start.
     if (!platform::SchemaLoader::ensureProgramDatabases())

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite libgl-dev fonts-dejavu-core fonts-liberation2 xvfb xauth)
+packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite libgl-dev fonts-dejavu-core fonts-liberation2 fonts-wine xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

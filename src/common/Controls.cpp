@@ -37,4 +37,10 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
+void keepOnOneLine(QLabel* label) {
+    label->setWordWrap(false);
+    const QSize needed = label->sizeHint();
+    label->resize(qMax(label->width(), needed.width()), qMax(label->height(), needed.height()));
+}
+
 } // namespace common

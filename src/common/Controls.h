@@ -25,5 +25,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption);
 // A word-wrapped label in `ink`, placed at left, top, width, height in twips.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QColor& ink, int left, int top,
                   int width, int height);
+// A one-line caption keeps all its words: where the lettering runs wider than
+// its place, the label grows to the right (and down); it never shrinks.
+void keepOnOneLine(QLabel* label);
 
 } // namespace common

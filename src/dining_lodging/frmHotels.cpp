@@ -135,8 +135,10 @@ frmHotels::frmHotels() : platform::Form(QStringLiteral("frmHotels")) {
 
 void frmHotels::Form_Load() {
     auto db = platform::Database::openContent();
-    if (!db)
+    if (!db) {
+        platform::Forms::unload(objectName()); // the missing database has been reported
         return;
+    }
 
     const auto profile = itinerary::readTripProfile(*db);
     Label10->setText(dining_lodging::hotelAdvice(profile ? std::optional<int>(profile->lodging) : std::nullopt));

@@ -26,8 +26,11 @@ frmSample::frmSample() : common::WebPageViewer(sampleWindow()) {}
 
 void frmSample::Form_Load() {
     auto db = platform::Database::openContent();
-    if (!db)
+    if (!db) {
+        // The missing database has been reported; an empty page would only look printable.
+        platform::Forms::unload(objectName());
         return;
+    }
     QVector<dining_lodging::ResortInfo> resorts;
     platform::Recordset rs = db->query(QStringLiteral("Select * from HotelInfo order by Category,Name"));
     for (; !rs.eof(); rs.moveNext())

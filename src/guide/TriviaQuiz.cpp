@@ -1,6 +1,7 @@
 #include "guide/TriviaQuiz.h"
 
 #include "common/Controls.h"
+#include "common/OptionButton.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "platform/Database.h"
@@ -94,7 +95,8 @@ TriviaQuiz::TriviaQuiz(const TriviaQuizKind& kind) : platform::Form(kind.formNam
                              QStringLiteral("Option4")};
     QRadioButton** members[] = {&Option1, &Option2, &Option3, &Option4};
     for (int i = 0; i < 4; ++i) {
-        auto* option = new QRadioButton(names[i], c);
+        // A long answer wraps onto a second line within the button's place.
+        auto* option = new common::OptionButton(names[i], c);
         option->setObjectName(names[i]);
         option->setAutoFillBackground(false);
         // Two rows: Option1 and Option2 above, Option3 and Option4 below.

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <cmath>
+#include <limits>
 
 namespace itinerary {
 
@@ -26,6 +27,16 @@ constexpr std::array<PartLabels, 3> kPartLabels = {{
 // The short date form of the user's locale, with the year always in four digits.
 QString shortDateFormat() {
     return pickerDateFormat(QLocale().dateFormat(QLocale::ShortFormat));
+}
+
+// The value with each line end it holds (CR LF, a lone LF, a lone CR) written
+// as CR LF, the line end of the whole text: a note typed on several lines.
+QString crLfLines(const QString& value) {
+    if (!value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r')))
+        return value;
+    QString text = value;
+    text.replace(kCrLf, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.replace(QLatin1Char('\n'), kCrLf);
 }
 
 } // namespace
@@ -53,17 +64,17 @@ QString dayText(const ScheduleDay& day, DayTextUse use) {
     for (size_t p = 0; p < day.parts.size(); ++p) {
         const SchedulePart& part = day.parts[p];
         const PartLabels& labels = kPartLabels[p];
-        text += QLatin1String(labels.location) + part.park + kCrLf;
+        text += QLatin1String(labels.location) + crLfLines(part.park) + kCrLf;
         text += QLatin1String(labels.attractions);
         if (!part.rides[0].isEmpty())
-            text += kCrLf + part.rides[0].toUpper() + kCrLf;
+            text += kCrLf + crLfLines(part.rides[0].toUpper()) + kCrLf;
         // The fifth attraction is kept in the table but left out here.
         for (int r = 1; r < 4; ++r)
             if (!part.rides[r].isEmpty())
-                text += part.rides[r].toUpper() + kCrLf;
+                text += crLfLines(part.rides[r].toUpper()) + kCrLf;
         text += kCrLf;
         text += QLatin1String(labels.notes) + kCrLf;
-        text += part.notes + kCrLf;
+        text += crLfLines(part.notes) + kCrLf;
         if (use == DayTextUse::Print && p < 2)
             text += QStringLiteral("\n\n\n\n");
     }
@@ -72,7 +83,7 @@ QString dayText(const ScheduleDay& day, DayTextUse use) {
     text += QStringLiteral("Reservation Info ") + kCrLf;
     const QString gap = QStringLiteral("    ");
     for (const ScheduleReservation& r : day.reservations)
-        text += r.place + gap + r.time + gap + r.confirmation + kCrLf;
+        text += crLfLines(r.place) + gap + crLfLines(r.time) + gap + crLfLines(r.confirmation) + kCrLf;
     return text;
 }
 
@@ -103,6 +114,11 @@ QDate dayDate(const QDate& tripDate, int dayNum) {
     return tripDate.isValid() ? tripDate.addDays(qint64(dayNum) - 1) : QDate();
 }
 
+QDate dayBoxDate(const QDate& tripDate, const QString& dayText) {
+    const std::optional<int> n = wholeNumber(dayText);
+    return n ? dayDate(tripDate, *n) : tripDate;
+}
+
 QString shortDate(const QDate& date) {
     return date.isValid() ? QLocale().toString(date, shortDateFormat()) : QString();
 }
@@ -126,8 +142,8 @@ std::optional<int> keyNumber(const QString& text) {
     return n;
 }
 
-std::optional<int> dayCount(const QString& answer) {
-    const QString trimmed = answer.trimmed();
+std::optional<int> wholeNumber(const QString& text) {
+    const QString trimmed = text.trimmed();
     bool ok = false;
     double value = QLocale().toDouble(trimmed, &ok);
     if (!ok)
@@ -136,9 +152,16 @@ std::optional<int> dayCount(const QString& answer) {
         return std::nullopt;
     // Round half to even (the default rounding mode): 2.5 gives 2, 3.5 gives 4.
     const double rounded = std::nearbyint(value);
-    if (rounded < 1 || rounded > kMaxDayNumber)
+    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return int(rounded);
+}
+
+std::optional<int> dayCount(const QString& answer) {
+    const std::optional<int> n = wholeNumber(answer);
+    if (!n || *n < 1)
+        return std::nullopt;
+    return n;
 }
 
 } // namespace itinerary

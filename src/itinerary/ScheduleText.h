@@ -49,6 +49,10 @@ int parkNumber(const QString& parkText);
 
 // The calendar date of a day of the trip: day 1 is the trip start date.
 QDate dayDate(const QDate& tripDate, int dayNum);
+// The date the planner shows for the text of its day box: for any whole
+// number N, 0 and below included, the trip start date plus N - 1 days; for a
+// text that is not a number, the trip start date.
+QDate dayBoxDate(const QDate& tripDate, const QString& dayText);
 // The date as the planner shows it: the user's short date form with a
 // four-digit year, so that it reads back as the same date.
 QString shortDate(const QDate& date);
@@ -62,6 +66,10 @@ constexpr int kMaxDayNumber = 32767;
 
 // A day or schedule box's text as a key: a whole number from 1 to 32767, or nothing.
 std::optional<int> keyNumber(const QString& text);
+// A text taken as a 16-bit whole number: a number, a fraction rounded to the
+// nearest whole number (a half to the even neighbour), from -32768 to 32767;
+// or nothing.
+std::optional<int> wholeNumber(const QString& text);
 // The answer to "how many days": a number, a fraction rounded to the nearest
 // whole number (a half to the even neighbour), from 1 to 32767; or nothing.
 std::optional<int> dayCount(const QString& answer);

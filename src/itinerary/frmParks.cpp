@@ -30,6 +30,7 @@ QString exportText(const QString& paneText) {
 
 namespace {
 
+using common::keepOnOneLine;
 using common::makeFont;
 using common::setInk;
 
@@ -86,13 +87,6 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     if (ink)
         setInk(label, *ink);
     return label;
-}
-
-// A one-line caption keeps all its words: where the lettering runs wider than
-// its place (another font than the layout's), the label grows to the right.
-void keepOnOneLine(QLabel* label) {
-    label->setWordWrap(false);
-    label->resize(qMax(label->width(), label->sizeHint().width()), qMax(label->height(), label->sizeHint().height()));
 }
 
 common::PictureButton* makePicture(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w,

@@ -47,6 +47,7 @@ const QString kBanner = QStringLiteral(
 
 const QString kDayCountRefused = QStringLiteral("Please enter a number of days from 1 to 32767.");
 
+// A one-line heading in dark blue.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w, int h,
                   const QFont& font) {
     auto* label = new QLabel(caption, parent);
@@ -54,6 +55,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     label->setFont(font);
     setInk(label, kDarkBlue);
     placeTwips(label, l, t, w, h);
+    common::keepOnOneLine(label);
     return label;
 }
 
@@ -122,8 +124,8 @@ void frmSchedule::buildControls() {
     const QFont small = makeFont(QStringLiteral("Verdana"), 8.25);
     const QFont smallBold = makeFont(QStringLiteral("Verdana"), 8.25, true);
 
-    Label2 = makeLabel(c, QStringLiteral("Label2"), kBanner, 0, 0, 10215, 615, small);
-    Label2->setWordWrap(true);
+    Label2 = common::makeLabel(c, QStringLiteral("Label2"), kBanner, Qt::black, 0, 0, 10215, 615);
+    Label2->setFont(small);
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setAutoFillBackground(true);
     {
@@ -255,8 +257,7 @@ void frmSchedule::buildLinksAndPictures() {
         // The links first show their stored dark blue; the window background restores them in blue.
         link->setColors(kDarkBlue, kRed);
         placeTwips(link, 360, top, width, 195);
-        // A substituted font may run wider than the box laid out for the caption.
-        link->resize(qMax(link->width(), link->sizeHint().width()), link->height());
+        common::keepOnOneLine(link);
         connect(link, &common::HoverLink::clicked, this, handler);
         return link;
     };
@@ -474,8 +475,7 @@ void frmSchedule::showDayFromStore() {
         FillAttractionLists(p, m_parts[size_t(p)].park->currentText());
     // After opening the places come in table order.
     fillReservationLists(reservationPlaces());
-    // A day box that holds no day number shows the trip start date.
-    txtTSD->setText(itinerary::shortDate(itinerary::dayDate(tripDate(), dayNum.value_or(1))));
+    txtTSD->setText(itinerary::shortDate(itinerary::dayBoxDate(tripDate(), cbDayNum->currentText())));
     ShowWeekdayCaption();
 }
 

@@ -230,23 +230,24 @@ void frmBudget::Form_Load() {
     if (rs.eof())
         return; // first use: every field stays at "0" and nothing is computed
 
-    // The stored texts go back as they were typed; one recalculation from
-    // them gives what recalculating after each of them would.
+    // The stored texts go back as they were typed: the counts, then one
+    // recalculation from them, then each cost, whose change updates its line
+    // as typing would (an empty cost gets its "0" back).
     const auto counts4 = countBoxes();
     const auto costs = costBoxes();
-    for (int i = 0; i < organiser::kBudgetInputCount; ++i) {
+    for (int i = 0; i < 4; ++i) {
         const QString column = organiser::budgetColumn(i);
-        if (rs.isNull(column))
-            continue;
-        if (i < 4) {
+        if (!rs.isNull(column)) {
             const QSignalBlocker block(counts4[size_t(i)]);
             counts4[size_t(i)]->setEditText(rs.text(column));
-        } else {
-            const QSignalBlocker block(costs[size_t(i - 4)]);
-            costs[size_t(i - 4)]->setText(rs.text(column));
         }
     }
     RecalculateBudget();
+    for (int i = 4; i < organiser::kBudgetInputCount; ++i) {
+        const QString column = organiser::budgetColumn(i);
+        if (!rs.isNull(column))
+            costs[size_t(i - 4)]->setText(rs.text(column));
+    }
 }
 
 organiser::BudgetInputs frmBudget::inputs() const {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFont>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -100,11 +101,31 @@ QString App::path() {
     return appFolder();
 }
 
-void App::installFontSubstitutes() {
+void App::installFonts() {
+    // Tahoma's metric-compatible remake ships outside the system's font
+    // folders (Debian's fonts-wine); the program loads it for itself.
+    static const bool remakeLoaded = [] {
+        for (const char* file : {"tahoma.ttf", "tahomabd.ttf"})
+            QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file));
+        return true;
+    }();
+    Q_UNUSED(remakeLoaded);
+
+    // Liberation Sans has Arial's widths, which come within a few per cent of
+    // the MS Sans Serif screen font at 8 and 12 points; Liberation Serif has
+    // Times New Roman's. DejaVu Sans has the widths of Verdana's Debian remake.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
+    // Without the remake, the narrow cut of DejaVu Sans comes closest.
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+
+    QFont controls(QStringLiteral("MS Sans Serif"));
+    controls.setPointSizeF(8.25);
+    QApplication::setFont(controls);
 }
 
 void App::setPath(const QString& folder) {

@@ -19,9 +19,11 @@ public:
     // The folder, a separator, the file name.
     static QString file(const QString& name);
     static QString title() { return QStringLiteral("Travisto"); }
-    // Maps the Windows font names the windows ask for to installed fonts of
-    // the same widths, so that captions fit the boxes laid out for them.
-    static void installFontSubstitutes();
+    // The windowing runtime's fonts: every control without a font of its own
+    // uses MS Sans Serif 8.25 points, and each Windows font name the windows
+    // ask for maps to an installed font of the same widths, so that captions
+    // fit the boxes laid out for them. Call once the application exists.
+    static void installFonts();
 };
 
 class Clock {

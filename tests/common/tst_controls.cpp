@@ -3,6 +3,7 @@
 #include "common/CWordWrap.h"
 #include "common/DropDownList.h"
 #include "common/ListBox.h"
+#include "common/OptionButton.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "common/WebPageViewer.h"
@@ -55,6 +56,34 @@ private slots:
         QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(300, 10));
         QCOMPARE(clicks.count(), 1);
         QVERIFY(!button.isPressed());
+    }
+
+    void aLongOptionCaptionWrapsAndTheWholeButtonPicksIt() {
+        QWidget group;
+        group.resize(520, 40);
+        common::OptionButton first(QStringLiteral("Environmental Planet Center of Technology and Culture"), &group);
+        common::OptionButton second(QStringLiteral("Short"), &group);
+        first.setGeometry(0, 0, 252, 32);
+        second.setGeometry(260, 0, 252, 32);
+        group.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&group));
+
+        // The caption's second line carries ink at its start, below where one centred line would end.
+        const QImage image = first.grab().toImage();
+        int inked = 0;
+        for (int y = 24; y < 32; ++y)
+            for (int x = 20; x < 80; ++x)
+                inked += qGray(image.pixel(x, y)) < 128;
+        QVERIFY(inked > 20);
+
+        // A click at the end of the second line picks it; arrows and space move the pick.
+        QTest::mouseClick(&first, Qt::LeftButton, {}, QPoint(240, 28));
+        QVERIFY(first.isChecked());
+        QTest::keyClick(&first, Qt::Key_Right);
+        QVERIFY(second.hasFocus() && second.isChecked() && !first.isChecked());
+        QTest::keyClick(&second, Qt::Key_Left);
+        QTest::keyClick(&first, Qt::Key_Space);
+        QVERIFY(first.isChecked() && !second.isChecked());
     }
 
     void aSelectionStartOutsideTheTextKeepsTheSelection() {

@@ -6,6 +6,7 @@
 #include "dining_lodging/frmHotels.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 
 using platform::Forms;
@@ -84,6 +85,23 @@ private slots:
                      printed.contains("Holiday Season: 12/20 to 12/31 Disney Value Resorts:") &&
                      printed.contains("Old Key West - $259 - Villas.") && !printed.contains("reconsider"),
                  qPrintable(printed));
+    }
+
+    // The guide and its resort comparison page: nothing empty (or blank and printable) stays open.
+    void withoutTheContentDatabaseTheWindowReportsItAndCloses_data() {
+        QTest::addColumn<QString>("form");
+        QTest::newRow("hotel guide") << "frmHotels";
+        QTest::newRow("resort comparison page") << "frmSample";
+    }
+    void withoutTheContentDatabaseTheWindowReportsItAndCloses() {
+        QFETCH(QString, form);
+        QVERIFY(QFile::remove(platform::App::file(platform::Database::contentFileName())));
+        world->dialogs().answerMessage();
+        QVERIFY(!Forms::open(form));
+        QVERIFY(world->dialogs().messages().value(0).contains(platform::Database::contentFileName()));
+        QVERIFY(!QFile::exists(platform::App::file(QStringLiteral("Hotels.htm"))));
+        TestWorld::settle();
+        QCOMPARE(Forms::loadedNames(), QStringList());
     }
 
     void contactLinkOpensTheContactListOnPress() {

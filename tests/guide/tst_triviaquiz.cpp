@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "TextFit.h"
 
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
@@ -83,6 +84,35 @@ private slots:
         q->mnuClose->trigger();
         world->settle();
         QCOMPARE(Forms::loadedNames(), QStringList());
+    }
+
+    // Question after question, game after game, until every shipped question has been on screen.
+    void everyShippedAnswerCanBeReadWholeOnItsButton_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("type");
+        QTest::newRow("resort quiz") << "frmDWTrivia" << 2;
+        QTest::newRow("Disney quiz") << "frmTrivia" << 1;
+    }
+    void everyShippedAnswerCanBeReadWholeOnItsButton() {
+        QFETCH(QString, form);
+        QFETCH(int, type);
+        const int questions = count(QStringLiteral("Select Count(*) from Trivia Where TriviaType = ?"), type);
+        QSet<QString> seen;
+        QStringList cut;
+        auto* q = qobject_cast<TriviaQuiz*>(Forms::open(form));
+        while (seen.size() < questions) {
+            seen << q->lblId->text();
+            for (QRadioButton* option : {q->Option1, q->Option2, q->Option3, q->Option4})
+                if (const QString c = cutCaption(option); !c.isEmpty())
+                    cut << option->text() + QStringLiteral(": ") + c;
+            QTest::mouseClick(q->Picture1 ? static_cast<QWidget*>(q->Picture1) : q->Command1, Qt::LeftButton);
+            if (!Forms::isLoaded(form)) // the tenth answer: play again
+                QTest::mouseClick(
+                    Forms::find(type == 2 ? "frmResults2" : "frmResults")->findChild<QWidget*>("Picture1"),
+                    Qt::LeftButton);
+            q = Forms::findAs<TriviaQuiz>(form);
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     }
 
     void drawsTheLeastShownQuestionAndPlacesItsAnswers() {

@@ -173,6 +173,27 @@ private slots:
         QCOMPARE(f->txtTSD->text(), dateOf(4));
     }
 
+    // Any number in the day box dates the day from the trip start, 0 and below included.
+    void theDateFollowsTheNumberInTheDayBox_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("day"); // whose date is shown
+        QTest::newRow("0: the day before the trip") << "0" << 0;
+        QTest::newRow("negative") << "-2" << -2;
+        QTest::newRow("a half rounds to even") << "2.5" << 2;
+        QTest::newRow("words: the start date") << "two" << 1;
+        QTest::newRow("empty: the start date") << "" << 1;
+    }
+    void theDateFollowsTheNumberInTheDayBox() {
+        QFETCH(QString, text);
+        QFETCH(int, day);
+        frmSchedule* f = openPlanner();
+        pick(f->cbDayNum, QStringLiteral("3"));
+        typeInto(f->cbDayNum, text);
+        pick(f->cboScheduleNumber, QStringLiteral("1"));
+        QCOMPARE(f->txtTSD->text(), dateOf(day));
+        QCOMPARE(f->windowTitle(), "Day of schedule is " + itinerary::weekdayName(kTripStart.addDays(day - 1)));
+    }
+
     void pickingAParkRefillsOnlyThatPart() {
         frmSchedule* f = openPlanner();
         f->cbChoice1->setEditText(QStringLiteral("chosen"));
@@ -370,7 +391,7 @@ private slots:
             "Morning Attractions: \r\nTEST TRACK\r\nMISSION: SPACE\r\n\r\nMorning Notes:\r\nFastpass for Test Track\r\n"
             "Afternoon Location: \r\nAfternoon Attractions: \r\nAfternoon Notes:\r\n\r\n"
             "Evening Location: Typhoon Lagoon\r\nEvening Attractions: CRUSH 'N' GUSHER\r\n\r\n"
-            "Evening Notes:\r\nSwim\nRelax\r\n\r\n"
+            "Evening Notes:\r\nSwim\r\nRelax\r\n\r\n"
             "Reservation Info \r\nLe Cellier    7:30    A12\r\n        \r\n        \r\n"
             "\r\n\r\nMy Daily Schedule: Day 3\r\n\r\nMorning Location: Magic Kingdom\r\n"
             "Morning Attractions: \r\nSPACE MOUNTAIN\r\n\r\nMorning Notes:\r\nCafé\r\n"

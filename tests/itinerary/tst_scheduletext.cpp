@@ -33,6 +33,35 @@ private slots:
         QCOMPARE(dayText(sampleDay(), DayTextUse::Print), expected);
     }
 
+    // A value typed or stored on several lines keeps its lines, each ended as every line of the file is.
+    void everyLineEndOfTheExportIsCrLf_data() {
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("timeExported");
+        QTest::newRow("line feeds typed in the notes") << "Swim\nRelax\n\nEat"
+                                                       << "7 pm"
+                                                       << "7 pm";
+        QTest::newRow("notes stored with CR LF") << "Swim\r\nRelax\r\n\r\nEat"
+                                                 << "7 pm"
+                                                 << "7 pm";
+        QTest::newRow("lone carriage returns, a time on two lines") << "Swim\rRelax\r\rEat"
+                                                                    << "7\npm"
+                                                                    << "7\r\npm";
+    }
+    void everyLineEndOfTheExportIsCrLf() {
+        QFETCH(QString, notes);
+        QFETCH(QString, time);
+        QFETCH(QString, timeExported);
+        ScheduleDay day = sampleDay();
+        day.parts[1].notes = notes;
+        day.reservations[0].time = time;
+        const QString text = exportText({day, sampleDay()});
+        QVERIFY(text.contains(QStringLiteral("Afternoon Notes:\r\nSwim\r\nRelax\r\n\r\nEat\r\nEvening")));
+        QVERIFY(text.contains("Reservation Info \r\n    " + timeExported + "    \r\n"));
+        QCOMPARE(text.count(QLatin1Char('\n')), text.count(QStringLiteral("\r\n")));
+        QCOMPARE(text.count(QLatin1Char('\r')), text.count(QStringLiteral("\r\n")));
+    }
+
     // The four exact names are checked through the planner's park lists; here the near misses.
     void onlyExactThemeParkNamesHaveANumber_data() {
         QTest::addColumn<QString>("park");

@@ -148,6 +148,13 @@ private slots:
         QCOMPARE(w->cboDays->count(), 101);
         QCOMPARE(w->txtTotalBudget->text(), shownTotal);
         QCOMPARE(w->Label5->text(), QStringLiteral("7 day total:"));
+
+        // A cost stored empty comes back as "0", as an emptied box does.
+        world->closeAll();
+        world->exec(platform::Database::userFileName(), QStringLiteral("UPDATE Budget SET CarRental = ''"));
+        w = openBudget();
+        QCOMPARE(w->txtCarRental->text(), QStringLiteral("0"));
+        QCOMPARE(w->Label6[5]->text(), QStringLiteral("$0.00"));
     }
 
     void printListsTheAmountsAtSixteenPoints() {

@@ -76,11 +76,13 @@ void quietHeadlessNotices(QtMsgType type, const QMessageLogContext& context, con
 } // namespace
 
 TestWorld::TestWorld(bool withContent) : m_quits(std::make_shared<int>(0)) {
-    static const bool quiet = [] {
+    static const bool once = [] {
         previousHandler = qInstallMessageHandler(quietHeadlessNotices);
+        // Windows are drawn in the program's own fonts, as the user sees them.
+        platform::App::installFonts();
         return true;
     }();
-    Q_UNUSED(quiet);
+    Q_UNUSED(once);
     platform::Forms::resetForTests();
     platform::App::setPath(m_dir.path());
     copyTree(QStringLiteral(TRAVISTO_DATA_DIR "/pages"), m_dir.path());
