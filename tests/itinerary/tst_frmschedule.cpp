@@ -188,7 +188,7 @@ private slots:
         QFETCH(int, day);
         frmSchedule* f = openPlanner();
         pick(f->cbDayNum, QStringLiteral("3"));
-        typeInto(f->cbDayNum, text);
+        typeOver(f->cbDayNum, text);
         pick(f->cboScheduleNumber, QStringLiteral("1"));
         QCOMPARE(f->txtTSD->text(), dateOf(day));
         QCOMPARE(f->windowTitle(), "Day of schedule is " + itinerary::weekdayName(kTripStart.addDays(day - 1)));

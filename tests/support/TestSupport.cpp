@@ -158,7 +158,10 @@ void pickEntry(common::DropDownList* box, int position) {
 void typeOver(common::DropDownList* box, const QString& text) {
     QVERIFY(box);
     box->lineEdit()->selectAll();
-    QTest::keyClicks(box, text);
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Delete);
+    else
+        QTest::keyClicks(box, text);
 }
 
 bool turnWheel(QWidget* over, int delta) {
