@@ -8,6 +8,7 @@
 #include "itinerary/TripProfile.h"
 #include "platform/Database.h"
 #include "platform/Printer.h"
+#include "platform/SafeFile.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
@@ -19,7 +20,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 
 using itinerary::ScheduleDay;
@@ -634,11 +634,10 @@ void frmSchedule::mnuExport_Click() {
     if (!days)
         return;
     const QByteArray bytes = itinerary::exportText(*days).toUtf8();
-    // The file is replaced only once the whole text is written.
-    QSaveFile out(*file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        platform::msgBox(QStringLiteral("The schedule could not be saved to %1: %2")
-                             .arg(QDir::toNativeSeparators(*file), out.errorString()));
+    QString reason;
+    if (!platform::saveWholeFile(*file, bytes, &reason))
+        platform::msgBox(
+            QStringLiteral("The schedule could not be saved to %1: %2.").arg(QDir::toNativeSeparators(*file), reason));
 }
 
 void frmSchedule::mnuPrint_Click() {

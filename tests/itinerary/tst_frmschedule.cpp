@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <optional>
 
 using platform::Forms;
 
@@ -407,15 +408,40 @@ private slots:
         QCOMPARE(world->printer().documents.size(), 0);
     }
 
-    void exportReportsAFileThatCannotBeWritten() {
+    void exportThatCannotBeWrittenIsReportedAndKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "/no such folder/out.txt" << false << "the folder does not exist";
+        QTest::newRow("full disk") << "/out.txt" << true << "the disk is full";
+    }
+    void exportThatCannotBeWrittenIsReportedAndKeepsTheOldFile() {
+        QFETCH(QString, name);
+        QFETCH(bool, diskFull);
+        QFETCH(QString, reason);
+        const QString file = world->folder() + name;
+        QFile old(file);
+        if (diskFull) {
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("last week's schedule");
+            old.close();
+        }
         storeDay(1, 1, "Morning", {"x"});
         frmSchedule* f = openPlanner();
         world->dialogs().answerInput(QStringLiteral("1"));
-        world->dialogs().answerSave(world->folder() + QStringLiteral("/no such folder/out.txt"));
+        world->dialogs().answerSave(file);
         world->dialogs().answerMessage();
+        std::optional<FullDisk> full;
+        if (diskFull)
+            full.emplace(0);
         f->mnuExport->trigger();
-        QCOMPARE(world->dialogs().messages().size(), 1);
-        QVERIFY(world->dialogs().messages()[0].startsWith(QStringLiteral("The schedule could not be saved to ")));
+        full.reset();
+        QCOMPARE(world->dialogs().messages(),
+                 QStringList{QStringLiteral("The schedule could not be saved to %1: %2.").arg(file, reason)});
+        if (diskFull) {
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("last week's schedule"));
+        }
     }
 
     void closeReturnsToTheMainWindow_data() {

@@ -7,7 +7,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QHash>
+#include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
@@ -139,4 +141,23 @@ void TestWorld::settle() {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+FullDisk::FullDisk(qint64 room) {
+    // Without this the system ends the program at the refused write.
+    m_previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_previous = limit.rlim_cur;
+    limit.rlim_cur = rlim_t(room);
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        qFatal("cannot limit the file size");
+}
+
+FullDisk::~FullDisk() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_previous);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_previousSignal);
 }

@@ -45,6 +45,21 @@ private:
     std::shared_ptr<int> m_quits;
 };
 
+// While it lives, the test program cannot make a file longer than `room`
+// bytes: the system refuses the write just as a full disk does. Databases
+// are not written meanwhile (their writes would be refused too).
+class FullDisk {
+public:
+    explicit FullDisk(qint64 room = 0);
+    ~FullDisk();
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    quint64 m_previous;
+    void (*m_previousSignal)(int);
+};
+
 template <typename T> T* child(QObject* parent, const QString& name) {
     return parent ? parent->findChild<T*>(name) : nullptr;
 }
