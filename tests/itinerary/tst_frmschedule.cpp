@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <optional>
 
 using platform::Forms;
@@ -267,6 +268,40 @@ private slots:
         QCOMPARE(world->dialogs().messages(), QStringList{"Day 32767 is the last day of a schedule."});
         QCOMPARE(rowCount(1, 32767), 1);
         QCOMPARE(f->cbDayNum->currentText(), QStringLiteral("32767"));
+    }
+
+    void aRefusedSaveSaysWhyAndKeepsTheTypedDayOnScreen_data() {
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("another copy saving") << true;
+        QTest::newRow("folder cannot be written") << false;
+    }
+    void aRefusedSaveSaysWhyAndKeepsTheTypedDayOnScreen() {
+        QFETCH(bool, busy);
+        const QString userFile = platform::App::file(platform::Database::userFileName());
+        const int wait = platform::Database::busyTimeout();
+        platform::Database::setBusyTimeout(50);
+        platform::Database::setOpenReadOnly(!busy);
+        frmSchedule* f = openPlanner();
+        auto* notes = child<QPlainTextEdit>(f, QStringLiteral("txtMorning"));
+        QTest::keyClicks(notes, QStringLiteral("Dole Whip at 3"));
+        std::optional<HeldLock> held;
+        if (busy)
+            held.emplace(userFile, false);
+        world->dialogs().answerMessage();
+        click(child<QPushButton>(f, QStringLiteral("cmdNextDay")));
+        const QString why = platform::Database::failureMessage(
+            busy ? platform::DbFailure::Busy : platform::DbFailure::ReadOnly, userFile);
+        QCOMPARE(world->dialogs().messages(), QStringList{why});
+        QCOMPARE(notes->toPlainText(), QStringLiteral("Dole Whip at 3"));
+        QCOMPARE(child<QComboBox>(f, QStringLiteral("cbDayNum"))->currentText(), QStringLiteral("1"));
+        if (busy) {
+            // Once the other copy is done, the same click saves.
+            held.reset();
+            click(child<QPushButton>(f, QStringLiteral("cmdUpdate")));
+            QCOMPARE(rowCount(1, 1), 1);
+        }
+        platform::Database::setOpenReadOnly(false);
+        platform::Database::setBusyTimeout(wait);
     }
 
     void aTypedDayNumberBecomesTheKeyOfTheSave() {

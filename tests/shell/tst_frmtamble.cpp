@@ -93,6 +93,20 @@ private slots:
         QCOMPARE(counters.value(1) + counters.value(2), 5);
     }
 
+    void aFolderThatCannotBeWrittenShowsTheTipWithoutAMessage() {
+        world->exec(platform::Database::contentFileName(),
+                    QStringLiteral("INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (1, 'Only tip', 0)"));
+        platform::Database::setOpenReadOnly(true);
+        // The first start, then a return to the main window after it was closed.
+        for (int start = 0; start < 2; ++start) {
+            QCOMPARE(openMain()->lblTip->text(), QStringLiteral("Only tip"));
+            world->closeAll();
+        }
+        platform::Database::setOpenReadOnly(false);
+        QCOMPARE(world->dialogs().messages(), QStringList());
+        QCOMPARE(world->content()->query(QStringLiteral("SELECT Counter FROM tblHomeTips")).value(0).toInt(), 0);
+    }
+
     void aMainWindowLeftOpenKeepsItsTip() {
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (1, 'A', 0), (2, 'B', 0)"));

@@ -7,6 +7,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
@@ -79,6 +81,7 @@ TestWorld::TestWorld(bool withContent) : m_quits(std::make_shared<int>(0)) {
     }();
     Q_UNUSED(quiet);
     platform::Forms::resetForTests();
+    platform::Database::setOpenReadOnly(false);
     platform::App::setPath(m_dir.path());
     copyTree(QStringLiteral(TRAVISTO_DATA_DIR "/pages"), m_dir.path());
     QFile::copy(templateDatabase(platform::Database::contentFileName(), platform::SchemaLoader::contentSqlFolder(),
@@ -160,4 +163,30 @@ FullDisk::~FullDisk() {
     limit.rlim_cur = rlim_t(m_previous);
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, m_previousSignal);
+}
+
+HeldLock::HeldLock(const QString& path, bool exclusive) {
+    static int count = 0;
+    m_connection = QStringLiteral("held_lock_%1").arg(++count);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    db.setDatabaseName(path);
+    QSqlQuery q(db);
+    if (!db.open() || !q.exec(exclusive ? QStringLiteral("BEGIN EXCLUSIVE") : QStringLiteral("BEGIN IMMEDIATE")))
+        qFatal("cannot lock %s", qPrintable(path));
+}
+
+HeldLock::~HeldLock() {
+    release();
+}
+
+void HeldLock::release() {
+    if (m_connection.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        QSqlQuery(db).exec(QStringLiteral("COMMIT"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+    m_connection.clear();
 }

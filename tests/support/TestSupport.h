@@ -60,6 +60,21 @@ private:
     void (*m_previousSignal)(int);
 };
 
+// A second connection to a database file holding its write lock, as another
+// copy of the program does while it saves. `exclusive` keeps readers out too,
+// as in the last moment of a save.
+class HeldLock {
+public:
+    HeldLock(const QString& path, bool exclusive);
+    ~HeldLock();
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    void release();
+
+private:
+    QString m_connection;
+};
+
 template <typename T> T* child(QObject* parent, const QString& name) {
     return parent ? parent->findChild<T*>(name) : nullptr;
 }
