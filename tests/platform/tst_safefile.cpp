@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <optional>
 
 using platform::SafeFile;
 
@@ -65,6 +68,40 @@ private slots:
         QCOMPARE(reason, QStringLiteral("untouched"));
         QCOMPARE(contents(), text);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("out.txt")});
+    }
+
+    void aPdfStreamedIntoItIsWholeOrNotThereAtAll_data() {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("room enough") << false;
+        QTest::newRow("disk full part way") << true;
+    }
+    void aPdfStreamedIntoItIsWholeOrNotThereAtAll() {
+        QFETCH(bool, diskFull);
+        writeOld();
+        SafeFile file(target());
+        QVERIFY(file.open());
+        std::optional<FullDisk> full;
+        if (diskFull)
+            full.emplace(2000);
+        {
+            QPdfWriter pdf(&file);
+            QPainter painter(&pdf);
+            for (int page = 0; page < 3; ++page) {
+                if (page > 0)
+                    pdf.newPage();
+                painter.drawText(QPointF(100, 100), QStringLiteral("Day %1").arg(page + 1));
+            }
+        }
+        QCOMPARE(file.commit(), !diskFull);
+        full.reset();
+        const QByteArray saved = contents();
+        if (diskFull) {
+            QCOMPARE(saved, QByteArray("the earlier file\r\n"));
+            QCOMPARE(file.reason(), QStringLiteral("the disk is full"));
+        } else {
+            QVERIFY(saved.startsWith("%PDF-"));
+            QVERIFY(saved.trimmed().endsWith("%%EOF"));
+        }
     }
 
     void aFileThatCannotBeMadeIsReportedInPlainWords_data() {
