@@ -3,6 +3,7 @@
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
 #include "common/HoverLink.h"
+#include "common/LongRuns.h"
 #include "common/PictureButton.h"
 #include "itinerary/ScheduleStore.h"
 #include "itinerary/TripProfile.h"
@@ -83,6 +84,7 @@ QPlainTextEdit* makeNotes(QWidget* parent, const QString& name, int l, int t, in
     box->setFont(makeFont(QStringLiteral("Verdana"), 8.25));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setTabChangesFocus(true);
+    common::keepLongRunsFast(box);
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, Qt::white);
     box->setPalette(pal);
