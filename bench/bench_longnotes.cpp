@@ -92,41 +92,39 @@ int main(int argc, char** argv) {
     }
 
     std::printf("%d-character note without a blank, median of %d runs\n", kNoteLength, runs);
+    // Times showing an empty day and the day with the note, each coming from another empty day.
+    auto compare = [&](const char* window, const std::function<void(int)>& showDay) {
+        const double empty = medianMs(
+            runs, [&] { showDay(3); }, [&] { showDay(2); });
+        const double withNote = medianMs(
+            runs, [&] { showDay(3); }, [&] { showDay(1); });
+        std::printf("%-12s show an empty day %19.2f ms\n%-12s show the day with the note %10.2f ms  (+%.2f ms)\n",
+                    window, empty, window, withNote, withNote - empty);
+    };
+
     auto* planner = Forms::loadAs<frmSchedule>(QStringLiteral("frmSchedule"));
     planner->show();
-    auto plannerDay = [&](int day) {
+    compare("planner:", [&](int day) {
         planner->cbDayNum->setEditText(QString::number(day));
         planner->cbDayNum_Click();
         showFully(planner);
-    };
-    const double plannerEmpty = medianMs(
-        runs, [&] { plannerDay(3); }, [&] { plannerDay(2); });
-    const double plannerLong = medianMs(
-        runs, [&] { plannerDay(3); }, [&] { plannerDay(1); });
-    std::printf("%-40s %9.2f ms\n%-40s %9.2f ms  (+%.2f ms)\n", "planner: show an empty day", plannerEmpty,
-                "planner: show the day with the note", plannerLong, plannerLong - plannerEmpty);
+    });
     check(planner->txtMorning->toPlainText() == note, "the planner shows the whole note");
     planner->cmdUpdate_Click();
 
     auto* journal = Forms::loadAs<frmDetails>(QStringLiteral("frmDetails"));
     journal->show();
-    auto journalDay = [&](int day) {
+    compare("journal:", [&](int day) {
         journal->cbDayNum->setText(QString::number(day));
         journal->cbDayNum_Click();
         showFully(journal);
-    };
-    const double journalEmpty = medianMs(
-        runs, [&] { journalDay(3); }, [&] { journalDay(2); });
-    const double journalLong = medianMs(
-        runs, [&] { journalDay(3); }, [&] { journalDay(1); });
-    std::printf("%-40s %9.2f ms\n%-40s %9.2f ms  (+%.2f ms)\n", "journal: show an empty day", journalEmpty,
-                "journal: show the day with the note", journalLong, journalLong - journalEmpty);
+    });
     check(journal->txtDetails->toPlainText() == note, "the journal shows the whole note");
     journal->cmdUpdate_Click();
 
     const double opening = medianMs(
         runs, [] { Forms::resetForTests(); }, [] { showFully(Forms::open(QStringLiteral("frmSchedule"))); });
-    std::printf("%-40s %9.2f ms\n", "planner: open on the day with the note", opening);
+    std::printf("%-12s open on the day with the note %7.2f ms\n", "planner:", opening);
 
     auto user = platform::Database::openUser();
     check(

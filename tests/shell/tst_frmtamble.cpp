@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "common/HoverLink.h"
+#include "platform/SchemaLoader.h"
 #include "shell/frmTamble.h"
 
 #include <QApplication>
@@ -97,7 +98,8 @@ private slots:
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (1, 'Only tip', 0)"));
         platform::Database::setOpenReadOnly(true);
-        // The first start, then a return to the main window after it was closed.
+        // The start (an up-to-date file is only read), then a return after the main window was closed.
+        QVERIFY(platform::SchemaLoader::ensureProgramDatabases());
         for (int start = 0; start < 2; ++start) {
             QCOMPARE(openMain()->lblTip->text(), QStringLiteral("Only tip"));
             world->closeAll();
