@@ -258,6 +258,8 @@ bool Database::executeQuietly(const QString& sql, const Binds& binds) {
 }
 
 bool Database::transaction(const std::function<bool()>& work) {
+    if (m_inTransaction)
+        return work(); // part of the transaction already running
     // The write lock is taken at the start, so that two copies saving at once
     // queue one behind the other instead of both reading and then colliding.
     QSqlQuery q(QSqlDatabase::database(m_connection, false));

@@ -90,14 +90,14 @@ struct Table {
     QStringList rows; // the INSERT statements the files ship for it
 };
 
-// What the SQL files of one folder say: their statements, and the tables
-// and columns a database built from them has.
 struct SqlFile {
     int number = 0;
     QString name;
     QStringList statements;
 };
 
+// What the SQL files of one folder say: their statements, and the tables
+// and columns a database built from them has.
 struct Schema {
     QList<SqlFile> files;
     QList<Table> tables;
@@ -339,10 +339,10 @@ SchemaLoader::Result SchemaLoader::ensure(const QString& path, const QString& sq
                 // have brought the file up to date meanwhile.
                 if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
                     fail(q.lastError());
-                } else if (readVersion(version) && readShape(q, shape) && update(version, shape)) {
-                    if (!q.exec(QStringLiteral("COMMIT")))
+                } else if (!(readVersion(version) && readShape(q, shape) && update(version, shape)) ||
+                           !q.exec(QStringLiteral("COMMIT"))) {
+                    if (result.ok)
                         fail(q.lastError());
-                } else {
                     q.exec(QStringLiteral("ROLLBACK"));
                     result.added.clear();
                 }
