@@ -1,5 +1,7 @@
 #include "common/RichTextBox.h"
 
+#include "common/LongRuns.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextList>
@@ -10,6 +12,7 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
     setAcceptRichText(false);
     setUndoRedoEnabled(false);
+    keepLongRunsFast(this);
 }
 
 void RichTextBox::setText(const QString& text) {

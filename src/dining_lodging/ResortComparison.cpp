@@ -1,6 +1,6 @@
 #include "dining_lodging/ResortComparison.h"
 
-#include <QSaveFile>
+#include "platform/SafeFile.h"
 
 namespace dining_lodging {
 
@@ -35,14 +35,7 @@ QString resortComparisonPage(const QVector<ResortInfo>& resorts) {
 }
 
 bool writeResortComparisonPage(const QString& path, const QString& page, QString* error) {
-    QSaveFile file(path);
-    const QByteArray bytes = (page + QStringLiteral("\r\n")).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return platform::saveWholeFile(path, (page + QStringLiteral("\r\n")).toUtf8(), error);
 }
 
 } // namespace dining_lodging

@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/ListBox.h"
+#include "common/LongRuns.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
@@ -44,6 +45,7 @@ frmQuickRestaurant::frmQuickRestaurant() : platform::Form(QStringLiteral("frmQui
     txtRide = new QPlainTextEdit(c);
     txtRide->setObjectName(QStringLiteral("txtRide"));
     txtRide->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    common::keepLongRunsFast(txtRide);
     placeTwips(txtRide, 3720, 780, 3840, 3000);
     Label4 = makeLabel(c, QStringLiteral("Label4"), QStringLiteral("Location:"), darkBlue, 3720, 3900, 960, 255);
     Label3 = makeLabel(c, QStringLiteral("Label3"), QString(), red, 4740, 3900, 2820, 495);

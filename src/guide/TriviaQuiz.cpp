@@ -164,7 +164,7 @@ bool TriviaQuiz::drawQuestion(trivia::Draw draw) {
     for (int i = 0; i < 4; ++i)
         buttons[i]->setText(buttonText(m_captions[i]));
 
-    m_db->execute(QStringLiteral("Update Trivia Set Displayed = Displayed + 1 Where QuestionId = ?"), {id});
+    m_db->executeQuietly(QStringLiteral("Update Trivia Set Displayed = Displayed + 1 Where QuestionId = ?"), {id});
     return true;
 }
 

@@ -83,28 +83,22 @@ std::optional<QList<ScheduleDay>> ScheduleStore::readUpTo(int scheduleNum, int l
 }
 
 bool ScheduleStore::write(int scheduleNum, const ScheduleDay& day) {
-    const QStringList& columns = textColumns();
-    const auto fields = textFields(day);
-    platform::Binds values;
-    for (const QString* text : fields)
+    // One statement inserts the day or rewrites it, so two copies of the
+    // program saving the same new day cannot both try to insert it.
+    static const QString sql = [] {
+        const QStringList& columns = textColumns();
+        QStringList sets;
+        for (const QString& c : columns)
+            sets << QStringLiteral("%1 = excluded.%1").arg(c);
+        return QStringLiteral("Insert into Schedule(ScheduleNum,DayNum,%1) Values(?,?%2) "
+                              "On Conflict(ScheduleNum,DayNum) Do Update Set %3")
+            .arg(columns.join(QLatin1Char(',')), QStringLiteral(",?").repeated(columns.size()),
+                 sets.join(QLatin1Char(',')));
+    }();
+    platform::Binds values{scheduleNum, day.dayNum};
+    for (const QString* text : textFields(day))
         values << storedText(*text);
-
-    const platform::Recordset existing = m_db.query(
-        QStringLiteral("Select DayNum from Schedule Where DayNum = ? And ScheduleNum = ?"), {day.dayNum, scheduleNum});
-    if (!existing.ok())
-        return false;
-    if (existing.eof()) {
-        QStringList marks(columns.size(), QStringLiteral("?"));
-        const QString sql = QStringLiteral("Insert into Schedule(ScheduleNum,DayNum,%1) Values(?,?,%2)")
-                                .arg(columns.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
-        return m_db.execute(sql, platform::Binds{scheduleNum, day.dayNum} + values);
-    }
-    QStringList sets;
-    for (const QString& c : columns)
-        sets << c + QStringLiteral(" = ?");
-    const QString sql =
-        QStringLiteral("Update Schedule Set %1 Where DayNum = ? And ScheduleNum = ?").arg(sets.join(QLatin1Char(',')));
-    return m_db.execute(sql, values + platform::Binds{day.dayNum, scheduleNum});
+    return m_db.execute(sql, values);
 }
 
 } // namespace itinerary

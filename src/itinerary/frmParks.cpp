@@ -7,10 +7,11 @@
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "platform/Database.h"
+#include "platform/SafeFile.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
-#include <QFile>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 
@@ -272,14 +273,10 @@ void frmParks::mnuExport1_Click() {
     if (!file || file->isEmpty())
         return;
     const QByteArray bytes = itinerary::exportText(rtParks2->text()).toUtf8();
-    QFile out(*file);
-    bool written = out.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    if (written)
-        written = out.write(bytes) == bytes.size() && out.flush();
-    const QString reason = out.errorString();
-    out.close();
-    if (!written)
-        platform::msgBox(QStringLiteral("The itinerary could not be saved to %1: %2").arg(*file, reason));
+    QString reason;
+    if (!platform::saveWholeFile(*file, bytes, &reason))
+        platform::msgBox(
+            QStringLiteral("The itinerary could not be saved to %1: %2.").arg(QDir::toNativeSeparators(*file), reason));
 }
 
 void frmParks::mnuPrint_Click() {

@@ -4,11 +4,13 @@
 #include "common/Controls.h"
 #include "common/DropDownList.h"
 #include "common/HoverLink.h"
+#include "common/LongRuns.h"
 #include "common/PictureButton.h"
 #include "itinerary/ScheduleStore.h"
 #include "itinerary/TripProfile.h"
 #include "platform/Database.h"
 #include "platform/Printer.h"
+#include "platform/SafeFile.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
@@ -18,7 +20,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 
 using common::DropDownList;
@@ -80,6 +81,7 @@ QPlainTextEdit* makeNotes(QWidget* parent, const QString& name, int l, int t, in
     box->setFont(makeFont(QStringLiteral("Verdana"), 8.25));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setTabChangesFocus(true);
+    common::keepLongRunsFast(box);
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, Qt::white);
     box->setPalette(pal);
@@ -601,11 +603,10 @@ void frmSchedule::mnuExport_Click() {
     if (!days)
         return;
     const QByteArray bytes = itinerary::exportText(*days).toUtf8();
-    // The file is replaced only once the whole text is written.
-    QSaveFile out(*file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        platform::msgBox(QStringLiteral("The schedule could not be saved to %1: %2")
-                             .arg(QDir::toNativeSeparators(*file), out.errorString()));
+    QString reason;
+    if (!platform::saveWholeFile(*file, bytes, &reason))
+        platform::msgBox(
+            QStringLiteral("The schedule could not be saved to %1: %2.").arg(QDir::toNativeSeparators(*file), reason));
 }
 
 void frmSchedule::mnuPrint_Click() {

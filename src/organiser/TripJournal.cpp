@@ -130,22 +130,21 @@ std::optional<QList<JournalDay>> JournalStore::readUpTo(int tripNum, int lastDay
 }
 
 bool JournalStore::write(int tripNum, const JournalDay& day) {
-    platform::Recordset rs =
-        m_db.query(QStringLiteral("Select * from Details Where DayNum = ? and TripNum = ?"), {day.dayNum, tripNum});
-    if (!rs.ok())
-        return false;
+    // One statement inserts the day or rewrites it, so two copies of the
+    // program saving the same new day cannot both try to insert it.
+    static const QString sql = [] {
+        QStringList sets;
+        for (const QString& c : kColumns.split(QLatin1Char(',')))
+            sets << QStringLiteral("%1 = excluded.%1").arg(c);
+        return QStringLiteral("Insert Into Details(%1) Values(?%2) On Conflict(TripNum,DayNum) Do Update Set %3")
+            .arg(kColumns, QStringLiteral(",?").repeated(kColumns.count(QLatin1Char(','))),
+                 sets.join(QLatin1Char(',')));
+    }();
     platform::Binds values{tripNum, day.date.toString(Qt::ISODate), day.dayNum, day.details, day.attractions, day.food};
     for (bool place : day.places)
         values << (place ? 1 : 0);
     values << day.otherPlace;
-    if (rs.eof())
-        return m_db.execute(
-            QStringLiteral("Insert Into Details(%1) Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(kColumns), values);
-    QString assignments = kColumns;
-    assignments.replace(QLatin1Char(','), QStringLiteral(" = ?,"));
-    values << day.dayNum << tripNum;
-    return m_db.execute(QStringLiteral("Update Details Set %1 = ? Where DayNum = ? and TripNum = ?").arg(assignments),
-                        values);
+    return m_db.execute(sql, values);
 }
 
 } // namespace organiser

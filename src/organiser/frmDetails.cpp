@@ -4,6 +4,7 @@
 #include "common/Controls.h"
 #include "common/DropDownList.h"
 #include "common/HoverLink.h"
+#include "common/LongRuns.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
 #include "platform/Printer.h"
@@ -54,6 +55,7 @@ QPlainTextEdit* makePane(QWidget* parent, const QString& name, int l, int t, int
     auto* pane = new QPlainTextEdit(parent);
     pane->setObjectName(name);
     pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    common::keepLongRunsFast(pane);
     placeTwips(pane, l, t, w, h);
     return pane;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -44,6 +45,95 @@ int Recordset::integer(const QString& name, int fallback) const {
     return ok ? n : fallback;
 }
 
+namespace {
+
+std::atomic<int> busyWait{3000};
+std::atomic<bool> readOnly{false};
+
+// SQLite's primary result codes.
+enum : int {
+    kBusy = 5,
+    kLocked = 6,
+    kPermission = 3,
+    kReadOnly = 8,
+    kFull = 13,
+    kCannotOpen = 14,
+    kConstraint = 19,
+};
+
+} // namespace
+
+int Database::busyTimeout() {
+    return busyWait;
+}
+
+void Database::setBusyTimeout(int milliseconds) {
+    busyWait = milliseconds;
+}
+
+void Database::setOpenReadOnly(bool on) {
+    readOnly = on;
+}
+
+QString Database::connectOptions() {
+    return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout()) +
+           (readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString());
+}
+
+DbFailure Database::classify(const QSqlError& error) {
+    if (!error.isValid())
+        return DbFailure::None;
+    bool numbered = false;
+    const int code = error.nativeErrorCode().toInt(&numbered) & 0xff;
+    const QString text = error.databaseText();
+    if (numbered) {
+        switch (code) {
+        case kBusy:
+        case kLocked:
+            return DbFailure::Busy;
+        case kReadOnly:
+        case kPermission:
+        case kCannotOpen: // an open file whose journal cannot be made beside it
+            return DbFailure::ReadOnly;
+        case kFull:
+            return DbFailure::DiskFull;
+        case kConstraint:
+            return DbFailure::Constraint;
+        default:
+            break;
+        }
+    }
+    if (text.startsWith(QLatin1String("no such table")) || text.startsWith(QLatin1String("no such column")) ||
+        text.contains(QLatin1String("has no column named")))
+        return DbFailure::MissingTable;
+    return DbFailure::Other;
+}
+
+QString Database::failureMessage(DbFailure kind, const QString& path) {
+    const QString file = QDir::toNativeSeparators(path);
+    switch (kind) {
+    case DbFailure::None:
+        return QString();
+    case DbFailure::Busy:
+        return QStringLiteral("Another copy of Travisto is saving to %1 right now. Please try again in a moment.")
+            .arg(file);
+    case DbFailure::ReadOnly:
+        return QStringLiteral("The program's folder cannot be written, so %1 could not be changed.").arg(file);
+    case DbFailure::DiskFull:
+        return QStringLiteral("The disk is full, so %1 could not be changed. Please make room and try again.")
+            .arg(file);
+    case DbFailure::Constraint:
+        return QStringLiteral("%1 already holds a record like this one, so it was not stored again.").arg(file);
+    case DbFailure::MissingTable:
+        return QStringLiteral("%1 lacks a table or column that this window needs; it may come from an older "
+                              "version of Travisto.")
+            .arg(file);
+    case DbFailure::Other:
+        break;
+    }
+    return QStringLiteral("The database file %1 could not carry out a request; it may be damaged.").arg(file);
+}
+
 std::unique_ptr<Database> Database::open(const QString& path) {
     if (!QFileInfo::exists(path)) {
         msgBox(QStringLiteral("The database file %1 could not be found.").arg(path));
@@ -54,11 +144,12 @@ std::unique_ptr<Database> Database::open(const QString& path) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(path);
+        db.setConnectOptions(connectOptions());
         if (!db.open()) {
-            const QString error = db.lastError().text();
+            qWarning("cannot open %s: %s", qPrintable(path), qPrintable(db.lastError().text()));
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(connection);
-            msgBox(QStringLiteral("The database file %1 could not be opened: %2").arg(path, error));
+            msgBox(QStringLiteral("The database file %1 could not be opened.").arg(path));
             return nullptr;
         }
     }
@@ -83,11 +174,12 @@ Database::~Database() {
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-void Database::report(const QString& sql, const QString& error) {
-    m_lastError = error;
-    qWarning("SQL failed: %s: %s", qPrintable(sql), qPrintable(error));
+void Database::report(const QString& sql, const QSqlError& error) {
+    m_lastError = error.text();
+    m_lastFailure = classify(error);
+    qWarning("SQL failed: %s: %s", qPrintable(sql), qPrintable(m_lastError));
     if (m_reportErrors)
-        msgBox(QStringLiteral("The database %1 could not carry out a request: %2").arg(m_path, error));
+        msgBox(failureMessage(m_lastFailure, m_path));
 }
 
 Recordset Database::query(const QString& sql, const Binds& binds) {
@@ -95,14 +187,14 @@ Recordset Database::query(const QString& sql, const Binds& binds) {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
-        report(sql, q.lastError().text());
+        report(sql, q.lastError());
         rs.m_ok = false;
         return rs;
     }
     for (const QVariant& v : binds)
         q.addBindValue(v);
     if (!q.exec()) {
-        report(sql, q.lastError().text());
+        report(sql, q.lastError());
         rs.m_ok = false;
         return rs;
     }
@@ -119,41 +211,75 @@ Recordset Database::query(const QString& sql, const Binds& binds) {
             row[c] = q.value(c);
         rs.m_rows.append(std::move(row));
     }
+    if (q.lastError().isValid()) {
+        // A row that could not be fetched: what was read is not the whole answer.
+        report(sql, q.lastError());
+        rs.m_rows.clear();
+        rs.m_ok = false;
+        return rs;
+    }
+    succeeded();
     return rs;
 }
 
 bool Database::execute(const QString& sql, const Binds& binds) {
+    // A lone statement is its own transaction that takes the write lock
+    // first: a statement that reads before it writes could otherwise meet
+    // another copy's save half way and give up at once instead of waiting.
+    if (!m_inTransaction)
+        return transaction([&] { return run(sql, binds); });
+    return run(sql, binds);
+}
+
+bool Database::run(const QString& sql, const Binds& binds) {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     m_rowsAffected = 0;
     if (!q.prepare(sql)) {
-        report(sql, q.lastError().text());
+        report(sql, q.lastError());
         return false;
     }
     for (const QVariant& v : binds)
         q.addBindValue(v);
     if (!q.exec()) {
-        report(sql, q.lastError().text());
+        report(sql, q.lastError());
         return false;
     }
     m_rowsAffected = q.numRowsAffected();
+    succeeded();
     return true;
 }
 
+bool Database::executeQuietly(const QString& sql, const Binds& binds) {
+    const bool shown = m_reportErrors;
+    m_reportErrors = false;
+    const bool done = execute(sql, binds);
+    m_reportErrors = shown;
+    return done;
+}
+
 bool Database::transaction(const std::function<bool()>& work) {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction()) {
-        report(QStringLiteral("BEGIN"), db.lastError().text());
+    if (m_inTransaction)
+        return work(); // part of the transaction already running
+    // The write lock is taken at the start, so that two copies saving at once
+    // queue one behind the other instead of both reading and then colliding.
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        report(QStringLiteral("BEGIN IMMEDIATE"), q.lastError());
         return false;
     }
-    if (!work()) {
-        db.rollback();
+    m_inTransaction = true;
+    const bool done = work();
+    m_inTransaction = false;
+    if (!done) {
+        q.exec(QStringLiteral("ROLLBACK"));
         return false;
     }
-    if (!db.commit()) {
-        report(QStringLiteral("COMMIT"), db.lastError().text());
-        db.rollback();
+    if (!q.exec(QStringLiteral("COMMIT"))) {
+        report(QStringLiteral("COMMIT"), q.lastError());
+        q.exec(QStringLiteral("ROLLBACK"));
         return false;
     }
+    succeeded();
     return true;
 }
 

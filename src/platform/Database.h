@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+class QSqlError;
+
 namespace platform {
 
 // The rows a query returned, read forward: end test, move next, and fields
@@ -43,8 +45,22 @@ private:
 // Values bound to the :name or ? placeholders of a statement.
 using Binds = QVariantList;
 
+// What kind of failure a request met, as the user can understand and act on it.
+enum class DbFailure {
+    None,
+    Busy,         // another copy of the program holds the file (it is saving)
+    ReadOnly,     // the file or the program's folder cannot be written
+    DiskFull,     // no room left on the disk
+    Constraint,   // the row clashes with one already stored
+    MissingTable, // a table or column is not there (a file from an older version)
+    Other,
+};
+
 // One open database file. SQL text sits with its caller; every value that
 // comes from the user or from a list is bound, never pasted into the text.
+//
+// A request that meets a lock waits a short, bounded time (busyTimeout) for
+// the other copy of the program to finish before it gives up as Busy.
 class Database {
 public:
     // Opens an existing database file. A missing file is reported to the user
@@ -65,25 +81,49 @@ public:
     Recordset query(const QString& sql, const Binds& binds = {});
     // Runs a statement. A failure is reported to the user and gives false.
     bool execute(const QString& sql, const Binds& binds = {});
+    // Runs a statement whose failure the user need not hear of, such as a
+    // counter kept for the program's own use in a folder that cannot be
+    // written: the failure is only logged.
+    bool executeQuietly(const QString& sql, const Binds& binds = {});
     // Rows changed by the latest execute.
     int rowsAffected() const { return m_rowsAffected; }
     // Runs several statements as one transaction; on a failure nothing stays.
     bool transaction(const std::function<bool()>& work);
 
     QString path() const { return m_path; }
+    // The engine's own text of the latest failure (for the log, not for the user).
     QString lastError() const { return m_lastError; }
+    // The kind of the latest failure; None after a request that succeeded.
+    DbFailure lastFailure() const { return m_lastFailure; }
+    // What the user is told about a failure of the kind on the file at `path`.
+    static QString failureMessage(DbFailure kind, const QString& path);
+
+    // How long a request waits for a lock held by another connection (ms).
+    static int busyTimeout();
+    static void setBusyTimeout(int milliseconds);
+    // Opens every file read-only from now on, as a program folder that cannot
+    // be written leaves them (for tests: the superuser can write anywhere).
+    static void setOpenReadOnly(bool on);
+    // The connection options every connection to the program's files uses.
+    static QString connectOptions();
+    // The kind of an engine error.
+    static DbFailure classify(const QSqlError& error);
     // When false, failures are not shown to the user (the caller reports them).
     void setReportErrors(bool on) { m_reportErrors = on; }
 
 private:
     explicit Database(const QString& path, const QString& connection);
-    void report(const QString& sql, const QString& error);
+    bool run(const QString& sql, const Binds& binds);
+    void report(const QString& sql, const QSqlError& error);
+    void succeeded() { m_lastFailure = DbFailure::None; }
 
     QString m_path;
     QString m_connection;
     QString m_lastError;
+    DbFailure m_lastFailure = DbFailure::None;
     int m_rowsAffected = 0;
     bool m_reportErrors = true;
+    bool m_inTransaction = false;
 };
 
 } // namespace platform

@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -71,63 +73,297 @@ QList<QPair<int, QString>> SchemaLoader::numberedFiles(const QString& sqlFolder)
     return files;
 }
 
+namespace {
+
+struct Column {
+    QString name;
+    QString type;
+    QString defaultValue; // as SQL text; empty when there is none
+    bool notNull = false;
+    bool key = false;
+};
+
+struct Table {
+    QString name;
+    QString createSql;
+    QList<Column> columns;
+    QStringList rows; // the INSERT statements the files ship for it
+};
+
+struct SqlFile {
+    int number = 0;
+    QString name;
+    QStringList statements;
+};
+
+// What the SQL files of one folder say: their statements, and the tables
+// and columns a database built from them has.
+struct Schema {
+    QList<SqlFile> files;
+    QList<Table> tables;
+    int lastNumber = 0;
+    QString error;
+};
+
+// Tables of an open database: lower-case name -> lower-case column names.
+using Shape = QHash<QString, QSet<QString>>;
+
+QString quoted(const QString& identifier) {
+    return QLatin1Char('"') + QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+// False (with the query's error left in place) when the engine refused.
+bool readShape(QSqlQuery& q, Shape& shape) {
+    shape.clear();
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'")))
+        return false;
+    QStringList names;
+    while (q.next())
+        names << q.value(0).toString();
+    if (q.lastError().isValid())
+        return false;
+    for (const QString& name : names) {
+        if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(name))))
+            return false;
+        QSet<QString>& columns = shape[name.toLower()];
+        while (q.next())
+            columns.insert(q.value(1).toString().toLower());
+        if (q.lastError().isValid())
+            return false;
+    }
+    return true;
+}
+
+// Builds the files' tables in a database in memory and reads them back, so
+// the expected tables and columns come from the SQL itself.
+void deriveTables(Schema& schema, const QString& connection) {
+    static const QRegularExpression ddl(QStringLiteral("^\\s*(CREATE|ALTER)\\s+TABLE\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression insert(QStringLiteral("^\\s*INSERT\\s+INTO\\s+\"?(\\w+)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    QHash<QString, QStringList> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        if (!db.open()) {
+            schema.error = db.lastError().text();
+            return;
+        }
+        QSqlQuery q(db);
+        for (const SqlFile& file : schema.files)
+            for (const QString& statement : file.statements) {
+                if (ddl.match(statement).hasMatch()) {
+                    if (!q.exec(statement))
+                        schema.error = q.lastError().text();
+                } else if (const auto m = insert.match(statement); m.hasMatch()) {
+                    rows[m.captured(1).toLower()] << statement;
+                }
+            }
+        q.exec(QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
+                              "'sqlite_%' ORDER BY rowid"));
+        while (q.next())
+            schema.tables.append({q.value(0).toString(), q.value(1).toString(), {}, {}});
+        for (Table& table : schema.tables) {
+            q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(table.name)));
+            while (q.next())
+                table.columns.append({q.value(1).toString(), q.value(2).toString(), q.value(4).toString(),
+                                      q.value(3).toInt() != 0, q.value(5).toInt() != 0});
+            table.rows = rows.value(table.name.toLower());
+        }
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+}
+
+// The schema of a folder, read once per program run (and again when its
+// files change, as a test's folder may).
+const Schema& schemaOf(const QString& sqlFolder) {
+    static QHash<QString, Schema> cache;
+    const auto files = SchemaLoader::numberedFiles(sqlFolder);
+    QString key = sqlFolder;
+    for (const auto& [number, file] : files)
+        key += QStringLiteral("|%1:%2").arg(file).arg(QFileInfo(file).size());
+    if (const auto it = cache.constFind(key); it != cache.constEnd())
+        return it.value();
+    Schema schema;
+    for (const auto& [number, file] : files) {
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly)) {
+            schema.error = QStringLiteral("cannot read %1").arg(file);
+            break;
+        }
+        schema.files.append(
+            {number, QFileInfo(file).fileName(), SchemaLoader::splitStatements(QString::fromUtf8(f.readAll()))});
+        schema.lastNumber = number;
+    }
+    if (schema.error.isEmpty())
+        deriveTables(schema, QStringLiteral("travisto_schema_shape"));
+    return cache.insert(key, schema).value();
+}
+
+bool canBeAdded(const Column& column) {
+    // The engine adds no key column, nor a NOT NULL one without a default.
+    return !column.key && !(column.notNull && column.defaultValue.isEmpty());
+}
+
+QString columnDefinition(const Column& column) {
+    QString definition = quoted(column.name);
+    if (!column.type.isEmpty())
+        definition += QLatin1Char(' ') + column.type;
+    if (column.notNull)
+        definition += QStringLiteral(" NOT NULL");
+    if (!column.defaultValue.isEmpty())
+        definition += QStringLiteral(" DEFAULT ") + column.defaultValue;
+    return definition;
+}
+
+// True when the database lacks a table or an addable column of the schema.
+bool lacksSomething(const Schema& schema, const Shape& shape) {
+    for (const Table& table : schema.tables) {
+        const auto it = shape.constFind(table.name.toLower());
+        if (it == shape.constEnd())
+            return true;
+        for (const Column& column : table.columns)
+            if (!it->contains(column.name.toLower()) && canBeAdded(column))
+                return true;
+    }
+    return false;
+}
+
+// The missing columns the engine cannot add, in plain words.
+QStringList columnsThatCannotBeAdded(const Schema& schema, const Shape& shape) {
+    QStringList problems;
+    for (const Table& table : schema.tables) {
+        const auto it = shape.constFind(table.name.toLower());
+        if (it == shape.constEnd())
+            continue;
+        for (const Column& column : table.columns)
+            if (!it->contains(column.name.toLower()) && !canBeAdded(column))
+                problems << QStringLiteral("the table %1 lacks its column %2, which cannot be added to it")
+                                .arg(table.name, column.name);
+    }
+    return problems;
+}
+
+bool holdsAnyTable(const Schema& schema, const Shape& shape) {
+    for (const Table& table : schema.tables)
+        if (shape.contains(table.name.toLower()))
+            return true;
+    return false;
+}
+
+} // namespace
+
 SchemaLoader::Result SchemaLoader::ensure(const QString& path, const QString& sqlFolder) {
     Result result;
     result.created = !QFileInfo::exists(path);
+    const Schema& schema = schemaOf(sqlFolder);
+    if (!schema.error.isEmpty()) {
+        result.ok = false;
+        result.failure = DbFailure::Other;
+        result.error = schema.error;
+        return result;
+    }
     const QString connection = QStringLiteral("travisto_schema_") + path;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(path);
-        auto fail = [&](const QString& error) {
+        db.setConnectOptions(Database::connectOptions());
+        QSqlQuery q(db);
+        auto fail = [&](const QSqlError& error, const QString& where = QString()) {
             result.ok = false;
-            result.error = error;
+            result.failure = Database::classify(error);
+            result.error = where.isEmpty() ? error.text() : QStringLiteral("%1: %2").arg(where, error.text());
+            return false;
         };
-        if (!db.open()) {
-            fail(db.lastError().text());
-        } else {
-            QSqlQuery q(db);
-            q.exec(QStringLiteral("PRAGMA user_version"));
-            const int current = q.next() ? q.value(0).toInt() : 0;
+        auto readVersion = [&](int& version) {
+            if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+                return fail(q.lastError());
+            version = q.value(0).toInt();
             q.finish();
-            result.version = current;
-            const auto files = numberedFiles(sqlFolder);
-            int target = current;
-            db.transaction();
-            for (const auto& [number, file] : files) {
-                if (number <= current)
+            return true;
+        };
+        // Brings the file up to date; runs inside the write transaction.
+        auto update = [&](int version, Shape& shape) {
+            int target = version;
+            if (version == 0 && holdsAnyTable(schema, shape)) {
+                // Built by the program but without its stamp: what is missing is added below.
+                target = schema.lastNumber;
+            }
+            bool ranFiles = false;
+            for (const SqlFile& file : schema.files) {
+                if (file.number <= target)
                     continue;
-                QFile f(file);
-                if (!f.open(QIODevice::ReadOnly)) {
-                    fail(QStringLiteral("cannot read %1").arg(file));
-                    break;
-                }
-                const QStringList statements = splitStatements(QString::fromUtf8(f.readAll()));
-                for (const QString& statement : statements) {
-                    if (!q.exec(statement)) {
-                        fail(QStringLiteral("%1: %2").arg(QFileInfo(file).fileName(), q.lastError().text()));
-                        break;
-                    }
-                }
-                if (!result.ok)
-                    break;
-                target = number;
+                for (const QString& statement : file.statements)
+                    if (!q.exec(statement))
+                        return fail(q.lastError(), file.name);
+                target = file.number;
+                ranFiles = true;
             }
-            if (result.ok && target != current)
-                result.ok = q.exec(QStringLiteral("PRAGMA user_version = %1").arg(target));
-            if (result.ok) {
-                db.commit();
-                result.version = target;
-            } else {
-                db.rollback();
+            if (ranFiles && !readShape(q, shape))
+                return fail(q.lastError());
+            for (const Table& table : schema.tables) {
+                const auto it = shape.constFind(table.name.toLower());
+                if (it == shape.constEnd()) {
+                    for (const QString& statement : QStringList{table.createSql} + table.rows)
+                        if (!q.exec(statement))
+                            return fail(q.lastError(), table.name);
+                    result.added << QStringLiteral("table %1").arg(table.name);
+                    continue;
+                }
+                for (const Column& column : table.columns) {
+                    if (it->contains(column.name.toLower()) || !canBeAdded(column))
+                        continue;
+                    if (!q.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+                                    .arg(quoted(table.name), columnDefinition(column))))
+                        return fail(q.lastError(), table.name);
+                    result.added << QStringLiteral("column %1.%2").arg(table.name, column.name);
+                }
             }
-            q.finish();
+            if (target != version && !q.exec(QStringLiteral("PRAGMA user_version = %1").arg(target)))
+                return fail(q.lastError());
+            result.version = target;
+            return true;
+        };
+
+        int version = 0;
+        Shape shape;
+        if (!db.open()) {
+            fail(db.lastError());
+        } else if (readVersion(version) && readShape(q, shape)) {
+            result.version = version;
+            // A file that is up to date is only read: a read-only folder is fine then.
+            if (version < schema.lastNumber || lacksSomething(schema, shape)) {
+                // The write lock first, then a fresh look: another copy may
+                // have brought the file up to date meanwhile.
+                if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+                    fail(q.lastError());
+                } else if (!(readVersion(version) && readShape(q, shape) && update(version, shape)) ||
+                           !q.exec(QStringLiteral("COMMIT"))) {
+                    if (result.ok)
+                        fail(q.lastError());
+                    q.exec(QStringLiteral("ROLLBACK"));
+                    result.added.clear();
+                }
+            }
+            if (result.ok)
+                result.problems = columnsThatCannotBeAdded(schema, shape);
+        } else if (result.ok) {
+            fail(q.lastError());
         }
+        q.finish();
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
-    // A database that could not be built is not left behind half made.
-    if (!result.ok && result.created)
+    // A database that could not be built is not left behind half made; one
+    // that another copy is building is left to it.
+    if (!result.ok && result.created && result.failure != DbFailure::Busy)
         QFile::remove(path);
+    for (const QString& added : result.added)
+        qInfo("%s: added the missing %s", qPrintable(path), qPrintable(added));
+    if (!result.ok)
+        qWarning("%s could not be prepared: %s", qPrintable(path), qPrintable(result.error));
     return result;
 }
 
@@ -140,9 +376,18 @@ bool SchemaLoader::ensureProgramDatabases() {
     for (const auto& d : databases) {
         const QString path = App::file(d.file);
         const Result r = ensure(path, d.folder);
+        const QString file = QDir::toNativeSeparators(path);
         if (!r.ok) {
-            msgBox(QStringLiteral("The database file %1 could not be prepared: %2").arg(path, r.error));
+            msgBox(r.failure == DbFailure::Other
+                       ? QStringLiteral("The database file %1 could not be prepared; it may be damaged or not a "
+                                        "Travisto database.")
+                             .arg(file)
+                       : Database::failureMessage(r.failure, path));
             ok = false;
+        } else if (!r.problems.isEmpty()) {
+            msgBox(QStringLiteral("The database file %1 comes from an older version of Travisto and cannot be fully "
+                                  "brought up to date: %2. The windows that use it may not work.")
+                       .arg(file, r.problems.join(QStringLiteral("; "))));
         }
     }
     return ok;

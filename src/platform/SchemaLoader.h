@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Database.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,13 +14,28 @@ namespace platform {
 // number is above its PRAGMA user_version, so a later version adds tables,
 // columns or rows without touching what the user has stored. Afterwards the
 // user_version is the highest number applied.
+//
+// Every start also checks the file against the tables and columns that the
+// SQL files create: a missing table is made again (with the rows the program
+// ships for it) and a missing column added, leaving the user's rows as they
+// are. A file whose user_version is 0 but which already holds the tables (one
+// restored from a text dump) is taken as up to date: the stamp is set and
+// nothing is created twice. A file that another copy of the program holds is
+// waited for (Database::busyTimeout) and otherwise reported as busy.
 class SchemaLoader {
 public:
     struct Result {
         bool ok = true;
         bool created = false;
         int version = 0;
+        // The engine's text of a failure, for the log.
         QString error;
+        DbFailure failure = DbFailure::None;
+        // What was added to an older file: "table Budget", "column Details.Different".
+        QStringList added;
+        // What is wrong with the file and could not be mended, in plain words;
+        // the file is still used.
+        QStringList problems;
     };
 
     // The resource folders of the content and user databases.

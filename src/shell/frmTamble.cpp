@@ -181,8 +181,8 @@ void frmTamble::showTipOfTheDay(platform::Database& db) {
     if (rs.eof())
         return;
     lblTip->setText(rs.text(QStringLiteral("Tip")));
-    db.execute(QStringLiteral("Update tblHomeTips Set Counter = Counter + 1 Where intId = ?"),
-               {rs.value(QStringLiteral("intId"))});
+    db.executeQuietly(QStringLiteral("Update tblHomeTips Set Counter = Counter + 1 Where intId = ?"),
+                      {rs.value(QStringLiteral("intId"))});
 }
 
 void frmTamble::showCountdown(platform::Database& db) {

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <optional>
 
 using platform::Forms;
 
@@ -67,13 +68,39 @@ private slots:
         }
     }
 
+    void aPageThatCannotBeWrittenIsReportedAndStillShown_data() {
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder in the way") << false << "a folder of that name is there";
+        QTest::newRow("disk full part way") << true << "the disk is full";
+    }
     void aPageThatCannotBeWrittenIsReportedAndStillShown() {
+        QFETCH(bool, diskFull);
+        QFETCH(QString, reason);
         addResorts();
-        QVERIFY(QDir(world->folder()).mkdir("Hotels.htm")); // a folder where the file should go
+        QFile old(pagePath());
+        if (diskFull) {
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("<html>last time's page</html>");
+            old.close();
+        } else {
+            QVERIFY(QDir(world->folder()).mkdir("Hotels.htm"));
+        }
         world->dialogs().answerMessage();
+        std::optional<FullDisk> full;
+        if (diskFull)
+            full.emplace(512);
         frmSample* w = openSample();
-        QVERIFY(world->dialogs().messages().value(0).startsWith("The resort comparison page could not be saved"));
+        full.reset();
+        QCOMPARE(world->dialogs().messages(),
+                 QStringList{QStringLiteral("The resort comparison page could not be saved as %1 (%2). It is shown, "
+                                            "but not kept in the program's folder.")
+                                 .arg(pagePath(), reason)});
         QVERIFY(w->WebBrowser1->toPlainText().contains("All-Star Music"));
+        if (diskFull) {
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("<html>last time's page</html>"));
+        }
     }
 
     void categoryChartFitsTheWindowAndPrintsOnClick() {

@@ -46,6 +46,16 @@ private slots:
     void init() { world = std::make_unique<TestWorld>(); }
     void cleanup() { world.reset(); }
 
+    void aFolderThatCannotBeWrittenStillPlaysWithoutAMessage() {
+        platform::Database::setOpenReadOnly(true);
+        play(QStringLiteral("frmTrivia"), QList<bool>(10, true));
+        platform::Database::setOpenReadOnly(false);
+        QCOMPARE(world->dialogs().messages(), QStringList());
+        QCOMPARE(Forms::findAs<TriviaResults>(QStringLiteral("frmResults"))->Label1->text(),
+                 QStringLiteral("You got 10 Out of 10"));
+        QCOMPARE(count(QStringLiteral("Select Sum(Displayed) from Trivia Where TriviaType = ?"), 1), 0);
+    }
+
     void aGameDrawsTenDifferentQuestionsScoresThemAndPlaysAgain_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<int>("type");

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <optional>
 
 using platform::Forms;
 
@@ -311,6 +313,40 @@ private slots:
         QCOMPARE(f->cbDayNum->currentText(), QStringLiteral("32767"));
     }
 
+    void aRefusedSaveSaysWhyAndKeepsTheTypedDayOnScreen_data() {
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("another copy saving") << true;
+        QTest::newRow("folder cannot be written") << false;
+    }
+    void aRefusedSaveSaysWhyAndKeepsTheTypedDayOnScreen() {
+        QFETCH(bool, busy);
+        const QString userFile = platform::App::file(platform::Database::userFileName());
+        const int wait = platform::Database::busyTimeout();
+        platform::Database::setBusyTimeout(50);
+        platform::Database::setOpenReadOnly(!busy);
+        frmSchedule* f = openPlanner();
+        auto* notes = child<QPlainTextEdit>(f, QStringLiteral("txtMorning"));
+        QTest::keyClicks(notes, QStringLiteral("Dole Whip at 3"));
+        std::optional<HeldLock> held;
+        if (busy)
+            held.emplace(userFile, false);
+        world->dialogs().answerMessage();
+        click(child<QPushButton>(f, QStringLiteral("cmdNextDay")));
+        const QString why = platform::Database::failureMessage(
+            busy ? platform::DbFailure::Busy : platform::DbFailure::ReadOnly, userFile);
+        QCOMPARE(world->dialogs().messages(), QStringList{why});
+        QCOMPARE(notes->toPlainText(), QStringLiteral("Dole Whip at 3"));
+        QCOMPARE(child<QComboBox>(f, QStringLiteral("cbDayNum"))->currentText(), QStringLiteral("1"));
+        if (busy) {
+            // Once the other copy is done, the same click saves.
+            held.reset();
+            click(child<QPushButton>(f, QStringLiteral("cmdUpdate")));
+            QCOMPARE(rowCount(1, 1), 1);
+        }
+        platform::Database::setOpenReadOnly(false);
+        platform::Database::setBusyTimeout(wait);
+    }
+
     void aTypedDayNumberBecomesTheKeyOfTheSave() {
         storeDay(1, 2, "Morning, MorningPark", {"shown day", "Epcot"});
         frmSchedule* f = openPlanner();
@@ -450,15 +486,40 @@ private slots:
         QCOMPARE(world->printer().documents.size(), 0);
     }
 
-    void exportReportsAFileThatCannotBeWritten() {
+    void exportThatCannotBeWrittenIsReportedAndKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "/no such folder/out.txt" << false << "the folder does not exist";
+        QTest::newRow("full disk") << "/out.txt" << true << "the disk is full";
+    }
+    void exportThatCannotBeWrittenIsReportedAndKeepsTheOldFile() {
+        QFETCH(QString, name);
+        QFETCH(bool, diskFull);
+        QFETCH(QString, reason);
+        const QString file = world->folder() + name;
+        QFile old(file);
+        if (diskFull) {
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("last week's schedule");
+            old.close();
+        }
         storeDay(1, 1, "Morning", {"x"});
         frmSchedule* f = openPlanner();
         world->dialogs().answerInput(QStringLiteral("1"));
-        world->dialogs().answerSave(world->folder() + QStringLiteral("/no such folder/out.txt"));
+        world->dialogs().answerSave(file);
         world->dialogs().answerMessage();
+        std::optional<FullDisk> full;
+        if (diskFull)
+            full.emplace(0);
         f->mnuExport->trigger();
-        QCOMPARE(world->dialogs().messages().size(), 1);
-        QVERIFY(world->dialogs().messages()[0].startsWith(QStringLiteral("The schedule could not be saved to ")));
+        full.reset();
+        QCOMPARE(world->dialogs().messages(),
+                 QStringList{QStringLiteral("The schedule could not be saved to %1: %2.").arg(file, reason)});
+        if (diskFull) {
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("last week's schedule"));
+        }
     }
 
     void closeReturnsToTheMainWindow_data() {

@@ -6,6 +6,7 @@
 #include <QFile>
 
 using platform::Database;
+using platform::DbFailure;
 using platform::SchemaLoader;
 
 class TestDatabase : public QObject {
@@ -54,13 +55,47 @@ private slots:
         QCOMPARE(stored, bodies);
     }
 
-    void aFailingStatementIsReportedNotIgnored() {
-        auto db = scratch();
+    void aRefusedRequestIsToldInTheUsersWords_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("another copy saving") << int(DbFailure::Busy);
+        QTest::newRow("folder cannot be written") << int(DbFailure::ReadOnly);
+        QTest::newRow("disk full") << int(DbFailure::DiskFull);
+        QTest::newRow("row already there") << int(DbFailure::Constraint);
+        QTest::newRow("table from a newer version") << int(DbFailure::MissingTable);
+    }
+    void aRefusedRequestIsToldInTheUsersWords() {
+        QFETCH(int, kind);
+        const auto failure = DbFailure(kind);
+        world->exec(Database::userFileName(),
+                    QStringLiteral("INSERT INTO Schedule (ScheduleNum, DayNum, Morning) VALUES (1, 1, 'first')"));
+        const int wait = Database::busyTimeout();
+        Database::setBusyTimeout(50);
+        std::unique_ptr<HeldLock> held;
+        if (failure == DbFailure::Busy)
+            held = std::make_unique<HeldLock>(QDir(world->folder()).filePath(Database::userFileName()), false);
+        Database::setOpenReadOnly(failure == DbFailure::ReadOnly);
+        auto db = world->user();
+        if (failure == DbFailure::DiskFull) {
+            // The file may not grow past the pages it has: the engine's own "full".
+            const int pages = db->query(QStringLiteral("PRAGMA page_count")).value(0).toInt();
+            db->query(QStringLiteral("PRAGMA max_page_count = %1").arg(pages));
+        }
+        const QString sql = failure == DbFailure::Constraint
+                                ? QStringLiteral("INSERT INTO Schedule (ScheduleNum, DayNum, Morning) VALUES (1, 1, ?)")
+                            : failure == DbFailure::MissingTable
+                                ? QStringLiteral("INSERT INTO Souvenirs (Item) VALUES (?)")
+                                : QStringLiteral("INSERT INTO UserTips (Tip) VALUES (?)");
         world->dialogs().answerMessage();
-        QVERIFY(!db->execute(QStringLiteral("INSERT INTO NoSuchTable VALUES (1)")));
-        QCOMPARE(world->dialogs().messages().size(), 1);
-        world->dialogs().answerMessage();
-        QVERIFY(!db->query(QStringLiteral("SELECT Nothing FROM Notes")).ok());
+        QVERIFY(!db->execute(sql, {QString(20000, QLatin1Char('t'))}));
+        QCOMPARE(db->lastFailure(), failure);
+        QCOMPARE(world->dialogs().messages(), QStringList{Database::failureMessage(
+                                                  failure, QDir(world->folder()).filePath(Database::userFileName()))});
+        QVERIFY(!world->dialogs().messages()[0].contains(db->lastError()));
+        held.reset();
+        Database::setOpenReadOnly(false);
+        Database::setBusyTimeout(wait);
+        QCOMPARE(world->user()->query(QStringLiteral("SELECT Morning FROM Schedule")).value(0).toString(),
+                 QStringLiteral("first"));
     }
 
     void statementsSplitOutsideQuotesAndComments() {

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "common/HoverLink.h"
+#include "platform/SchemaLoader.h"
 #include "shell/frmTamble.h"
 
 #include <QApplication>
@@ -91,6 +92,21 @@ private slots:
             counters << rs.integer(QStringLiteral("Counter"));
         QCOMPARE(counters.value(0), 3);
         QCOMPARE(counters.value(1) + counters.value(2), 5);
+    }
+
+    void aFolderThatCannotBeWrittenShowsTheTipWithoutAMessage() {
+        world->exec(platform::Database::contentFileName(),
+                    QStringLiteral("INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (1, 'Only tip', 0)"));
+        platform::Database::setOpenReadOnly(true);
+        // The start (an up-to-date file is only read), then a return after the main window was closed.
+        QVERIFY(platform::SchemaLoader::ensureProgramDatabases());
+        for (int start = 0; start < 2; ++start) {
+            QCOMPARE(openMain()->lblTip->text(), QStringLiteral("Only tip"));
+            world->closeAll();
+        }
+        platform::Database::setOpenReadOnly(false);
+        QCOMPARE(world->dialogs().messages(), QStringList());
+        QCOMPARE(world->content()->query(QStringLiteral("SELECT Counter FROM tblHomeTips")).value(0).toInt(), 0);
     }
 
     void aMainWindowLeftOpenKeepsItsTip() {

@@ -11,8 +11,12 @@
 #include <QFile>
 #include <QHash>
 #include <QLineEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QWheelEvent>
+#include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
@@ -84,6 +88,7 @@ TestWorld::TestWorld(bool withContent) : m_quits(std::make_shared<int>(0)) {
     }();
     Q_UNUSED(once);
     platform::Forms::resetForTests();
+    platform::Database::setOpenReadOnly(false);
     platform::App::setPath(m_dir.path());
     copyTree(QStringLiteral(TRAVISTO_DATA_DIR "/pages"), m_dir.path());
     QFile::copy(templateDatabase(platform::Database::contentFileName(), platform::SchemaLoader::contentSqlFolder(),
@@ -170,4 +175,49 @@ bool turnWheel(QWidget* over, int delta) {
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(over, &wheel);
     return wheel.isAccepted();
+}
+
+FullDisk::FullDisk(qint64 room) {
+    // Without this the system ends the program at the refused write.
+    m_previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_previous = limit.rlim_cur;
+    limit.rlim_cur = rlim_t(room);
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        qFatal("cannot limit the file size");
+}
+
+FullDisk::~FullDisk() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_previous);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_previousSignal);
+}
+
+HeldLock::HeldLock(const QString& path, bool exclusive) {
+    static int count = 0;
+    m_connection = QStringLiteral("held_lock_%1").arg(++count);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    db.setDatabaseName(path);
+    QSqlQuery q(db);
+    if (!db.open() || !q.exec(exclusive ? QStringLiteral("BEGIN EXCLUSIVE") : QStringLiteral("BEGIN IMMEDIATE")))
+        qFatal("cannot lock %s", qPrintable(path));
+}
+
+HeldLock::~HeldLock() {
+    release();
+}
+
+void HeldLock::release() {
+    if (m_connection.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        QSqlQuery(db).exec(QStringLiteral("COMMIT"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+    m_connection.clear();
 }

@@ -45,6 +45,36 @@ private:
     std::shared_ptr<int> m_quits;
 };
 
+// While it lives, the test program cannot make a file longer than `room`
+// bytes: the system refuses the write just as a full disk does. Databases
+// are not written meanwhile (their writes would be refused too).
+class FullDisk {
+public:
+    explicit FullDisk(qint64 room = 0);
+    ~FullDisk();
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    quint64 m_previous;
+    void (*m_previousSignal)(int);
+};
+
+// A second connection to a database file holding its write lock, as another
+// copy of the program does while it saves. `exclusive` keeps readers out too,
+// as in the last moment of a save.
+class HeldLock {
+public:
+    HeldLock(const QString& path, bool exclusive);
+    ~HeldLock();
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    void release();
+
+private:
+    QString m_connection;
+};
+
 template <typename T> T* child(QObject* parent, const QString& name) {
     return parent ? parent->findChild<T*>(name) : nullptr;
 }
