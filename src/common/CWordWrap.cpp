@@ -4,7 +4,6 @@
 #include "platform/Printer.h"
 #include "platform/Services.h"
 
-#include <QLocale>
 #include <cmath>
 
 namespace common {
@@ -85,7 +84,7 @@ void CWordWrap::PrintPageFrame(bool startNewPage) {
     printer.currentX = (printer.scaleWidth() - printer.textWidth(HeaderText)) / 2;
     printer.print(HeaderText);
 
-    const QString date = QLocale().toString(platform::Clock::today(), QLocale::ShortFormat);
+    const QString date = platform::shortDate(platform::Clock::today());
     printer.currentX = MarginLeft;
     printer.currentY = printer.scaleHeight() - MarginBottom / 2;
     printer.print(date);

@@ -1,6 +1,7 @@
 #include "itinerary/ScheduleText.h"
 
 #include "itinerary/TripProfile.h"
+#include "platform/Services.h"
 
 #include <QLocale>
 #include <cmath>
@@ -22,11 +23,6 @@ constexpr std::array<PartLabels, 3> kPartLabels = {{
     {"Afternoon Location: ", "Afternoon Attractions: ", "Afternoon Notes:"},
     {"Evening Location: ", "Evening Attractions: ", "Evening Notes:"},
 }};
-
-// The short date form of the user's locale, with the year always in four digits.
-QString shortDateFormat() {
-    return pickerDateFormat(QLocale().dateFormat(QLocale::ShortFormat));
-}
 
 } // namespace
 
@@ -86,7 +82,7 @@ QString exportText(const QList<ScheduleDay>& days) {
 QString printHeader(int dayNum, const QDate& tripDate) {
     QString header = QStringLiteral("My Daily Schedule: Day ") + QString::number(dayNum);
     if (tripDate.isValid())
-        header += QStringLiteral(" - ") + shortDate(dayDate(tripDate, dayNum));
+        header += QStringLiteral(" - ") + platform::shortDate(dayDate(tripDate, dayNum));
     return header;
 }
 
@@ -103,12 +99,8 @@ QDate dayDate(const QDate& tripDate, int dayNum) {
     return tripDate.isValid() ? tripDate.addDays(qint64(dayNum) - 1) : QDate();
 }
 
-QString shortDate(const QDate& date) {
-    return date.isValid() ? QLocale().toString(date, shortDateFormat()) : QString();
-}
-
 QDate readShortDate(const QString& text) {
-    return QLocale().toDate(text.trimmed(), shortDateFormat());
+    return QLocale().toDate(text.trimmed(), platform::shortDateFormat());
 }
 
 QString weekdayName(const QDate& date) {

@@ -49,10 +49,8 @@ int parkNumber(const QString& parkText);
 
 // The calendar date of a day of the trip: day 1 is the trip start date.
 QDate dayDate(const QDate& tripDate, int dayNum);
-// The date as the planner shows it: the user's short date form with a
-// four-digit year, so that it reads back as the same date.
-QString shortDate(const QDate& date);
-// Reads a date written by shortDate (or typed in that form); invalid when it is none.
+// Reads a date written by platform::shortDate (or typed in that form);
+// invalid when it is none.
 QDate readShortDate(const QString& text);
 // "Sunday" to "Saturday".
 QString weekdayName(const QDate& date);

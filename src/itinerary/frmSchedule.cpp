@@ -372,7 +372,7 @@ void frmSchedule::Form_Load() {
         return;
     }
 
-    txtTSD->setText(itinerary::shortDate(tripDate()));
+    txtTSD->setText(platform::shortDate(tripDate()));
     cboScheduleNumber->addItems(numberEntries(100));
     setShownText(cboScheduleNumber, QStringLiteral("1"));
 
@@ -508,7 +508,7 @@ void frmSchedule::showDayFromStore() {
     // After opening the places come in table order.
     fillReservationLists(reservationPlaces());
     // A day box that holds no day number shows the trip start date.
-    txtTSD->setText(itinerary::shortDate(itinerary::dayDate(tripDate(), dayNum.value_or(1))));
+    txtTSD->setText(platform::shortDate(itinerary::dayDate(tripDate(), dayNum.value_or(1))));
     ShowWeekdayCaption();
 }
 
@@ -569,7 +569,7 @@ bool frmSchedule::saveShownDay() {
         return false;
     const QDate start = tripDate();
     if (start.isValid())
-        txtTSD->setText(itinerary::shortDate(itinerary::dayDate(start, *dayNum)));
+        txtTSD->setText(platform::shortDate(itinerary::dayDate(start, *dayNum)));
     return true;
 }
 

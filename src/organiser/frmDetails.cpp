@@ -108,7 +108,7 @@ frmDetails::frmDetails() : platform::Form(QStringLiteral("frmDetails")) {
     dtStart = new QDateEdit(c);
     dtStart->setObjectName(QStringLiteral("dtStart"));
     dtStart->setCalendarPopup(true);
-    dtStart->setDisplayFormat(organiser::journalDateFormat());
+    dtStart->setDisplayFormat(platform::shortDateFormat());
     placeTwips(dtStart, 1980, 720, 1560, 345);
     connect(dtStart, &QDateEdit::dateChanged, this, &frmDetails::ShowWeekdayCaption);
 

@@ -45,7 +45,7 @@ void click(QWidget* w) {
 }
 
 QString dateOf(int day) {
-    return itinerary::shortDate(kTripStart.addDays(day - 1));
+    return platform::shortDate(kTripStart.addDays(day - 1));
 }
 
 } // namespace
