@@ -7,7 +7,6 @@
 #include "itinerary/ScheduleStore.h"
 #include "itinerary/TripProfile.h"
 #include "platform/Database.h"
-#include "platform/Printer.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
@@ -660,11 +659,8 @@ void frmSchedule::mnuPrint_Click() {
         return;
     const QDate start = tripDate();
 
-    platform::Printer& printer = platform::Printer::instance();
-    printer.print(QStringLiteral(" "), true);
-    printer.setFontName(QStringLiteral("Times New Roman"));
-    printer.setFontSize(14);
-    // One print class for the whole command; each day is a document of its own.
+    // One command and one print class for all days; each day is a document of its own.
+    const common::PrintRun run;
     common::CWordWrap wrap;
     for (const ScheduleDay& day : *days) {
         wrap.HeaderText = itinerary::printHeader(day.dayNum, start);

@@ -177,7 +177,8 @@ private slots:
             world->dialogs().answerMessage();
         click(w->Label9);
         QCOMPARE(world->printer().documents.size(), documents);
-        for (int d = 0; d < documents; ++d)
+        for (int d = 0; d < documents; ++d) {
+            QCOMPARE(world->printer().documents[d].command, world->printer().documents[0].command);
             QCOMPARE(
                 printed(d),
                 QStringLiteral("My Trip Details: Day # 6/1/2004 Page 1 Fill out this form while on vacation. When you "
@@ -185,6 +186,7 @@ private slots:
                                "for safe keeping. We were at the following places today: (Circle those that apply) "
                                "Magic Kingdom Epcot MGM Studios Animal Kingdom Downtown Disney Typhoon Lagoon "
                                "Blizzard Beach Other: Todays Details: Todays Attractions: Todays Food:"));
+        }
     }
 
     void fileCloseReturnsToTheMainWindowAndCloseOnlyUnloads() {
