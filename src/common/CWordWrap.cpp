@@ -4,7 +4,6 @@
 #include "platform/Printer.h"
 #include "platform/Services.h"
 
-#include <QLocale>
 #include <cmath>
 
 namespace common {
@@ -27,6 +26,9 @@ bool aboveBlank(QChar c) {
 
 void CWordWrap::PrintText(const QString& text) {
     Printer& printer = Printer::instance();
+    // At the least the text is a command of its own; its end (and any word to
+    // the user) comes after the hourglass below has gone.
+    const platform::PrintCommand command(printer);
     BusyPointer busy;
     PrintPageFrame(false);
 
@@ -85,7 +87,7 @@ void CWordWrap::PrintPageFrame(bool startNewPage) {
     printer.currentX = (printer.scaleWidth() - printer.textWidth(HeaderText)) / 2;
     printer.print(HeaderText);
 
-    const QString date = QLocale().toString(platform::Clock::today(), QLocale::ShortFormat);
+    const QString date = platform::shortDate(platform::Clock::today());
     printer.currentX = MarginLeft;
     printer.currentY = printer.scaleHeight() - MarginBottom / 2;
     printer.print(date);
@@ -143,11 +145,15 @@ void CWordWrap::BoldText(RichTextBox& box, QStringList* words, int wordCount, co
     box.setSelStart(0);
 }
 
-void PrintContentPane(const QString& header, const QString& text, double fontSize) {
+PrintRun::PrintRun(double fontSize) {
     Printer& printer = Printer::instance();
     printer.print(QStringLiteral(" "), true);
     printer.setFontName(QStringLiteral("Times New Roman"));
     printer.setFontSize(fontSize);
+}
+
+void PrintContentPane(const QString& header, const QString& text, double fontSize) {
+    const PrintRun run(fontSize);
     CWordWrap wrap;
     wrap.HeaderText = header;
     wrap.PrintText(text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Printer.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -39,6 +41,18 @@ public:
 private:
     void PrintPageFrame(bool startNewPage);
     void endLineAndTestPage();
+};
+
+// A window's print command, for as long as the object lives: it starts with
+// one blank on the printer and the printer's font set to Times New Roman at
+// `fontSize` points. Everything printed meanwhile is one user command (one
+// file and one message when there is no printer).
+class PrintRun {
+public:
+    explicit PrintRun(double fontSize = 14);
+
+private:
+    platform::PrintCommand m_command;
 };
 
 // The usual way a window prints its text: one blank on the printer, the

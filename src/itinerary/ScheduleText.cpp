@@ -1,6 +1,7 @@
 #include "itinerary/ScheduleText.h"
 
 #include "itinerary/TripProfile.h"
+#include "platform/Services.h"
 
 #include <QLocale>
 #include <cmath>
@@ -23,11 +24,6 @@ constexpr std::array<PartLabels, 3> kPartLabels = {{
     {"Afternoon Location: ", "Afternoon Attractions: ", "Afternoon Notes:"},
     {"Evening Location: ", "Evening Attractions: ", "Evening Notes:"},
 }};
-
-// The short date form of the user's locale, with the year always in four digits.
-QString shortDateFormat() {
-    return pickerDateFormat(QLocale().dateFormat(QLocale::ShortFormat));
-}
 
 // The value with each line end it holds (CR LF, a lone LF, a lone CR) written
 // as CR LF, the line end of the whole text: a note typed on several lines.
@@ -97,7 +93,7 @@ QString exportText(const QList<ScheduleDay>& days) {
 QString printHeader(int dayNum, const QDate& tripDate) {
     QString header = QStringLiteral("My Daily Schedule: Day ") + QString::number(dayNum);
     if (tripDate.isValid())
-        header += QStringLiteral(" - ") + shortDate(dayDate(tripDate, dayNum));
+        header += QStringLiteral(" - ") + platform::shortDate(dayDate(tripDate, dayNum));
     return header;
 }
 
@@ -119,12 +115,8 @@ QDate dayBoxDate(const QDate& tripDate, const QString& dayText) {
     return n ? dayDate(tripDate, *n) : tripDate;
 }
 
-QString shortDate(const QDate& date) {
-    return date.isValid() ? QLocale().toString(date, shortDateFormat()) : QString();
-}
-
 QDate readShortDate(const QString& text) {
-    return QLocale().toDate(text.trimmed(), shortDateFormat());
+    return QLocale().toDate(text.trimmed(), platform::shortDateFormat());
 }
 
 QString weekdayName(const QDate& date) {

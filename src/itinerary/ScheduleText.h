@@ -53,10 +53,8 @@ QDate dayDate(const QDate& tripDate, int dayNum);
 // number N, 0 and below included, the trip start date plus N - 1 days; for a
 // text that is not a number, the trip start date.
 QDate dayBoxDate(const QDate& tripDate, const QString& dayText);
-// The date as the planner shows it: the user's short date form with a
-// four-digit year, so that it reads back as the same date.
-QString shortDate(const QDate& date);
-// Reads a date written by shortDate (or typed in that form); invalid when it is none.
+// Reads a date written by platform::shortDate (or typed in that form);
+// invalid when it is none.
 QDate readShortDate(const QString& text);
 // "Sunday" to "Saturday".
 QString weekdayName(const QDate& date);

@@ -2,8 +2,6 @@
 
 #include "platform/Database.h"
 
-#include <QRegularExpression>
-
 namespace itinerary {
 
 std::optional<TripProfile> readTripProfile(platform::Database& db) {
@@ -34,15 +32,6 @@ bool writeTripProfile(platform::Database& db, const TripProfile& profile) {
     return db.execute(
         QStringLiteral("Update TravelInfo Set TripDate=?,Adults=?,Kids=?,Daredevel=?,Lodging=?,Show=?,Wet=?"),
         {date, profile.adults, profile.kids, profile.daredevel, profile.lodging, profile.show, profile.wet});
-}
-
-QString pickerDateFormat(const QString& shortFormat) {
-    QString format = shortFormat;
-    if (!format.contains(QStringLiteral("yyyy"))) {
-        static const QRegularExpression twoDigitYear(QStringLiteral("y+"));
-        format.replace(twoDigitYear, QStringLiteral("yyyy"));
-    }
-    return format;
 }
 
 } // namespace itinerary

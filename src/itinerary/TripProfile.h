@@ -34,9 +34,4 @@ std::optional<TripProfile> readTripProfile(platform::Database& db);
 // when the statement failed (the database has told the user).
 bool writeTripProfile(platform::Database& db, const TripProfile& profile);
 
-// The date picker's display format: the user's short date form, with the year
-// always shown in four digits so that a typed year is never read in the
-// wrong century.
-QString pickerDateFormat(const QString& shortFormat);
-
 } // namespace itinerary

@@ -9,7 +9,6 @@
 #include "itinerary/ScheduleStore.h"
 #include "itinerary/TripProfile.h"
 #include "platform/Database.h"
-#include "platform/Printer.h"
 #include "platform/SafeFile.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -342,7 +341,7 @@ void frmSchedule::Form_Load() {
         return;
     }
 
-    txtTSD->setText(itinerary::shortDate(tripDate()));
+    txtTSD->setText(platform::shortDate(tripDate()));
     cboScheduleNumber->addItems(numberEntries(100));
     cboScheduleNumber->setShownText(QStringLiteral("1"));
 
@@ -477,7 +476,7 @@ void frmSchedule::showDayFromStore() {
         FillAttractionLists(p, m_parts[size_t(p)].park->currentText());
     // After opening the places come in table order.
     fillReservationLists(reservationPlaces());
-    txtTSD->setText(itinerary::shortDate(itinerary::dayBoxDate(tripDate(), cbDayNum->currentText())));
+    txtTSD->setText(platform::shortDate(itinerary::dayBoxDate(tripDate(), cbDayNum->currentText())));
     ShowWeekdayCaption();
 }
 
@@ -538,7 +537,7 @@ bool frmSchedule::saveShownDay() {
         return false;
     const QDate start = tripDate();
     if (start.isValid())
-        txtTSD->setText(itinerary::shortDate(itinerary::dayDate(start, *dayNum)));
+        txtTSD->setText(platform::shortDate(itinerary::dayDate(start, *dayNum)));
     return true;
 }
 
@@ -628,11 +627,8 @@ void frmSchedule::mnuPrint_Click() {
         return;
     const QDate start = tripDate();
 
-    platform::Printer& printer = platform::Printer::instance();
-    printer.print(QStringLiteral(" "), true);
-    printer.setFontName(QStringLiteral("Times New Roman"));
-    printer.setFontSize(14);
-    // One print class for the whole command; each day is a document of its own.
+    // One command and one print class for all days; each day is a document of its own.
+    const common::PrintRun run;
     common::CWordWrap wrap;
     for (const ScheduleDay& day : *days) {
         wrap.HeaderText = itinerary::printHeader(day.dayNum, start);

@@ -10,7 +10,6 @@
 
 #include <QDateEdit>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
@@ -100,7 +99,7 @@ frmWizard::frmWizard() : platform::Form(QStringLiteral("frmWizard")) {
     DTPicker1 = new QDateEdit(c);
     DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
     DTPicker1->setCalendarPopup(true);
-    DTPicker1->setDisplayFormat(itinerary::pickerDateFormat(QLocale().dateFormat(QLocale::ShortFormat)));
+    DTPicker1->setDisplayFormat(platform::shortDateFormat());
 
     Label7 = makeLabel(c, QStringLiteral("Label7"), QStringLiteral("How many Adults"), question);
     cbAdults = makeAnswerBox(c, QStringLiteral("cbAdults"), QStringLiteral("# of Adults"), counts);

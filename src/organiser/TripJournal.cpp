@@ -1,6 +1,7 @@
 #include "organiser/TripJournal.h"
 
 #include "platform/Database.h"
+#include "platform/Services.h"
 
 #include <QLocale>
 #include <cmath>
@@ -41,17 +42,6 @@ QString journalCaption(const QDate& date) {
     return QStringLiteral("My Trip Details - ") + (date.isValid() ? names[size_t(date.dayOfWeek() - 1)] : QString());
 }
 
-QString journalDateFormat() {
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QStringLiteral("yyyy")))
-        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    return format;
-}
-
-QString journalDateText(const QDate& date) {
-    return QLocale().toString(date, journalDateFormat());
-}
-
 QString blankJournalPageText() {
     QString text = QStringLiteral("Fill out this form while on vacation.  When you return home record your trips "
                                   "details into Travisto's \"Write About My Vaction\" page for safe keeping.") +
@@ -81,7 +71,7 @@ QString journalDayText(const JournalDay& day) {
 }
 
 QString journalDayHeader(int dayNum, const QDate& shownDate) {
-    return QStringLiteral("My Trip Details: Day %1, %2").arg(dayNum).arg(journalDateText(shownDate));
+    return QStringLiteral("My Trip Details: Day %1, %2").arg(dayNum).arg(platform::shortDate(shownDate));
 }
 
 std::optional<int> journalKey(const QString& text) {

@@ -36,10 +36,6 @@ const QStringList& journalPlaceNames();
 
 // "My Trip Details - " and the weekday of `date`.
 QString journalCaption(const QDate& date);
-// The user's short date form with the year in four digits: how the journal
-// shows and prints a date.
-QString journalDateFormat();
-QString journalDateText(const QDate& date);
 
 // The page to fill in by hand, printed once per day of the vacation.
 QString blankJournalPageText();

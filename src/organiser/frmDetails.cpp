@@ -7,7 +7,6 @@
 #include "common/LongRuns.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
-#include "platform/Printer.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
@@ -110,7 +109,7 @@ frmDetails::frmDetails() : platform::Form(QStringLiteral("frmDetails")) {
     dtStart = new QDateEdit(c);
     dtStart->setObjectName(QStringLiteral("dtStart"));
     dtStart->setCalendarPopup(true);
-    dtStart->setDisplayFormat(organiser::journalDateFormat());
+    dtStart->setDisplayFormat(platform::shortDateFormat());
     placeTwips(dtStart, 1980, 720, 1560, 345);
     connect(dtStart, &QDateEdit::dateChanged, this, &frmDetails::ShowWeekdayCaption);
 
@@ -385,17 +384,6 @@ std::optional<int> frmDetails::askPrintCount(const QString& prompt, const QStrin
     return answer.count;
 }
 
-namespace {
-
-void startPrinting() {
-    platform::Printer& printer = platform::Printer::instance();
-    printer.print(QStringLiteral(" "), true);
-    printer.setFontName(QStringLiteral("Times New Roman"));
-    printer.setFontSize(14);
-}
-
-} // namespace
-
 void frmDetails::Label9_Click() {
     const auto pages = askPrintCount(
         QStringLiteral("How many pages would you like to print.  Travisto recommends printing the same number of days "
@@ -403,8 +391,8 @@ void frmDetails::Label9_Click() {
         QStringLiteral("Number of Days - Enter Numbers Only"));
     if (!pages)
         return;
-    startPrinting();
-    // One print class for every page; each page is a document of its own.
+    // One command and one print class for every page; each page is a document of its own.
+    const common::PrintRun run;
     common::CWordWrap wrap;
     const QString text = organiser::blankJournalPageText();
     for (int page = 1; page <= *pages; ++page) {
@@ -425,7 +413,7 @@ void frmDetails::mnuPrint_Click() {
     if (!days || days->isEmpty())
         return;
     const QDate shown = dtStart->date();
-    startPrinting();
+    const common::PrintRun run;
     common::CWordWrap wrap;
     for (const JournalDay& day : *days) {
         wrap.HeaderText = organiser::journalDayHeader(day.dayNum, shown);

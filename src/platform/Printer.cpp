@@ -2,13 +2,19 @@
 
 #include "platform/Services.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QTextFrame>
 
 namespace platform {
 
@@ -76,12 +82,45 @@ void Printer::newPage() {
 }
 
 void Printer::endDoc() {
-    if (m_inDocument)
-        finishDocument();
+    const bool wasInDocument = m_inDocument;
     m_inDocument = false;
     m_page = 1;
     currentX = 0;
     currentY = 0;
+    if (wasInDocument)
+        finishDocument();
+}
+
+void Printer::printDocument(const QTextDocument& document, const QString& title) {
+    const PrintCommand command(*this);
+    endDoc(); // a text document left open ends before this one starts
+    ensureDocument();
+    drawDocument(document, title);
+    endDoc();
+}
+
+void Printer::printImage(const QImage& image, const QString& title) {
+    const PrintCommand command(*this);
+    endDoc();
+    ensureDocument();
+    drawImage(image, title);
+    endDoc();
+}
+
+PrintCommand::PrintCommand(Printer& printer) : m_printer(printer) {
+    if (m_printer.m_commandDepth++ == 0)
+        ++m_printer.m_commandCount;
+}
+
+PrintCommand::~PrintCommand() {
+    if (m_printer.m_commandDepth > 1) {
+        --m_printer.m_commandDepth;
+        return;
+    }
+    // A document the command left open is part of it and ends with it.
+    m_printer.endDoc();
+    m_printer.m_commandDepth = 0;
+    m_printer.commandEnded();
 }
 
 Printer& Printer::instance() {
@@ -115,7 +154,7 @@ double RecordingPrinter::textHeight(const QString&) const {
 }
 
 void RecordingPrinter::beginDocument() {
-    documents.append(Document{{Page{}}, false});
+    documents.append(Document{{Page{}}, false, commandNumber()});
 }
 
 void RecordingPrinter::drawText(double x, double y, const QString& text) {
@@ -130,20 +169,18 @@ void RecordingPrinter::finishDocument() {
     documents.last().ended = true;
 }
 
-void RecordingPrinter::printDocument(const QTextDocument& document, const QString& title) {
-    Page page;
+void RecordingPrinter::drawDocument(const QTextDocument& document, const QString& title) {
+    Page& page = documents.last().pages.last();
     page.kind = QStringLiteral("document");
     page.title = title;
     page.items.append(Item{document.toPlainText(), 0, 0, fontName(), fontSize()});
-    documents.append(Document{{page}, true});
 }
 
-void RecordingPrinter::printImage(const QImage& image, const QString& title) {
-    Page page;
+void RecordingPrinter::drawImage(const QImage& image, const QString& title) {
+    Page& page = documents.last().pages.last();
     page.kind = QStringLiteral("image");
     page.title = title;
     page.items.append(Item{QStringLiteral("%1x%2").arg(image.width()).arg(image.height()), 0, 0, {}, 0});
-    documents.append(Document{{page}, true});
 }
 
 QStringList RecordingPrinter::words(int document, int page) const {
@@ -156,25 +193,59 @@ QStringList RecordingPrinter::words(int document, int page) const {
 
 // ---- SystemPrinter
 
+namespace {
+
+const QString kNotStarted = QStringLiteral("The printer could not be started, so nothing was printed.");
+
+// The screen's dots per inch, which formatted pages are laid out in.
+QSizeF screenDpi() {
+    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
+        return {96, 96};
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return {double(qRound(screen->logicalDotsPerInchX())), double(qRound(screen->logicalDotsPerInchY()))};
+    return {100, 100};
+}
+
+} // namespace
+
 struct SystemPrinter::Impl {
     QPrinter printer{QPrinter::HighResolution};
     QPainter painter;
     QString pdfFolder;
-    bool toPdf = false;
-    bool failed = false;
+    QString spoolFolder;
+    int spooled = 0;
+    bool toPdf = false;  // the output open now is a PDF file in place of a printer
+    bool failed = false; // the command's output could not be started
+    bool wrote = false;  // a PDF file was written since the user was last told
 
     double dpi() const { return printer.resolution(); }
     double toDevice(double twips) const { return twips * dpi() / 1440.0; }
     double toTwips(double device) const { return device * 1440.0 / dpi(); }
 
-    // Chooses the printer or, without one, a new PDF file.
-    QString prepare() {
-        toPdf = !pdfFolder.isEmpty() || QPrinterInfo::defaultPrinter().isNull();
-        if (!toPdf) {
+    // Starts a job on the printer or, without one, a new PDF file, whose name
+    // goes to `pdfFile`. False when the output could not be started.
+    bool start(QString& pdfFile) {
+        const bool printerFound =
+            !spoolFolder.isEmpty() || (pdfFolder.isEmpty() && !QPrinterInfo::defaultPrinter().isNull());
+        toPdf = !printerFound;
+        if (toPdf) {
+            pdfFile = newPdfFile();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdfFile);
+        } else if (!spoolFolder.isEmpty()) {
+            QDir().mkpath(spoolFolder);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QDir(spoolFolder).filePath(QStringLiteral("job-%1.pdf").arg(++spooled)));
+        } else {
+            printer.setOutputFileName(QString());
             printer.setOutputFormat(QPrinter::NativeFormat);
             printer.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
-            return {};
         }
+        return painter.begin(&printer);
+    }
+
+    // A file name not yet taken in the printouts folder, made from the time.
+    QString newPdfFile() const {
         QString folder = pdfFolder;
         if (folder.isEmpty())
             folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
@@ -185,23 +256,29 @@ struct SystemPrinter::Impl {
         for (int n = 1;; ++n) {
             file = QDir(folder).filePath(QStringLiteral("Travisto-%1-%2.pdf").arg(stamp).arg(n));
             if (!QFileInfo::exists(file))
-                break;
+                return file;
         }
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        return file;
+    }
+
+    // Ends the printer's job, or writes the PDF file out.
+    void finish() {
+        if (painter.isActive() && painter.end() && toPdf)
+            wrote = true;
     }
 };
 
 SystemPrinter::SystemPrinter() : d(std::make_unique<Impl>()) {}
 
 SystemPrinter::~SystemPrinter() {
-    if (d->painter.isActive())
-        d->painter.end();
+    d->finish();
 }
 
 void SystemPrinter::setPdfFolder(const QString& folder) {
     d->pdfFolder = folder;
+}
+
+void SystemPrinter::setSpoolFolder(const QString& folder) {
+    d->spoolFolder = folder;
 }
 
 double SystemPrinter::scaleWidth() const {
@@ -221,14 +298,18 @@ double SystemPrinter::textHeight(const QString&) const {
 }
 
 void SystemPrinter::beginDocument() {
-    m_lastPdf = d->prepare();
-    d->failed = !d->painter.begin(&d->printer);
-    if (d->failed)
-        msgBox(QStringLiteral("The printer could not be started, so nothing was printed."));
+    if (d->painter.isActive()) {
+        // A further document of the command's PDF file starts on a sheet of its own.
+        d->printer.newPage();
+        return;
+    }
+    // After one failure the command tries no more; the user hears of it once.
+    if (!d->failed)
+        d->failed = !d->start(m_lastPdf);
 }
 
 void SystemPrinter::drawText(double x, double y, const QString& text) {
-    if (d->failed)
+    if (!d->painter.isActive())
         return;
     const QFont printerFont(font(), &d->printer);
     if (d->painter.font() != printerFont)
@@ -236,48 +317,92 @@ void SystemPrinter::drawText(double x, double y, const QString& text) {
     d->painter.drawText(QPointF(d->toDevice(x), d->toDevice(y) + metricsOn(&d->printer).ascent()), text);
 }
 
+// Laid out as the browser prints a page: 2 cm margins within the printable
+// area and the page number at the bottom right of every page.
+void SystemPrinter::drawDocument(const QTextDocument& document, const QString&) {
+    if (!d->painter.isActive())
+        return;
+    QPainter& painter = d->painter;
+    std::unique_ptr<QTextDocument> doc(document.clone());
+    QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    layout->setPaintDevice(&d->printer);
+
+    // The margins are given in screen dots; the layout scales them to the printer.
+    const QSizeF sourceDpi = screenDpi();
+    const int horizontalMargin = int((2 / 2.54) * sourceDpi.width());
+    const int verticalMargin = int((2 / 2.54) * sourceDpi.height());
+    QTextFrameFormat frame = doc->rootFrame()->frameFormat();
+    frame.setLeftMargin(horizontalMargin);
+    frame.setRightMargin(horizontalMargin);
+    frame.setTopMargin(verticalMargin);
+    frame.setBottomMargin(verticalMargin);
+    doc->rootFrame()->setFrameFormat(frame);
+
+    const QRectF body(0, 0, d->printer.width(), d->printer.height());
+    const QPointF pageNumberAt(body.width() - horizontalMargin * d->printer.logicalDpiX() / sourceDpi.width(),
+                               body.height() - verticalMargin * d->printer.logicalDpiY() / sourceDpi.height() +
+                                   QFontMetrics(doc->defaultFont(), &d->printer).ascent() +
+                                   5 * d->printer.logicalDpiY() / 72.0);
+    doc->setPageSize(body.size());
+
+    const int pages = doc->pageCount();
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1)
+            d->printer.newPage();
+        const QRectF view(0, (page - 1) * body.height(), body.width(), body.height());
+        painter.save();
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        // Black text whatever the screen's colours are.
+        context.palette.setColor(QPalette::Text, Qt::black);
+        layout->draw(&painter, context);
+        painter.setClipping(false);
+        painter.setFont(doc->defaultFont());
+        const QString number = QString::number(page);
+        painter.drawText(qRound(pageNumberAt.x() - painter.fontMetrics().horizontalAdvance(number)),
+                         qRound(pageNumberAt.y() + view.top()), number);
+        painter.restore();
+    }
+}
+
+void SystemPrinter::drawImage(const QImage& image, const QString&) {
+    if (!d->painter.isActive() || image.isNull())
+        return;
+    // The picture goes in with its own pixels, kept exact (no lossy
+    // compression of lettering); the painter scales it, smoothly, to the width
+    // of the printable area, from its top left corner.
+    const QRectF area = d->printer.pageLayout().paintRectPixels(d->printer.resolution());
+    const QRectF place(0, 0, area.width(), area.width() * image.height() / image.width());
+    d->painter.save();
+    d->painter.setRenderHints(QPainter::SmoothPixmapTransform | QPainter::LosslessImageRendering);
+    d->painter.drawImage(place, image);
+    d->painter.restore();
+}
+
 void SystemPrinter::startNewPage() {
-    if (!d->failed)
+    if (d->painter.isActive())
         d->printer.newPage();
 }
 
 void SystemPrinter::finishDocument() {
-    if (d->failed) {
-        d->failed = false;
-        return;
-    }
-    d->painter.end();
-    if (d->toPdf && m_tellUser)
-        msgBox(QStringLiteral("No printer was found, so the printout was saved as %1").arg(m_lastPdf));
+    // A printer's job ends with its document; a PDF file takes every
+    // document of the command.
+    if (!d->toPdf || !inCommand())
+        d->finish();
+    if (!inCommand())
+        commandEnded();
 }
 
-void SystemPrinter::printDocument(const QTextDocument& document, const QString& title) {
-    Q_UNUSED(title);
-    m_lastPdf = d->prepare();
-    std::unique_ptr<QTextDocument> copy(document.clone());
-    copy->print(&d->printer);
-    if (d->printer.printerState() == QPrinter::Error) {
-        msgBox(QStringLiteral("The printer could not be started, so nothing was printed."));
-        return;
-    }
-    if (d->toPdf && m_tellUser)
+void SystemPrinter::commandEnded() {
+    d->finish();
+    if (d->failed)
+        msgBox(kNotStarted);
+    else if (d->wrote && m_tellUser)
         msgBox(QStringLiteral("No printer was found, so the printout was saved as %1").arg(m_lastPdf));
-}
-
-void SystemPrinter::printImage(const QImage& image, const QString& title) {
-    Q_UNUSED(title);
-    m_lastPdf = d->prepare();
-    QPainter painter;
-    if (!painter.begin(&d->printer)) {
-        msgBox(QStringLiteral("The printer could not be started, so nothing was printed."));
-        return;
-    }
-    const QRectF area = d->printer.pageLayout().paintRectPixels(d->printer.resolution());
-    const QImage scaled = image.scaledToWidth(int(area.width()), Qt::SmoothTransformation);
-    painter.drawImage(QPointF(0, 0), scaled);
-    painter.end();
-    if (d->toPdf && m_tellUser)
-        msgBox(QStringLiteral("No printer was found, so the printout was saved as %1").arg(m_lastPdf));
+    d->failed = false;
+    d->wrote = false;
 }
 
 } // namespace platform

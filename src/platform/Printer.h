@@ -11,6 +11,8 @@ class QTextDocument;
 
 namespace platform {
 
+class PrintCommand;
+
 // The printer as the program's windows use it: a page in twips, a print
 // position (CurrentX, CurrentY) that printed items advance, a font, a page
 // count, NewPage and EndDoc. The first item drawn starts a document.
@@ -48,10 +50,11 @@ public:
     void newPage();
     void endDoc();
 
-    // Prints a whole formatted document (a web page) on pages of its own.
-    virtual void printDocument(const QTextDocument& document, const QString& title) = 0;
-    // Prints a picture scaled to the page width (the image of a window).
-    virtual void printImage(const QImage& image, const QString& title) = 0;
+    // Prints a whole formatted document (a web page) as a document of its own.
+    void printDocument(const QTextDocument& document, const QString& title);
+    // Prints a picture as a document of its own, scaled to the page width
+    // (the image of a window, a map).
+    void printImage(const QImage& image, const QString& title);
 
     static Printer& instance();
     // Swaps the printer; returns the one that was installed.
@@ -62,19 +65,45 @@ protected:
     const QFontMetricsF& metricsOn(const QPaintDevice* device) const;
     virtual void beginDocument() = 0;
     virtual void drawText(double x, double y, const QString& text) = 0;
+    virtual void drawDocument(const QTextDocument& document, const QString& title) = 0;
+    virtual void drawImage(const QImage& image, const QString& title) = 0;
     virtual void startNewPage() = 0;
     virtual void finishDocument() = 0;
+    // The outermost PrintCommand has ended; its documents are all finished.
+    virtual void commandEnded() {}
     bool inDocument() const { return m_inDocument; }
+    bool inCommand() const { return m_commandDepth > 0; }
+    // Counts the user commands from 1; 0 for printing outside any command.
+    int commandNumber() const { return m_commandDepth > 0 ? m_commandCount : 0; }
 
 private:
+    friend class PrintCommand;
     void ensureDocument();
 
     QString m_fontName = QStringLiteral("Times New Roman");
     double m_fontSize = 12;
     int m_page = 1;
     bool m_inDocument = false;
+    int m_commandDepth = 0;
+    int m_commandCount = 0;
     mutable std::unique_ptr<QFontMetricsF> m_metrics;
     mutable const QPaintDevice* m_metricsDevice = nullptr;
+};
+
+// Marks everything printed while it lives as one user command: without a
+// printer the command's documents go into one PDF file, one after another,
+// and the user is told once, when the outermost command ends (by then every
+// wait cursor of the printing is gone). Commands nest; an inner one adds
+// nothing. Each document printed outside a command is a command of its own.
+class PrintCommand {
+public:
+    explicit PrintCommand(Printer& printer = Printer::instance());
+    ~PrintCommand();
+    PrintCommand(const PrintCommand&) = delete;
+    PrintCommand& operator=(const PrintCommand&) = delete;
+
+private:
+    Printer& m_printer;
 };
 
 // Records every document, page and drawn item instead of printing.
@@ -97,6 +126,7 @@ public:
     struct Document {
         QVector<Page> pages;
         bool ended = false;
+        int command = 0; // the user command it was printed in, counted from 1
     };
 
     RecordingPrinter(double pageWidth = 12240, double pageHeight = 15840);
@@ -107,8 +137,6 @@ public:
     double scaleHeight() const override { return m_height; }
     double textWidth(const QString& text) const override;
     double textHeight(const QString& text = QStringLiteral("X")) const override;
-    void printDocument(const QTextDocument& document, const QString& title) override;
-    void printImage(const QImage& image, const QString& title) override;
 
     QVector<Document> documents;
     // The text items of one page without the blanks, for checks.
@@ -117,6 +145,8 @@ public:
 protected:
     void beginDocument() override;
     void drawText(double x, double y, const QString& text) override;
+    void drawDocument(const QTextDocument& document, const QString& title) override;
+    void drawImage(const QImage& image, const QString& title) override;
     void startNewPage() override;
     void finishDocument() override;
 
@@ -127,15 +157,19 @@ private:
     double m_lineHeight = 0;
 };
 
-// Prints on the system's default printer; without one, each document goes
-// to a PDF file in a "Travisto Printouts" folder under the user's documents,
-// and the user is told where it is.
+// Prints on the system's default printer, each document a print job of its
+// own. Without a printer, everything one user command prints goes into one
+// PDF file in a "Travisto Printouts" folder under the user's documents, and
+// the user is told where it is once the command has ended.
 class SystemPrinter : public Printer {
 public:
     SystemPrinter();
     ~SystemPrinter() override;
     // Prints to PDF files in `folder` instead of a printer.
     void setPdfFolder(const QString& folder);
+    // Stands in for a printer: each print job is written as a file of its own
+    // into `folder`, as a printer's queue would take it, and nothing is said.
+    void setSpoolFolder(const QString& folder);
     QString lastPdfFile() const { return m_lastPdf; }
     void setTellUser(bool on) { m_tellUser = on; }
 
@@ -143,14 +177,15 @@ public:
     double scaleHeight() const override;
     double textWidth(const QString& text) const override;
     double textHeight(const QString& text = QStringLiteral("X")) const override;
-    void printDocument(const QTextDocument& document, const QString& title) override;
-    void printImage(const QImage& image, const QString& title) override;
 
 protected:
     void beginDocument() override;
     void drawText(double x, double y, const QString& text) override;
+    void drawDocument(const QTextDocument& document, const QString& title) override;
+    void drawImage(const QImage& image, const QString& title) override;
     void startNewPage() override;
     void finishDocument() override;
+    void commandEnded() override;
 
 private:
     struct Impl;

@@ -1,6 +1,16 @@
 #include "platform/ScriptedDialogs.h"
 
+#include <QGuiApplication>
+
 namespace platform {
+
+namespace {
+
+bool waitCursorShown() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) && QGuiApplication::overrideCursor();
+}
+
+} // namespace
 
 void ScriptedDialogs::fail(const QString& what) {
     m_unexpected << what;
@@ -9,7 +19,7 @@ void ScriptedDialogs::fail(const QString& what) {
 }
 
 Answer ScriptedDialogs::message(const QString& text, Buttons buttons) {
-    m_shown.append(Shown{QStringLiteral("message"), text, App::title(), buttons, {}});
+    m_shown.append(Shown{QStringLiteral("message"), text, App::title(), buttons, {}, waitCursorShown()});
     if (m_messages.empty()) {
         fail(QStringLiteral("unexpected message box: ") + text);
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
@@ -21,7 +31,7 @@ Answer ScriptedDialogs::message(const QString& text, Buttons buttons) {
 
 QString ScriptedDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
     Q_UNUSED(defaultText);
-    m_shown.append(Shown{QStringLiteral("input"), prompt, title, Buttons::Ok, {}});
+    m_shown.append(Shown{QStringLiteral("input"), prompt, title, Buttons::Ok, {}, waitCursorShown()});
     if (m_inputs.empty()) {
         fail(QStringLiteral("unexpected input box: ") + prompt);
         return QString();
@@ -32,7 +42,8 @@ QString ScriptedDialogs::input(const QString& prompt, const QString& title, cons
 }
 
 std::optional<QString> ScriptedDialogs::save(const SaveRequest& request) {
-    m_shown.append(Shown{QStringLiteral("save"), request.fileName, request.title, Buttons::Ok, request});
+    m_shown.append(
+        Shown{QStringLiteral("save"), request.fileName, request.title, Buttons::Ok, request, waitCursorShown()});
     if (m_saves.empty()) {
         fail(QStringLiteral("unexpected save dialog: ") + request.title);
         return std::nullopt;

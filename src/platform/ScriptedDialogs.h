@@ -18,6 +18,7 @@ public:
         QString title;
         Buttons buttons = Buttons::Ok;
         SaveRequest save;
+        bool waitCursor = false; // the hourglass was showing when the dialog came up
     };
 
     // Queues the answer of the next message box.

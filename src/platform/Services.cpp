@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QUrl>
 
@@ -150,6 +151,20 @@ void Clock::setFixed(const QDateTime& moment) {
 
 void Clock::clearFixed() {
     fixedClock().reset();
+}
+
+QString shortDateFormat(const QLocale& locale) {
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy"))) {
+        static const QRegularExpression year(QStringLiteral("y+"));
+        format.replace(year, QStringLiteral("yyyy"));
+    }
+    return format;
+}
+
+QString shortDate(const QDate& date) {
+    const QLocale locale;
+    return date.isValid() ? locale.toString(date, shortDateFormat(locale)) : QString();
 }
 
 int Screen::twipsPerPixelX() {

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -33,6 +34,14 @@ public:
     static void setFixed(const QDateTime& moment);
     static void clearFixed();
 };
+
+// The short date form, wherever the program shows or prints a date: the
+// locale's short form, in its order of day, month and year, with the year
+// always in four digits ("6/1/2004" in the United States), so that a date
+// never reads in the wrong century.
+QString shortDateFormat(const QLocale& locale = QLocale());
+// The date in that form; empty for an invalid date.
+QString shortDate(const QDate& date);
 
 // Screen metrics in twips, as the start-up checks read them.
 class Screen {

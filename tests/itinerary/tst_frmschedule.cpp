@@ -39,7 +39,7 @@ void click(QWidget* w) {
 }
 
 QString dateOf(int day) {
-    return itinerary::shortDate(kTripStart.addDays(day - 1));
+    return platform::shortDate(kTripStart.addDays(day - 1));
 }
 
 } // namespace
@@ -444,6 +444,9 @@ private slots:
         QCOMPARE(shown[2].title, QStringLiteral("Number of Days - Enter Numbers Only"));
         const auto& docs = world->printer().documents;
         QCOMPARE(docs.size(), 2);
+        // One user command: without a printer, one file and one message.
+        QVERIFY(docs[0].command > 0);
+        QCOMPARE(docs[1].command, docs[0].command);
         for (int d = 0; d < 2; ++d) {
             const int day = d == 0 ? 1 : 3;
             const QStringList words = world->printer().words(d, 0);

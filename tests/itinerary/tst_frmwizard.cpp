@@ -193,12 +193,6 @@ private slots:
         QCOMPARE(shownPositions(w), QStringLiteral("-1 -1 -1 1 -1 -1"));
         QCOMPARE(answerBoxes(w)[0]->currentText(), QStringLiteral("# of Adults"));
     }
-
-    void thePickerShowsTheShortDateWithAFullYear() {
-        QCOMPARE(itinerary::pickerDateFormat(QStringLiteral("M/d/yy")), QStringLiteral("M/d/yyyy"));
-        QCOMPARE(itinerary::pickerDateFormat(QStringLiteral("dd.MM.yyyy")), QStringLiteral("dd.MM.yyyy"));
-        QCOMPARE(itinerary::pickerDateFormat(QStringLiteral("yy-MM-dd")), QStringLiteral("yyyy-MM-dd"));
-    }
 };
 
 QTEST_MAIN(TestFrmWizard)

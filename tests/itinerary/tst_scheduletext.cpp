@@ -1,4 +1,5 @@
 #include "itinerary/ScheduleText.h"
+#include "platform/Services.h"
 
 #include <QLocale>
 #include <QTest>
@@ -108,19 +109,27 @@ private slots:
         QCOMPARE(dayCount(text).value_or(0), count);
     }
 
-    void datesReadBackAndNameTheirWeekday_data() {
+    // The short date keeps the locale's order and always shows four year digits.
+    void datesShowAFullYearReadBackAndNameTheirWeekday_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("weekday");
-        QTest::newRow("leap day, German") << "de_DE" << QDate(2004, 2, 29) << "Sunday";
-        QTest::newRow("last century, US") << "en_US" << QDate(1999, 12, 31) << "Friday";
+        QTest::newRow("leap day, German") << "de_DE" << QDate(2004, 2, 29) << "29.02.2004"
+                                          << "Sunday";
+        QTest::newRow("last century, US") << "en_US" << QDate(1999, 12, 31) << "12/31/1999"
+                                          << "Friday";
+        QTest::newRow("year first, Swedish") << "sv_SE" << QDate(2004, 6, 1) << "2004-06-01"
+                                             << "Tuesday";
     }
-    void datesReadBackAndNameTheirWeekday() {
+    void datesShowAFullYearReadBackAndNameTheirWeekday() {
         QFETCH(QString, locale);
         QFETCH(QDate, date);
+        QFETCH(QString, shown);
         QFETCH(QString, weekday);
         QLocale::setDefault(QLocale(locale));
-        QCOMPARE(readShortDate(shortDate(date)), date);
+        QCOMPARE(platform::shortDate(date), shown);
+        QCOMPARE(readShortDate(shown), date);
         QCOMPARE(weekdayName(date), weekday);
         QVERIFY(!readShortDate(QStringLiteral("not a date")).isValid());
         QLocale::setDefault(QLocale::c());

@@ -153,10 +153,10 @@ private slots:
         world->dialogs().answerInput("3");
         w->mnuPrint->trigger();
         QCOMPARE(world->printer().documents.size(), 2);
-        QCOMPARE(printed(0), QStringLiteral("My Trip Details: Day 1, 6/1/2004 6/1/04 Page 1 We were at the following "
+        QCOMPARE(printed(0), QStringLiteral("My Trip Details: Day 1, 6/1/2004 6/1/2004 Page 1 We were at the following "
                                             "locations today: Magic Kingdom Today's details: Day one Today's "
                                             "attractions Today's food"));
-        QCOMPARE(printed(1), QStringLiteral("My Trip Details: Day 3, 6/1/2004 6/1/04 Page 1 We were at the following "
+        QCOMPARE(printed(1), QStringLiteral("My Trip Details: Day 3, 6/1/2004 6/1/2004 Page 1 We were at the following "
                                             "locations today: Epcot Blizzard Beach Fort Wilderness Today's details: "
                                             "Day three Today's attractions Today's food"));
     }
@@ -182,14 +182,16 @@ private slots:
             world->dialogs().answerMessage();
         click(w->Label9);
         QCOMPARE(world->printer().documents.size(), documents);
-        for (int d = 0; d < documents; ++d)
+        for (int d = 0; d < documents; ++d) {
+            QCOMPARE(world->printer().documents[d].command, world->printer().documents[0].command);
             QCOMPARE(
                 printed(d),
-                QStringLiteral("My Trip Details: Day # 6/1/04 Page 1 Fill out this form while on vacation. When you "
+                QStringLiteral("My Trip Details: Day # 6/1/2004 Page 1 Fill out this form while on vacation. When you "
                                "return home record your trips details into Travisto's \"Write About My Vaction\" page "
                                "for safe keeping. We were at the following places today: (Circle those that apply) "
                                "Magic Kingdom Epcot MGM Studios Animal Kingdom Downtown Disney Typhoon Lagoon "
                                "Blizzard Beach Other: Todays Details: Todays Attractions: Todays Food:"));
+        }
     }
 
     void fileCloseReturnsToTheMainWindowAndCloseOnlyUnloads() {

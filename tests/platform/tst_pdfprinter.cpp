@@ -2,65 +2,245 @@
 
 #include "common/CWordWrap.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QTextBrowser>
+#include <numeric>
 
-// The real printer backend on a machine without a printer writes each
-// document as a PDF file.
+using platform::Forms;
+
+namespace {
+
+// The real printer backend, noting the page numbers it prints in the footers.
+class WatchedSystemPrinter : public platform::SystemPrinter {
+public:
+    QStringList pageNumbers;
+
+protected:
+    void drawText(double x, double y, const QString& text) override {
+        if (text.startsWith(QLatin1String("Page ")))
+            pageNumbers << text.mid(5);
+        SystemPrinter::drawText(x, y, text);
+    }
+};
+
+QByteArray contentOf(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int pdfPages(const QString& file) {
+    const QString pdf = QString::fromLatin1(contentOf(file));
+    int count = 0;
+    for (auto it = QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")).globalMatch(pdf); it.hasNext(); it.next())
+        ++count;
+    return count;
+}
+
+// The size of the first picture the file holds, as stored in it.
+QSize pdfPicture(const QString& file) {
+    const auto match = QRegularExpression(QStringLiteral("/Subtype\\s*/Image\\s*/Width (\\d+)\\s*/Height (\\d+)"))
+                           .match(QString::fromLatin1(contentOf(file)));
+    return match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
+}
+
+QStringList pdfFiles(const QString& folder) {
+    QStringList files;
+    for (const QString& name : QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name))
+        files << QDir(folder).filePath(name);
+    return files;
+}
+
+// The lengths of the printed documents, read from their page numbers, which
+// must count up from 1 within each document.
+QList<int> documentLengths(const QStringList& pageNumbers) {
+    QList<int> lengths;
+    for (const QString& number : pageNumbers) {
+        if (number == QLatin1String("1"))
+            lengths << 1;
+        else if (!lengths.isEmpty() && number.toInt() == lengths.last() + 1)
+            ++lengths.last();
+        else
+            return {}; // out of order
+    }
+    return lengths;
+}
+
+} // namespace
+
+// The real printer backend in a home folder of its own. Without a printer
+// every user command's printing goes into one PDF file in the user's
+// documents, and one message names it; with a printer (here a stand-in that
+// keeps each job as a file) every document is a job of its own.
 class TestPdfPrinter : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
+    std::unique_ptr<QTemporaryDir> home;
+    QByteArray savedHome;
+    WatchedSystemPrinter* printer = nullptr;
+
+    QString printouts() const { return home->filePath(QStringLiteral("Documents/Travisto Printouts")); }
+
+    static void skipWithARealPrinter() {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("this machine has a printer: the PDF fallback is not used");
+    }
+
+    void storeDay(int day, const QString& notes) {
+        world->exec(platform::Database::userFileName(),
+                    QStringLiteral("INSERT INTO Schedule (ScheduleNum, DayNum, MorningPark, Morning) "
+                                   "VALUES (1, ?, 'Epcot', ?)"),
+                    {day, notes});
+    }
+
+    void checkOneMessageNaming(const QString& file) {
+        QCOMPARE(world->dialogs().messages(),
+                 QStringList{QStringLiteral("No printer was found, so the printout was saved as ") + file});
+        QVERIFY2(!world->dialogs().shown().last().waitCursor, "the message came under the hourglass");
+    }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
+    void initTestCase() { savedHome = qgetenv("HOME"); }
+    void init() {
+        home = std::make_unique<QTemporaryDir>();
+        qputenv("HOME", home->path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+        world = std::make_unique<TestWorld>();
+        world->exec(platform::Database::contentFileName(),
+                    QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults) VALUES ('2004-06-05', 2)"));
+        auto system = std::make_unique<WatchedSystemPrinter>();
+        printer = system.get();
+        platform::Printer::install(std::move(system));
+    }
     void cleanup() {
+        QVERIFY(world->dialogs().allAnswered());
         platform::Printer::install(std::make_unique<platform::RecordingPrinter>());
         world.reset();
+        qputenv("HOME", savedHome);
     }
 
-    void aLongTextBecomesOnePdfWithItsPages() {
-        QTemporaryDir out;
-        auto pdf = std::make_unique<platform::SystemPrinter>();
-        pdf->setPdfFolder(out.path());
-        pdf->setTellUser(false);
-        platform::SystemPrinter* printer = pdf.get();
-        platform::Printer::install(std::move(pdf));
+    void aCommandOfSeveralDocuments_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("printerFound");
+        QTest::addColumn<int>("documents");
+        QTest::newRow("three planner days, no printer") << "planner" << false << 3;
+        QTest::newRow("two blank journal pages, no printer") << "journal" << false << 2;
+        QTest::newRow("three planner days, a printer") << "planner" << true << 3;
+        QTest::newRow("two blank journal pages, a printer") << "journal" << true << 2;
+    }
+    void aCommandOfSeveralDocuments() {
+        QFETCH(QString, command);
+        QFETCH(bool, printerFound);
+        QFETCH(int, documents);
+        const QString spool = home->filePath(QStringLiteral("spool"));
+        if (printerFound)
+            printer->setSpoolFolder(spool);
+        else
+            skipWithARealPrinter();
 
-        // Two and a half pages of lines, measured with the printer's own font.
-        printer->setFontName(QStringLiteral("Times New Roman"));
-        printer->setFontSize(14);
-        const int perPage = int((printer->scaleHeight() - 2 * 1440) / printer->textHeight()) + 1;
-        QString text;
-        for (int i = 0; i < perPage * 5 / 2; ++i)
-            text += QStringLiteral("Line %1 of the schedule\r\n").arg(i);
-        common::PrintContentPane(QStringLiteral("Three Pages"), text);
+        if (command == QLatin1String("planner")) {
+            // The first day's notes run over more than one page.
+            QString notes;
+            for (int i = 1; i <= 80; ++i)
+                notes += QStringLiteral("Note %1\r\n").arg(i);
+            storeDay(1, notes);
+            storeDay(2, QStringLiteral("Rest"));
+            storeDay(3, QStringLiteral("Fireworks"));
+            platform::Form* planner = Forms::open(QStringLiteral("frmSchedule"));
+            world->dialogs().answerInput(QStringLiteral("3"));
+            if (!printerFound)
+                world->dialogs().answerMessage();
+            child<QAction>(planner, QStringLiteral("mnuPrint"))->trigger();
+        } else {
+            platform::Form* journal = Forms::open(QStringLiteral("frmDetails"));
+            world->dialogs().answerInput(QStringLiteral("2"));
+            if (!printerFound)
+                world->dialogs().answerMessage();
+            QTest::mouseClick(child<QWidget>(journal, QStringLiteral("Label9")), Qt::LeftButton);
+        }
 
-        const QStringList files = QDir(out.path()).entryList({QStringLiteral("*.pdf")});
-        QCOMPARE(files.size(), 1);
-        QCOMPARE(QDir(out.path()).filePath(files[0]), printer->lastPdfFile());
-        QFile f(printer->lastPdfFile());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
-        QVERIFY(bytes.startsWith("%PDF"));
-        const auto pages =
-            QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")).globalMatch(QString::fromLatin1(bytes));
-        int count = 0;
-        for (auto it = pages; it.hasNext(); it.next())
-            ++count;
-        QCOMPARE(count, 3);
+        const QList<int> lengths = documentLengths(printer->pageNumbers);
+        QVERIFY2(lengths.size() == documents, qPrintable(printer->pageNumbers.join(' ')));
+        if (command == QLatin1String("planner"))
+            QVERIFY(lengths[0] > 1);
+        if (printerFound) {
+            const QStringList jobs = pdfFiles(spool);
+            QCOMPARE(jobs.size(), documents);
+            for (int i = 0; i < documents; ++i)
+                QCOMPARE(pdfPages(jobs[i]), lengths[i]);
+            QVERIFY(world->dialogs().messages().isEmpty());
+        } else {
+            const QStringList files = pdfFiles(printouts());
+            QCOMPARE(files.size(), 1);
+            QCOMPARE(pdfPages(files[0]), std::accumulate(lengths.begin(), lengths.end(), 0));
+            checkOneMessageNaming(files[0]);
+        }
     }
 
-    void theUserIsToldWhereThePrintoutWent() {
-        QTemporaryDir out;
-        auto pdf = std::make_unique<platform::SystemPrinter>();
-        pdf->setPdfFolder(out.path());
-        platform::SystemPrinter* printer = pdf.get();
-        platform::Printer::install(std::move(pdf));
+    // A picture goes into the file with its own pixels (a window's image at
+    // the window's size); a page is laid out as the browser control prints it.
+    void aPictureOrAPagePrintsToOneSmallFile_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<bool>("page");
+        QTest::addColumn<QSize>("picture");
+        QTest::newRow("Magic Kingdom map") << "frmMkMap" << false << QSize(700, 500);
+        QTest::newRow("hotel category chart") << "frmHotelCategory" << false << QSize();
+        QTest::newRow("checklist window") << "frmCheckListNew" << false << QSize();
+        QTest::newRow("weather page") << "frmWhenYouGo" << true << QSize();
+    }
+    void aPictureOrAPagePrintsToOneSmallFile() {
+        QFETCH(QString, form);
+        QFETCH(bool, page);
+        QFETCH(QSize, picture);
+        skipWithARealPrinter();
+        platform::Form* window = Forms::open(form);
         world->dialogs().answerMessage();
-        common::PrintContentPane(QStringLiteral("One"), QStringLiteral("Hello"));
-        QCOMPARE(world->dialogs().messages().size(), 1);
-        QVERIFY(world->dialogs().messages()[0].contains(printer->lastPdfFile()));
+        child<QAction>(window, QStringLiteral("mnuPrint"))->trigger();
+
+        const QStringList files = pdfFiles(printouts());
+        QCOMPARE(files.size(), 1);
+        QVERIFY2(QFileInfo(files[0]).size() < 1'500'000, qPrintable(QString::number(QFileInfo(files[0]).size())));
+        checkOneMessageNaming(files[0]);
+        if (page) {
+            // As many pages as the document gives when printed on its own.
+            QTemporaryDir out;
+            const QString alone = out.filePath(QStringLiteral("alone.pdf"));
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(alone);
+            child<QTextBrowser>(window, QStringLiteral("WebBrowser1"))->document()->print(&printer);
+            QVERIFY(pdfPages(alone) > 1);
+            QCOMPARE(pdfPages(files[0]), pdfPages(alone));
+            return;
+        }
+        QCOMPARE(pdfPages(files[0]), 1);
+        // Not a page width at 1200 dots per inch (some 9600 dots).
+        const QSize stored = pdfPicture(files[0]);
+        const QSize expected = picture.isValid() ? picture : window->client()->size();
+        QCOMPARE(stored, expected);
+    }
+
+    // A print handler that opens no command of its own still gets each
+    // document out, in a file of its own with its own message.
+    void documentsPrintedOutsideACommandAreCommandsOfTheirOwn() {
+        skipWithARealPrinter();
+        world->dialogs().answerMessage();
+        world->dialogs().answerMessage();
+        common::CWordWrap wrap;
+        wrap.PrintText(QStringLiteral("One"));
+        wrap.PrintText(QStringLiteral("Two"));
+        const QStringList files = pdfFiles(printouts());
+        QCOMPARE(files.size(), 2);
+        QCOMPARE(world->dialogs().messages().size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(pdfPages(files[i]), 1);
+            QVERIFY(world->dialogs().messages()[i].endsWith(files[i]));
+            QVERIFY(!world->dialogs().shown()[i].waitCursor);
+        }
     }
 };
 
