@@ -1,11 +1,10 @@
 #include "itinerary/ScheduleText.h"
 
+#include "common/WholeNumber.h"
 #include "itinerary/TripProfile.h"
 #include "platform/Services.h"
 
 #include <QLocale>
-#include <cmath>
-#include <limits>
 
 namespace itinerary {
 
@@ -111,7 +110,7 @@ QDate dayDate(const QDate& tripDate, int dayNum) {
 }
 
 QDate dayBoxDate(const QDate& tripDate, const QString& dayText) {
-    const std::optional<int> n = wholeNumber(dayText);
+    const std::optional<int> n = common::readWholeNumber(dayText);
     return n ? dayDate(tripDate, *n) : tripDate;
 }
 
@@ -124,36 +123,6 @@ QString weekdayName(const QDate& date) {
         QStringLiteral("Monday"), QStringLiteral("Tuesday"),  QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
         QStringLiteral("Friday"), QStringLiteral("Saturday"), QStringLiteral("Sunday")};
     return date.isValid() ? names[size_t(date.dayOfWeek() - 1)] : QString();
-}
-
-std::optional<int> keyNumber(const QString& text) {
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    if (!ok || n < 1 || n > kMaxDayNumber)
-        return std::nullopt;
-    return n;
-}
-
-std::optional<int> wholeNumber(const QString& text) {
-    const QString trimmed = text.trimmed();
-    bool ok = false;
-    double value = QLocale().toDouble(trimmed, &ok);
-    if (!ok)
-        value = QLocale::c().toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    // Round half to even (the default rounding mode): 2.5 gives 2, 3.5 gives 4.
-    const double rounded = std::nearbyint(value);
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
-        return std::nullopt;
-    return int(rounded);
-}
-
-std::optional<int> dayCount(const QString& answer) {
-    const std::optional<int> n = wholeNumber(answer);
-    if (!n || *n < 1)
-        return std::nullopt;
-    return n;
 }
 
 } // namespace itinerary

@@ -4,7 +4,6 @@
 #include <QList>
 #include <QString>
 #include <array>
-#include <optional>
 
 namespace itinerary {
 
@@ -58,18 +57,5 @@ QDate dayBoxDate(const QDate& tripDate, const QString& dayText);
 QDate readShortDate(const QString& text);
 // "Sunday" to "Saturday".
 QString weekdayName(const QDate& date);
-
-// The largest day or schedule number and the most days one export or print takes.
-constexpr int kMaxDayNumber = 32767;
-
-// A day or schedule box's text as a key: a whole number from 1 to 32767, or nothing.
-std::optional<int> keyNumber(const QString& text);
-// A text taken as a 16-bit whole number: a number, a fraction rounded to the
-// nearest whole number (a half to the even neighbour), from -32768 to 32767;
-// or nothing.
-std::optional<int> wholeNumber(const QString& text);
-// The answer to "how many days": a number, a fraction rounded to the nearest
-// whole number (a half to the even neighbour), from 1 to 32767; or nothing.
-std::optional<int> dayCount(const QString& answer);
 
 } // namespace itinerary

@@ -2,10 +2,12 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DayPaging.h"
 #include "common/DropDownList.h"
 #include "common/HoverLink.h"
 #include "common/LongRuns.h"
 #include "common/PictureButton.h"
+#include "common/WholeNumber.h"
 #include "itinerary/ScheduleStore.h"
 #include "itinerary/TripProfile.h"
 #include "platform/Database.h"
@@ -46,6 +48,8 @@ const QString kBanner = QStringLiteral(
     "day.");
 
 const QString kDayCountRefused = QStringLiteral("Please enter a number of days from 1 to 32767.");
+
+const common::DayBook kSchedules{QStringLiteral("Schedule #"), QStringLiteral("schedule")};
 
 // A one-line heading in dark blue.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w, int h,
@@ -467,8 +471,8 @@ ScheduleDay frmSchedule::shownDay(int dayNum) const {
 }
 
 void frmSchedule::showDayFromStore() {
-    const std::optional<int> dayNum = itinerary::keyNumber(cbDayNum->currentText());
-    const std::optional<int> scheduleNum = itinerary::keyNumber(cboScheduleNumber->currentText());
+    const std::optional<int> dayNum = common::readKey(cbDayNum->currentText());
+    const std::optional<int> scheduleNum = common::readKey(cboScheduleNumber->currentText());
     if (m_user && dayNum && scheduleNum)
         if (const auto day = ScheduleStore(*m_user).read(*scheduleNum, *dayNum))
             showStoredDay(*day);
@@ -511,38 +515,34 @@ void frmSchedule::cbPark3_Click() {
     FillAttractionLists(2, cbPark3->currentText());
 }
 
-std::optional<int> frmSchedule::dayBoxNumber() const {
-    const auto n = itinerary::keyNumber(cbDayNum->currentText());
-    if (!n)
-        platform::msgBox(QStringLiteral("The Day # box must hold a whole number from 1 to 32767."));
-    return n;
+std::optional<common::DayKeys> frmSchedule::shownKeys() const {
+    const common::KeyCheck check =
+        common::checkDayKeys(cbDayNum->currentText(), cboScheduleNumber->currentText(), kSchedules);
+    if (!check.keys)
+        platform::msgBox(check.refusal);
+    return check.keys;
 }
 
 std::optional<int> frmSchedule::scheduleBoxNumber() const {
-    const auto n = itinerary::keyNumber(cboScheduleNumber->currentText());
+    const auto n = common::readKey(cboScheduleNumber->currentText());
     if (!n)
-        platform::msgBox(QStringLiteral("The Schedule # box must hold a whole number from 1 to 32767."));
+        platform::msgBox(common::notAKeyMessage(kSchedules.bookBox));
     return n;
 }
 
-bool frmSchedule::saveShownDay() {
-    // A refused key leaves everything on the window as it is, ready to be corrected.
-    const auto dayNum = dayBoxNumber();
-    if (!dayNum)
-        return false;
-    const auto scheduleNum = scheduleBoxNumber();
-    if (!scheduleNum || !m_user)
-        return false;
-    if (!ScheduleStore(*m_user).write(*scheduleNum, shownDay(*dayNum)))
+bool frmSchedule::saveDay(const common::DayKeys& keys) {
+    if (!m_user || !ScheduleStore(*m_user).write(keys.book, shownDay(keys.day)))
         return false;
     const QDate start = tripDate();
     if (start.isValid())
-        txtTSD->setText(platform::shortDate(itinerary::dayDate(start, *dayNum)));
+        txtTSD->setText(platform::shortDate(itinerary::dayDate(start, keys.day)));
     return true;
 }
 
 void frmSchedule::cmdUpdate_Click() {
-    saveShownDay();
+    // A refused key leaves everything on the window as it is, ready to be corrected.
+    if (const auto keys = shownKeys())
+        saveDay(*keys);
 }
 
 void frmSchedule::moveToDay(int dayNum) {
@@ -551,24 +551,28 @@ void frmSchedule::moveToDay(int dayNum) {
     showDayFromStore();
 }
 
-void frmSchedule::cmdNextDay_Click() {
-    if (!saveShownDay())
-        return;
-    const int dayNum = *itinerary::keyNumber(cbDayNum->currentText());
-    if (dayNum >= itinerary::kMaxDayNumber) {
-        platform::msgBox(QStringLiteral("Day 32767 is the last day of a schedule."));
+void frmSchedule::moveOneDay(common::DayStep step) {
+    const common::DayMove move =
+        common::planDayMove(cbDayNum->currentText(), cboScheduleNumber->currentText(), step, kSchedules);
+    if (!move.keys) {
+        platform::msgBox(move.refusal);
         return;
     }
-    moveToDay(dayNum + 1);
+    // A day that could not be saved stays on screen, so nothing typed is lost.
+    if (!saveDay(*move.keys))
+        return;
+    if (!move.notice.isEmpty())
+        platform::msgBox(move.notice);
+    if (move.toDay)
+        moveToDay(*move.toDay);
+}
+
+void frmSchedule::cmdNextDay_Click() {
+    moveOneDay(common::DayStep::Next);
 }
 
 void frmSchedule::Command5_Click() {
-    if (!saveShownDay())
-        return;
-    const int dayNum = *itinerary::keyNumber(cbDayNum->currentText());
-    if (dayNum == 1)
-        return;
-    moveToDay(dayNum - 1);
+    moveOneDay(common::DayStep::Previous);
 }
 
 void frmSchedule::Command1_Click() {
@@ -586,19 +590,17 @@ void frmSchedule::mnuExport_Click() {
     const QString answer =
         platform::inputBox(QStringLiteral("How many days of your schedule would you like to save to a file?"),
                            QStringLiteral("Number of Days"));
-    if (answer.isEmpty())
-        return;
-    const auto count = itinerary::dayCount(answer);
-    if (!count) {
+    const common::CountAnswer count = common::readCountAnswer(answer);
+    if (count.kind == common::CountAnswer::NotANumber)
         platform::msgBox(kDayCountRefused);
+    if (count.kind != common::CountAnswer::Count)
         return;
-    }
     const std::optional<QString> file = platform::Dialogs::instance().save(platform::SaveRequest{
         QStringLiteral("TravistoSchedule"), QStringLiteral("Save Travisto Schedule"),
         QStringLiteral("All files(*.*)|*.*|Data files (*.dat)|*.dat|Text files (*.txt)|*.txt"), 3});
     if (!file || file->isEmpty())
         return;
-    const auto days = ScheduleStore(*m_user).readUpTo(*scheduleNum, *count);
+    const auto days = ScheduleStore(*m_user).readUpTo(*scheduleNum, count.count);
     if (!days)
         return;
     const QByteArray bytes = itinerary::exportText(*days).toUtf8();
@@ -615,14 +617,12 @@ void frmSchedule::mnuPrint_Click() {
     const QString answer = platform::inputBox(
         QStringLiteral("How many days of your schedule would you like to print? Enter numbers only."),
         QStringLiteral("Number of Days - Enter Numbers Only"));
-    if (answer.isEmpty())
-        return;
-    const auto count = itinerary::dayCount(answer);
-    if (!count) {
+    const common::CountAnswer count = common::readCountAnswer(answer);
+    if (count.kind == common::CountAnswer::NotANumber)
         platform::msgBox(kDayCountRefused);
+    if (count.kind != common::CountAnswer::Count)
         return;
-    }
-    const auto days = ScheduleStore(*m_user).readUpTo(*scheduleNum, *count);
+    const auto days = ScheduleStore(*m_user).readUpTo(*scheduleNum, count.count);
     if (!days || days->isEmpty())
         return;
     const QDate start = tripDate();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DayPaging.h"
 #include "itinerary/ScheduleText.h"
 #include "platform/Forms.h"
 
@@ -165,11 +166,13 @@ private:
     // Reads the day's controls.
     itinerary::ScheduleDay shownDay(int dayNum) const;
     void fillReservationLists(const QStringList& places);
-    // Saves the shown day; false when it was refused or could not be stored.
-    bool saveShownDay();
     // The day and schedule boxes as keys; a clear message when one is not a whole number.
-    std::optional<int> dayBoxNumber() const;
+    std::optional<common::DayKeys> shownKeys() const;
     std::optional<int> scheduleBoxNumber() const;
+    // Saves the shown day under the keys; false when it could not be stored (already reported).
+    bool saveDay(const common::DayKeys& keys);
+    // Saves the shown day, then shows the next or previous one.
+    void moveOneDay(common::DayStep step);
     void moveToDay(int dayNum);
 
     QDate tripDate();

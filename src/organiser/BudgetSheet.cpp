@@ -1,8 +1,9 @@
 #include "organiser/BudgetSheet.h"
 
+#include "common/WholeNumber.h"
+
 #include <QStringList>
 #include <cmath>
-#include <limits>
 
 namespace organiser {
 
@@ -38,18 +39,6 @@ QString plainNumber(double value, const QLocale& locale) {
 
 std::optional<double> finite(double value) {
     return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
-}
-
-std::optional<double> wholeCount(const QString& text, const QLocale& locale) {
-    const auto value = readBudgetNumber(text, locale);
-    if (!value)
-        return std::nullopt;
-    // To the nearest whole number, a half to the even neighbour.
-    return std::nearbyint(*value);
-}
-
-bool fitsSixteenBits(double value) {
-    return value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max();
 }
 
 } // namespace
@@ -129,14 +118,20 @@ void sumBudget(BudgetFigures& figures, const QLocale& locale) {
 
 HeadCount recalculateBudget(const BudgetInputs& inputs, BudgetFigures& figures, const QLocale& locale) {
     HeadCount count = HeadCount::Counted;
-    const auto adults = wholeCount(inputs.adults, locale);
-    const auto kids = wholeCount(inputs.kids, locale);
-    if (!adults || !kids)
+    const auto adults = readBudgetNumber(inputs.adults, locale);
+    const auto kids = readBudgetNumber(inputs.kids, locale);
+    if (!adults || !kids) {
         count = HeadCount::NotANumber;
-    else if (!fitsSixteenBits(*adults) || !fitsSixteenBits(*kids) || !fitsSixteenBits(*adults + *kids))
-        count = HeadCount::TooLarge;
-    else
-        figures.multipliers[Airfare] = QString::number(int(*adults + *kids));
+    } else {
+        // Each count is taken as a whole number first: 2.5 adults fly as 2.
+        const auto wholeAdults = common::roundToWholeNumber(*adults);
+        const auto wholeKids = common::roundToWholeNumber(*kids);
+        const auto people = wholeAdults && wholeKids ? common::addWholeNumbers(*wholeAdults, *wholeKids) : std::nullopt;
+        if (people)
+            figures.multipliers[Airfare] = QString::number(*people);
+        else
+            count = HeadCount::TooLarge;
+    }
 
     figures.multipliers[AdultFood] = inputs.adults;
     figures.multipliers[KidsFood] = inputs.kids;

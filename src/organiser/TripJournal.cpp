@@ -4,7 +4,6 @@
 #include "platform/Services.h"
 
 #include <QLocale>
-#include <cmath>
 
 namespace organiser {
 
@@ -72,31 +71,6 @@ QString journalDayText(const JournalDay& day) {
 
 QString journalDayHeader(int dayNum, const QDate& shownDate) {
     return QStringLiteral("My Trip Details: Day %1, %2").arg(dayNum).arg(platform::shortDate(shownDate));
-}
-
-std::optional<int> journalKey(const QString& text) {
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    if (!ok || n < 1 || n > kMaxJournalNumber)
-        return std::nullopt;
-    return n;
-}
-
-PrintCount readPrintCount(const QString& answer) {
-    const QString trimmed = answer.trimmed();
-    if (trimmed.isEmpty())
-        return {};
-    bool ok = false;
-    const double value = QLocale().toDouble(trimmed, &ok);
-    // To the nearest whole number, a half to the even neighbour.
-    const double rounded = ok && std::isfinite(value) ? std::nearbyint(value) : 0;
-    if (!ok || !std::isfinite(value) || rounded < -32768 || rounded > kMaxJournalNumber)
-        return {PrintCount::Refused, 0};
-    return {PrintCount::Number, int(rounded)};
-}
-
-QString printCountRefusedMessage() {
-    return QStringLiteral("Please enter numbers only: a number from 1 to 32767.");
 }
 
 std::optional<JournalDay> JournalStore::read(int tripNum, int dayNum) {

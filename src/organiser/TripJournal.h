@@ -44,20 +44,6 @@ QString blankJournalPageHeader();
 QString journalDayText(const JournalDay& day);
 QString journalDayHeader(int dayNum, const QDate& shownDate);
 
-// The largest trip or day number.
-constexpr int kMaxJournalNumber = 32767;
-// A trip or day box's text as a key: a whole number from 1 to 32767, or nothing.
-std::optional<int> journalKey(const QString& text);
-
-// An answer to "how many pages/days": the number to print, rounded to the
-// nearest whole number (a half to the even neighbour); 0 or below prints nothing.
-struct PrintCount {
-    enum Kind { Empty, Number, Refused } kind = Empty;
-    int count = 0;
-};
-PrintCount readPrintCount(const QString& answer);
-QString printCountRefusedMessage();
-
 // Reads and writes journal days of the user database. Every text is bound.
 class JournalStore {
 public:

@@ -2,10 +2,12 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DayPaging.h"
 #include "common/DropDownList.h"
 #include "common/HoverLink.h"
 #include "common/LongRuns.h"
 #include "common/PictureButton.h"
+#include "common/WholeNumber.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -36,6 +38,9 @@ using common::setPaletteColor;
 
 const QColor kDarkBlue = bgrColor(0x00800000);
 const QColor kLightGrey = bgrColor(0x00E0E0E0);
+
+const common::DayBook kTrips{QStringLiteral("Trip #"), QStringLiteral("trip")};
+const QString kPrintCountRefused = QStringLiteral("Please enter numbers only: a number from 1 to 32767.");
 
 QLabel* placedLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w, int h) {
     QLabel* label = makeLabel(parent, name, caption);
@@ -274,28 +279,25 @@ bool frmDetails::LoadJournalDay(int tripNum, int dayNum) {
     return day.has_value();
 }
 
-std::optional<int> frmDetails::dayBoxNumber() const {
-    const auto n = organiser::journalKey(cbDayNum->text());
-    if (!n)
-        platform::msgBox(QStringLiteral("The Day # box must hold a whole number from 1 to 32767."));
-    return n;
+std::optional<common::DayKeys> frmDetails::shownKeys() const {
+    const common::KeyCheck check = common::checkDayKeys(cbDayNum->text(), cbTrip->currentText(), kTrips);
+    if (!check.keys)
+        platform::msgBox(check.refusal);
+    return check.keys;
 }
 
 std::optional<int> frmDetails::tripBoxNumber() const {
-    const auto n = organiser::journalKey(cbTrip->currentText());
+    const auto n = common::readKey(cbTrip->currentText());
     if (!n)
-        platform::msgBox(QStringLiteral("The Trip # box must hold a whole number from 1 to 32767."));
+        platform::msgBox(common::notAKeyMessage(kTrips.bookBox));
     return n;
 }
 
 void frmDetails::cbDayNum_Click() {
-    const auto dayNum = dayBoxNumber();
-    if (!dayNum)
+    const auto keys = shownKeys();
+    if (!keys)
         return;
-    const auto tripNum = tripBoxNumber();
-    if (!tripNum)
-        return;
-    if (!LoadJournalDay(*tripNum, *dayNum))
+    if (!LoadJournalDay(keys->book, keys->day))
         dtStart->setDate(platform::Clock::today());
     ShowWeekdayCaption();
 }
@@ -309,20 +311,13 @@ void frmDetails::cbTrip_Click() {
     LoadJournalDay(*tripNum, 1);
 }
 
-bool frmDetails::SaveJournalDay() {
-    // A refused key leaves the page as it is, ready to be corrected.
-    const auto dayNum = dayBoxNumber();
-    if (!dayNum)
-        return false;
-    const auto tripNum = tripBoxNumber();
-    if (!tripNum)
-        return false;
+bool frmDetails::SaveJournalDay(const common::DayKeys& keys) {
     if (!m_db)
         m_db = platform::Database::openUser();
     if (!m_db)
         return false;
     JournalDay day;
-    day.dayNum = *dayNum;
+    day.dayNum = keys.day;
     day.date = dtStart->date();
     day.details = txtDetails->toPlainText();
     day.attractions = txtFavorite->toPlainText();
@@ -331,40 +326,43 @@ bool frmDetails::SaveJournalDay() {
     for (size_t i = 0; i < boxes.size(); ++i)
         day.places[i] = boxes[i]->isChecked();
     day.otherPlace = txtOther->text();
-    return JournalStore(*m_db).write(*tripNum, day);
+    return JournalStore(*m_db).write(keys.book, day);
 }
 
 void frmDetails::cmdUpdate_Click() {
-    SaveJournalDay();
+    // A refused key leaves the page as it is, ready to be corrected.
+    if (const auto keys = shownKeys())
+        SaveJournalDay(*keys);
 }
 
 // Saves the shown day, then shows the next or previous one. A day without a
 // row is dated one day after (or before) the day that was shown.
-void frmDetails::moveByOneDay(int step) {
-    // A day that could not be saved stays on screen, so nothing typed is lost.
-    if (!SaveJournalDay())
-        return;
-    const int dayNum = *organiser::journalKey(cbDayNum->text());
-    const int tripNum = *organiser::journalKey(cbTrip->currentText());
-    if (step < 0 && dayNum == 1)
-        return;
-    if (step > 0 && dayNum >= organiser::kMaxJournalNumber) {
-        platform::msgBox(QStringLiteral("Day 32767 is the last day of a trip."));
+void frmDetails::moveByOneDay(common::DayStep step) {
+    const common::DayMove move = common::planDayMove(cbDayNum->text(), cbTrip->currentText(), step, kTrips);
+    if (!move.keys) {
+        platform::msgBox(move.refusal);
         return;
     }
+    // A day that could not be saved stays on screen, so nothing typed is lost.
+    if (!SaveJournalDay(*move.keys))
+        return;
+    if (!move.notice.isEmpty())
+        platform::msgBox(move.notice);
+    if (!move.toDay)
+        return;
     const QDate shown = dtStart->date();
-    cbDayNum->setText(QString::number(dayNum + step));
-    if (!LoadJournalDay(tripNum, dayNum + step))
-        dtStart->setDate(shown.addDays(step));
+    cbDayNum->setText(QString::number(*move.toDay));
+    if (!LoadJournalDay(move.keys->book, *move.toDay))
+        dtStart->setDate(shown.addDays(*move.toDay - move.keys->day));
     ShowWeekdayCaption();
 }
 
 void frmDetails::cmdNextDay_Click() {
-    moveByOneDay(1);
+    moveByOneDay(common::DayStep::Next);
 }
 
 void frmDetails::Command5_Click() {
-    moveByOneDay(-1);
+    moveByOneDay(common::DayStep::Previous);
 }
 
 void frmDetails::Command1_Click() {
@@ -376,10 +374,10 @@ void frmDetails::mnuHome_Click() {
 }
 
 std::optional<int> frmDetails::askPrintCount(const QString& prompt, const QString& title) {
-    const organiser::PrintCount answer = organiser::readPrintCount(platform::inputBox(prompt, title));
-    if (answer.kind == organiser::PrintCount::Refused)
-        platform::msgBox(organiser::printCountRefusedMessage());
-    if (answer.kind != organiser::PrintCount::Number || answer.count < 1)
+    const common::CountAnswer answer = common::readCountAnswer(platform::inputBox(prompt, title));
+    if (answer.kind == common::CountAnswer::NotANumber)
+        platform::msgBox(kPrintCountRefused);
+    if (answer.kind != common::CountAnswer::Count || answer.count < 1)
         return std::nullopt;
     return answer.count;
 }

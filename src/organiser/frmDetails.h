@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DayPaging.h"
 #include "organiser/TripJournal.h"
 #include "platform/Forms.h"
 
@@ -104,12 +105,12 @@ private:
     void showDay(const organiser::JournalDay& day);
     // Clears the page and shows the stored day; false when it has no row.
     bool LoadJournalDay(int tripNum, int dayNum);
-    // Saves the shown day; false when it was refused or could not be stored.
-    bool SaveJournalDay();
-    // The trip and day boxes as keys; a clear message when one is not a whole number.
-    std::optional<int> dayBoxNumber() const;
+    // Saves the shown day under the keys; false when it could not be stored.
+    bool SaveJournalDay(const common::DayKeys& keys);
+    // The day and trip boxes as keys; a clear message when one is not a whole number.
+    std::optional<common::DayKeys> shownKeys() const;
     std::optional<int> tripBoxNumber() const;
-    void moveByOneDay(int step);
+    void moveByOneDay(common::DayStep step);
     // Asks how many; nothing (after a message where needed) when the answer gives none.
     std::optional<int> askPrintCount(const QString& prompt, const QString& title);
 

@@ -373,7 +373,6 @@ private slots:
         const QString schedule = QStringLiteral("The Schedule # box must hold a whole number from 1 to 32767.");
         QTest::newRow("day with statement") << true << "1 Or 1=1" << day;
         QTest::newRow("schedule in words") << false << "two" << schedule;
-        QTest::newRow("schedule fraction") << false << "2.5" << schedule;
     }
     void aKeyThatIsNotAWholeNumberIsRefused() {
         QFETCH(bool, dayBox);
@@ -460,33 +459,47 @@ private slots:
         }
     }
 
-    void withoutAUsableNumberOfDaysNothingIsExportedOrPrinted_data() {
+    // No answer asks nothing more; words are refused; 0 and below take no day.
+    void withoutAUsableNumberOfDaysNoDayIsExportedOrPrinted_data() {
         QTest::addColumn<bool>("print");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("export, no answer") << false << "" << false;
-        QTest::newRow("export, cancel in the save dialog") << false << "2" << false;
-        QTest::newRow("export, negative") << false << "-1" << true;
-        QTest::newRow("export, words") << false << "a week" << true;
-        QTest::newRow("export, beyond 16 bits") << false << "32768" << true;
-        QTest::newRow("print, no answer") << true << "" << false;
-        QTest::newRow("print, zero") << true << "0" << true;
+        QTest::addColumn<bool>("cancel"); // in the save dialog
+        QTest::newRow("export, no answer") << false << "" << false << false;
+        QTest::newRow("export, cancel in the save dialog") << false << "2" << false << true;
+        QTest::newRow("export, zero") << false << "0" << false << false;
+        QTest::newRow("export, negative") << false << "-1" << false << false;
+        QTest::newRow("export, words") << false << "a week" << true << false;
+        QTest::newRow("export, beyond 16 bits") << false << "32768" << true << false;
+        QTest::newRow("print, no answer") << true << "" << false << false;
+        QTest::newRow("print, zero") << true << "0" << false << false;
+        QTest::newRow("print, words") << true << "a week" << true << false;
     }
-    void withoutAUsableNumberOfDaysNothingIsExportedOrPrinted() {
+    void withoutAUsableNumberOfDaysNoDayIsExportedOrPrinted() {
         QFETCH(bool, print);
         QFETCH(QString, answer);
         QFETCH(bool, refused);
+        QFETCH(bool, cancel);
         storeDay(1, 1, "Morning", {"x"});
         frmSchedule* f = openPlanner();
+        const QString path = world->folder() + QStringLiteral("/out.txt");
+        const bool written = !print && !refused && !cancel && !answer.isEmpty();
         world->dialogs().answerInput(answer);
-        if (!print && !refused && !answer.isEmpty())
-            world->dialogs().answerSave(std::nullopt);
+        if (written || cancel)
+            world->dialogs().answerSave(cancel ? std::nullopt : std::optional<QString>(path));
         if (refused)
             world->dialogs().answerMessage();
         (print ? f->mnuPrint : f->mnuExport)->trigger();
         QCOMPARE(world->dialogs().messages(),
                  refused ? QStringList{"Please enter a number of days from 1 to 32767."} : QStringList());
         QCOMPARE(world->printer().documents.size(), 0);
+        // An export of no day still writes its file: only the closing line end.
+        QFile file(path);
+        QCOMPARE(file.exists(), written);
+        if (written) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("\r\n"));
+        }
     }
 
     void exportThatCannotBeWrittenIsReportedAndKeepsTheOldFile_data() {

@@ -79,36 +79,6 @@ private slots:
         QCOMPARE(parkNumber(park), number);
     }
 
-    // A day or schedule box takes whole numbers only; a number of days may be a fraction, rounded.
-    void boxesAndDayCountsReadNumbersFrom1To32767_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("key");   // 0: refused
-        QTest::addColumn<int>("count"); // 0: refused
-        QTest::newRow("five") << "5" << 5 << 5;
-        QTest::newRow("blanks around") << " 12 " << 12 << 12;
-        QTest::newRow("leading zero") << "07" << 7 << 7;
-        QTest::newRow("decimal") << "5.0" << 0 << 5;
-        QTest::newRow("half rounds to even down") << "2.5" << 0 << 2;
-        QTest::newRow("half rounds to even up") << "3.5" << 0 << 4;
-        QTest::newRow("fraction") << "4.6" << 0 << 5;
-        QTest::newRow("rounds to zero") << "0.4" << 0 << 0;
-        QTest::newRow("largest") << "32767" << 32767 << 32767;
-        QTest::newRow("16-bit overflow") << "32768" << 0 << 0;
-        QTest::newRow("zero") << "0" << 0 << 0;
-        QTest::newRow("negative") << "-3" << 0 << 0;
-        QTest::newRow("words") << "three" << 0 << 0;
-        QTest::newRow("number and words") << "3 days" << 0 << 0;
-        QTest::newRow("statement") << "1 Or 1=1" << 0 << 0;
-        QTest::newRow("empty") << "" << 0 << 0;
-    }
-    void boxesAndDayCountsReadNumbersFrom1To32767() {
-        QFETCH(QString, text);
-        QFETCH(int, key);
-        QFETCH(int, count);
-        QCOMPARE(keyNumber(text).value_or(0), key);
-        QCOMPARE(dayCount(text).value_or(0), count);
-    }
-
     // The short date keeps the locale's order and always shows four year digits.
     void datesShowAFullYearReadBackAndNameTheirWeekday_data() {
         QTest::addColumn<QString>("locale");

@@ -124,20 +124,30 @@ private slots:
         QCOMPARE(w->dtStart->date(), QDate(2004, 6, 1));
     }
 
-    void aDayBoxThatIsNoDayNumberIsRefused_data() {
-        QTest::addColumn<QString>("dayText");
-        QTest::addRow("letters") << "abc";
-        QTest::addRow("zero") << "0";
-        QTest::addRow("beyond 16 bits") << "40000";
+    void aBoxThatIsNoKeyIsRefusedAndNothingIsLost_data() {
+        QTest::addColumn<bool>("dayBox");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("day 0") << true << "0"
+                               << "The Day # box must hold a whole number from 1 to 32767.";
+        QTest::addRow("trip in words") << false << "two"
+                                       << "The Trip # box must hold a whole number from 1 to 32767.";
     }
-    void aDayBoxThatIsNoDayNumberIsRefused() {
-        QFETCH(QString, dayText);
+    void aBoxThatIsNoKeyIsRefusedAndNothingIsLost() {
+        QFETCH(bool, dayBox);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
         frmDetails* w = openJournal();
         w->txtDetails->setPlainText("Keep me");
-        w->cbDayNum->setText(dayText);
-        world->dialogs().answerMessage();
-        click(w->Picture5);
-        QCOMPARE(world->dialogs().messages(), QStringList{"The Day # box must hold a whole number from 1 to 32767."});
+        if (dayBox)
+            w->cbDayNum->setText(text);
+        else
+            typeOver(child<common::DropDownList>(w, "cbTrip"), text);
+        for (QWidget* button : {w->Picture3, w->Picture5, w->Picture4}) {
+            world->dialogs().answerMessage();
+            click(button);
+        }
+        QCOMPARE(world->dialogs().messages(), QStringList(3, message));
         QCOMPARE(w->txtDetails->toPlainText(), QStringLiteral("Keep me"));
         QVERIFY(storedDays(*world).isEmpty());
     }
@@ -170,7 +180,6 @@ private slots:
         QTest::addRow("cancel") << "" << 0 << false;
         QTest::addRow("zero") << "0" << 0 << false;
         QTest::addRow("letters") << "two" << 0 << true;
-        QTest::addRow("beyond 16 bits") << "40000" << 0 << true;
     }
     void blankPagesPrintOneDocumentEach() {
         QFETCH(QString, answer);

@@ -1,0 +1,78 @@
+#include "common/DayPaging.h"
+
+#include <QTest>
+
+using namespace common;
+
+namespace {
+
+const DayBook kSchedules{QStringLiteral("Schedule #"), QStringLiteral("schedule")};
+const DayBook kTrips{QStringLiteral("Trip #"), QStringLiteral("trip")};
+
+// What the window does, in words: refuse, or save and then move or stay.
+QString outcome(const DayMove& move) {
+    if (!move.keys)
+        return QStringLiteral("refuse: ") + move.refusal;
+    QString text = QStringLiteral("save day %1 of %2, ").arg(move.keys->day).arg(move.keys->book);
+    text += move.toDay ? QStringLiteral("show day %1").arg(*move.toDay) : QStringLiteral("stay");
+    if (!move.notice.isEmpty())
+        text += QStringLiteral(": ") + move.notice;
+    return text;
+}
+
+} // namespace
+
+// Next Day and Previous Day of the planner and the journal: what a press
+// does for the texts in the day box and the schedule or trip box.
+class TestDayPaging : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aStepSavesThenMovesOrStays_data() {
+        QTest::addColumn<bool>("journal");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<bool>("next");
+        QTest::addColumn<QString>("outcome");
+        const auto row = [](const char* name, bool journal, const char* day, const char* book, bool next,
+                            const QString& outcome) {
+            QTest::newRow(name) << journal << day << book << next << outcome;
+        };
+        const QString dayRefused = QStringLiteral("refuse: The Day # box must hold a whole number from 1 to 32767.");
+        row("next", false, "2", "1", true, "save day 2 of 1, show day 3");
+        row("previous", true, "2", "4", false, "save day 2 of 4, show day 1");
+        row("previous on day 1 saves and stays", false, "1", "1", false, "save day 1 of 1, stay");
+        row("next beyond the listed days", false, "21", "1", true, "save day 21 of 1, show day 22");
+        row("next on the last day of a schedule", false, "32767", "1", true,
+            "save day 32767 of 1, stay: Day 32767 is the last day of a schedule.");
+        row("next on the last day of a trip", true, "32767", "2", true,
+            "save day 32767 of 2, stay: Day 32767 is the last day of a trip.");
+        row("previous from the last day", true, "32767", "2", false, "save day 32767 of 2, show day 32766");
+        row("typed day with blanks", false, " 5 ", "1", true, "save day 5 of 1, show day 6");
+        row("book beyond its list", true, "3", "101", true, "save day 3 of 101, show day 4");
+        row("day 0", false, "0", "1", false, dayRefused);
+        row("day with a fraction", true, "2.5", "1", true, dayRefused);
+        row("day beyond 16 bits", false, "32768", "1", true, dayRefused);
+        row("day and book in words: the day is named", true, "abc", "abc", true, dayRefused);
+        row("empty schedule", false, "3", "", true,
+            "refuse: The Schedule # box must hold a whole number from 1 to 32767.");
+        row("trip with a statement", true, "3", "1 Or 1=1", false,
+            "refuse: The Trip # box must hold a whole number from 1 to 32767.");
+    }
+    void aStepSavesThenMovesOrStays() {
+        QFETCH(bool, journal);
+        QFETCH(QString, day);
+        QFETCH(QString, book);
+        QFETCH(bool, next);
+        const DayMove move =
+            planDayMove(day, book, next ? DayStep::Next : DayStep::Previous, journal ? kTrips : kSchedules);
+        QTEST(outcome(move), "outcome");
+        // Update This Day checks the same keys and refuses with the same message.
+        const KeyCheck check = checkDayKeys(day, book, journal ? kTrips : kSchedules);
+        QCOMPARE(check.keys, move.keys);
+        QCOMPARE(check.refusal, move.refusal);
+    }
+};
+
+QTEST_MAIN(TestDayPaging)
+#include "tst_daypaging.moc"
