@@ -1,5 +1,6 @@
 #include "platform/Printer.h"
 
+#include "platform/SafeFile.h"
 #include "platform/Services.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -9,12 +10,14 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <cerrno>
 
 namespace platform {
 
@@ -209,30 +212,41 @@ QSizeF screenDpi() {
 } // namespace
 
 struct SystemPrinter::Impl {
+    // Text is always measured on the printer; with a printer it takes the pages too.
     QPrinter printer{QPrinter::HighResolution};
+    // Without a printer the pages go through a PDF writer into a file that
+    // replaces nothing until every byte of it is known to be on the disk.
+    std::unique_ptr<SafeFile> pdfFile;
+    std::unique_ptr<QPdfWriter> pdfWriter;
     QPainter painter;
     QString pdfFolder;
     QString spoolFolder;
     int spooled = 0;
     bool toPdf = false;  // the output open now is a PDF file in place of a printer
     bool failed = false; // the command's output could not be started
-    bool wrote = false;  // a PDF file was written since the user was last told
+    bool wrote = false;  // a PDF file was saved since the user was last told
+    QString notSaved;    // why the command's PDF file could not be saved, if it could not
 
     double dpi() const { return printer.resolution(); }
     double toDevice(double twips) const { return twips * dpi() / 1440.0; }
     double toTwips(double device) const { return device * 1440.0 / dpi(); }
 
+    // The device the pages are drawn on now: the PDF writer or the printer.
+    QPagedPaintDevice& pages() {
+        if (pdfWriter)
+            return *pdfWriter;
+        return printer;
+    }
+
     // Starts a job on the printer or, without one, a new PDF file, whose name
-    // goes to `pdfFile`. False when the output could not be started.
-    bool start(QString& pdfFile) {
+    // goes to `pdfName`. False when the output could not be started.
+    bool start(QString& pdfName) {
         const bool printerFound =
             !spoolFolder.isEmpty() || (pdfFolder.isEmpty() && !QPrinterInfo::defaultPrinter().isNull());
         toPdf = !printerFound;
-        if (toPdf) {
-            pdfFile = newPdfFile();
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdfFile);
-        } else if (!spoolFolder.isEmpty()) {
+        if (toPdf)
+            return startPdf(pdfName = newPdfFile());
+        if (!spoolFolder.isEmpty()) {
             QDir().mkpath(spoolFolder);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QDir(spoolFolder).filePath(QStringLiteral("job-%1.pdf").arg(++spooled)));
@@ -242,6 +256,27 @@ struct SystemPrinter::Impl {
             printer.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
         }
         return painter.begin(&printer);
+    }
+
+    // Opens the PDF writer on a new file, with the resolution and page layout
+    // the printer has for PDF output: text measured on the printer then lands
+    // on the page just where it was measured to.
+    bool startPdf(const QString& name) {
+        printer.setOutputFileName(QString());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        pdfFile = std::make_unique<SafeFile>(name);
+        if (!pdfFile->open()) {
+            notSaved = pdfFile->reason();
+            pdfFile.reset();
+            return false;
+        }
+        pdfWriter = std::make_unique<QPdfWriter>(pdfFile.get());
+        pdfWriter->setResolution(printer.resolution());
+        pdfWriter->setPageLayout(printer.pageLayout());
+        if (painter.begin(pdfWriter.get()))
+            return true;
+        endPdf(false);
+        return false;
     }
 
     // A file name not yet taken in the printouts folder, made from the time.
@@ -260,10 +295,25 @@ struct SystemPrinter::Impl {
         }
     }
 
-    // Ends the printer's job, or writes the PDF file out.
+    // Ends the printer's job, or writes the PDF file out and puts it in place.
     void finish() {
-        if (painter.isActive() && painter.end() && toPdf)
+        const bool ended = painter.isActive() && painter.end();
+        if (pdfFile)
+            endPdf(ended);
+    }
+
+    // Puts the PDF file in place when it was finished and every byte of it
+    // reached the disk; otherwise throws it away and keeps the reason.
+    void endPdf(bool finished) {
+        pdfWriter.reset();
+        if (finished && pdfFile->commit()) {
             wrote = true;
+        } else {
+            notSaved = pdfFile->reason();
+            if (notSaved.isEmpty())
+                notSaved = fileErrorPhrase(EIO);
+        }
+        pdfFile.reset();
     }
 };
 
@@ -300,7 +350,7 @@ double SystemPrinter::textHeight(const QString&) const {
 void SystemPrinter::beginDocument() {
     if (d->painter.isActive()) {
         // A further document of the command's PDF file starts on a sheet of its own.
-        d->printer.newPage();
+        d->pages().newPage();
         return;
     }
     // After one failure the command tries no more; the user hears of it once.
@@ -325,7 +375,8 @@ void SystemPrinter::drawDocument(const QTextDocument& document, const QString&) 
     QPainter& painter = d->painter;
     std::unique_ptr<QTextDocument> doc(document.clone());
     QAbstractTextDocumentLayout* layout = doc->documentLayout();
-    layout->setPaintDevice(&d->printer);
+    QPagedPaintDevice& device = d->pages();
+    layout->setPaintDevice(&device);
 
     // The margins are given in screen dots; the layout scales them to the printer.
     const QSizeF sourceDpi = screenDpi();
@@ -338,17 +389,17 @@ void SystemPrinter::drawDocument(const QTextDocument& document, const QString&) 
     frame.setBottomMargin(verticalMargin);
     doc->rootFrame()->setFrameFormat(frame);
 
-    const QRectF body(0, 0, d->printer.width(), d->printer.height());
-    const QPointF pageNumberAt(body.width() - horizontalMargin * d->printer.logicalDpiX() / sourceDpi.width(),
-                               body.height() - verticalMargin * d->printer.logicalDpiY() / sourceDpi.height() +
-                                   QFontMetrics(doc->defaultFont(), &d->printer).ascent() +
-                                   5 * d->printer.logicalDpiY() / 72.0);
+    const QRectF body(0, 0, device.width(), device.height());
+    const QPointF pageNumberAt(body.width() - horizontalMargin * device.logicalDpiX() / sourceDpi.width(),
+                               body.height() - verticalMargin * device.logicalDpiY() / sourceDpi.height() +
+                                   QFontMetrics(doc->defaultFont(), &device).ascent() +
+                                   5 * device.logicalDpiY() / 72.0);
     doc->setPageSize(body.size());
 
     const int pages = doc->pageCount();
     for (int page = 1; page <= pages; ++page) {
         if (page > 1)
-            d->printer.newPage();
+            device.newPage();
         const QRectF view(0, (page - 1) * body.height(), body.width(), body.height());
         painter.save();
         painter.translate(0, -view.top());
@@ -373,7 +424,7 @@ void SystemPrinter::drawImage(const QImage& image, const QString&) {
     // The picture goes in with its own pixels, kept exact (no lossy
     // compression of lettering); the painter scales it, smoothly, to the width
     // of the printable area, from its top left corner.
-    const QRectF area = d->printer.pageLayout().paintRectPixels(d->printer.resolution());
+    const QRectF area = d->pages().pageLayout().paintRectPixels(int(d->dpi()));
     const QRectF place(0, 0, area.width(), area.width() * image.height() / image.width());
     d->painter.save();
     d->painter.setRenderHints(QPainter::SmoothPixmapTransform | QPainter::LosslessImageRendering);
@@ -383,7 +434,7 @@ void SystemPrinter::drawImage(const QImage& image, const QString&) {
 
 void SystemPrinter::startNewPage() {
     if (d->painter.isActive())
-        d->printer.newPage();
+        d->pages().newPage();
 }
 
 void SystemPrinter::finishDocument() {
@@ -397,12 +448,16 @@ void SystemPrinter::finishDocument() {
 
 void SystemPrinter::commandEnded() {
     d->finish();
-    if (d->failed)
+    const QString file = QDir::toNativeSeparators(m_lastPdf);
+    if (!d->notSaved.isEmpty())
+        msgBox(QStringLiteral("The printout could not be saved as %1: %2.").arg(file, d->notSaved));
+    else if (d->failed)
         msgBox(kNotStarted);
     else if (d->wrote && m_tellUser)
-        msgBox(QStringLiteral("No printer was found, so the printout was saved as %1").arg(m_lastPdf));
+        msgBox(QStringLiteral("No printer was found, so the printout was saved as %1").arg(file));
     d->failed = false;
     d->wrote = false;
+    d->notSaved.clear();
 }
 
 } // namespace platform

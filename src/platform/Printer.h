@@ -160,7 +160,9 @@ private:
 // Prints on the system's default printer, each document a print job of its
 // own. Without a printer, everything one user command prints goes into one
 // PDF file in a "Travisto Printouts" folder under the user's documents, and
-// the user is told where it is once the command has ended.
+// the user is told where it is once the command has ended. That file appears
+// only once every byte of it is on the disk; otherwise the user is told it
+// could not be saved, and why.
 class SystemPrinter : public Printer {
 public:
     SystemPrinter();

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <numeric>
+#include <optional>
 
 using platform::Forms;
 
@@ -97,10 +98,41 @@ class TestPdfPrinter : public QObject {
                     {day, notes});
     }
 
-    void checkOneMessageNaming(const QString& file) {
-        QCOMPARE(world->dialogs().messages(),
-                 QStringList{QStringLiteral("No printer was found, so the printout was saved as ") + file});
+    // The one message of a command, shown once the hourglass is gone.
+    void checkOneMessage(const QString& text) {
+        QCOMPARE(world->dialogs().messages(), QStringList{text});
         QVERIFY2(!world->dialogs().shown().last().waitCursor, "the message came under the hourglass");
+    }
+    void checkOneMessageNaming(const QString& file) {
+        checkOneMessage(QStringLiteral("No printer was found, so the printout was saved as ") + file);
+        QVERIFY2(contentOf(file).trimmed().endsWith("%%EOF"), "the file was cut short");
+    }
+
+    // The user prints three planner days or two blank journal pages in one
+    // command; with `room` set, the disk takes
+    // no more than that many bytes of any file meanwhile.
+    void printCommand(const QString& command, bool printerFound, std::optional<qint64> room = {}) {
+        if (!printerFound)
+            world->dialogs().answerMessage();
+        const bool planner = command == QLatin1String("planner");
+        if (planner) {
+            // The first day's notes run over more than one page.
+            QString notes;
+            for (int i = 1; i <= 80; ++i)
+                notes += QStringLiteral("Note %1\r\n").arg(i);
+            storeDay(1, notes);
+            storeDay(2, QStringLiteral("Rest"));
+            storeDay(3, QStringLiteral("Fireworks"));
+        }
+        platform::Form* window = Forms::open(planner ? QStringLiteral("frmSchedule") : QStringLiteral("frmDetails"));
+        world->dialogs().answerInput(planner ? QStringLiteral("3") : QStringLiteral("2"));
+        std::optional<FullDisk> full;
+        if (room)
+            full.emplace(*room);
+        if (planner)
+            child<QAction>(window, QStringLiteral("mnuPrint"))->trigger();
+        else
+            QTest::mouseClick(child<QWidget>(window, QStringLiteral("Label9")), Qt::LeftButton);
     }
 
 private slots:
@@ -141,27 +173,7 @@ private slots:
             printer->setSpoolFolder(spool);
         else
             skipWithARealPrinter();
-
-        if (command == QLatin1String("planner")) {
-            // The first day's notes run over more than one page.
-            QString notes;
-            for (int i = 1; i <= 80; ++i)
-                notes += QStringLiteral("Note %1\r\n").arg(i);
-            storeDay(1, notes);
-            storeDay(2, QStringLiteral("Rest"));
-            storeDay(3, QStringLiteral("Fireworks"));
-            platform::Form* planner = Forms::open(QStringLiteral("frmSchedule"));
-            world->dialogs().answerInput(QStringLiteral("3"));
-            if (!printerFound)
-                world->dialogs().answerMessage();
-            child<QAction>(planner, QStringLiteral("mnuPrint"))->trigger();
-        } else {
-            platform::Form* journal = Forms::open(QStringLiteral("frmDetails"));
-            world->dialogs().answerInput(QStringLiteral("2"));
-            if (!printerFound)
-                world->dialogs().answerMessage();
-            QTest::mouseClick(child<QWidget>(journal, QStringLiteral("Label9")), Qt::LeftButton);
-        }
+        printCommand(command, printerFound);
 
         const QList<int> lengths = documentLengths(printer->pageNumbers);
         QVERIFY2(lengths.size() == documents, qPrintable(printer->pageNumbers.join(' ')));
@@ -179,6 +191,51 @@ private slots:
             QCOMPARE(pdfPages(files[0]), std::accumulate(lengths.begin(), lengths.end(), 0));
             checkOneMessageNaming(files[0]);
         }
+    }
+
+    // A printout the disk will not take in full is not left behind, cut
+    // short, under the name the user would be told; the user hears, once,
+    // that it could not be saved and why.
+    void aPrintoutTheDiskRefusesIsNotLeftCutShort_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<qint64>("room");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("three planner days, disk full") << "planner" << qint64(0) << "the disk is full";
+        QTest::newRow("three planner days, room for part of the file")
+            << "planner" << qint64(6000) << "the disk is full";
+        QTest::newRow("two blank journal pages, room for part of the file")
+            << "journal" << qint64(3000) << "the disk is full";
+        QTest::newRow("the printouts folder cannot be made") << "journal" << qint64(-1) << "the folder does not exist";
+    }
+    void aPrintoutTheDiskRefusesIsNotLeftCutShort() {
+        QFETCH(QString, command);
+        QFETCH(qint64, room);
+        QFETCH(QString, reason);
+        skipWithARealPrinter();
+        if (room < 0) {
+            // A file stands where the folder would be made.
+            QVERIFY(QDir().mkpath(home->filePath(QStringLiteral("Documents"))));
+            QFile blocker(printouts());
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        printCommand(command, false, room < 0 ? std::nullopt : std::optional<qint64>(room));
+
+        const QString file = printer->lastPdfFile();
+        QVERIFY(file.startsWith(printouts() + QLatin1Char('/')));
+        QVERIFY(!QFileInfo::exists(file));
+        if (room >= 0) // nor any part of it under another name
+            QCOMPARE(QDir(printouts()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+        checkOneMessage(QStringLiteral("The printout could not be saved as %1: %2.").arg(file, reason));
+
+        // Once there is room again the next command saves its file.
+        world->dialogs().answerMessage();
+        if (room < 0)
+            QVERIFY(QFile::remove(printouts()));
+        common::CWordWrap().PrintText(QStringLiteral("Later"));
+        const QStringList files = pdfFiles(printouts());
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(world->dialogs().messages().last(),
+                 QStringLiteral("No printer was found, so the printout was saved as ") + files[0]);
     }
 
     // A picture goes into the file with its own pixels (a window's image at
