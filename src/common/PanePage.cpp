@@ -14,6 +14,16 @@ namespace common {
 
 using platform::placeTwips;
 
+void PanePageFrame::addPictures(int printLeft, int closeLeft, int top, Action close) {
+    commands << Command{QStringLiteral("Picture1"), QStringLiteral("Print"), Action::Print, {printLeft, top, 1230, 390}}
+             << Command{QStringLiteral("Picture9"), QStringLiteral("Close"), close, {closeLeft, top, 1230, 390}};
+}
+
+void PanePageFrame::addFileMenu(const QString& closeItem, const QString& closeCaption) {
+    menu << Command{QStringLiteral("mnuPrint"), QStringLiteral("Print"), Action::Print}
+         << Command{closeItem, closeCaption, Action::Close};
+}
+
 PanePage::PanePage(PanePageFrame frame) : platform::Form(frame.formName), m_frame(std::move(frame)) {
     setWindowTitle(m_frame.caption);
     setBackColor(m_frame.backColor);

@@ -29,7 +29,7 @@ struct PanePageFrame {
         QString caption;
         Action action = Action::Close;
         platform::TwipsRect rect{}; // on the page; a menu item has none
-        bool picture = true;      // a picture button; otherwise a push button
+        bool picture = true;        // a picture button; otherwise a push button
     };
 
     QString formName;
@@ -49,6 +49,12 @@ struct PanePageFrame {
     Action closeBox = Action::Close; // what the title bar's close box does
     bool userDatabase = false;       // the pane is filled from the user database, not the content
     QString printHeader;
+
+    // The usual commands: the pictures Picture1 (Print) and Picture9 (`close`),
+    // 1230 x 390 twips, at `top`; a File menu of Print (mnuPrint) and the
+    // close item `closeItem`, captioned `closeCaption`.
+    void addPictures(int printLeft, int closeLeft, int top, Action close = Action::Close);
+    void addFileMenu(const QString& closeItem, const QString& closeCaption = QStringLiteral("Close"));
 };
 
 // A window built on the frame above. Load opens the frame's database and lets

@@ -91,7 +91,6 @@ const QList<RestaurantListKind>& restaurantListKinds() {
 common::PanePageFrame restaurantFrame(const QString& formName, const QString& caption, int paneHeight,
                                       const QString& closeItem, const QString& closeCaption,
                                       const QString& printHeader) {
-    using Action = common::PanePageFrame::Action;
     common::PanePageFrame frame;
     frame.formName = formName;
     frame.caption = caption;
@@ -99,10 +98,8 @@ common::PanePageFrame restaurantFrame(const QString& formName, const QString& ca
     frame.backColor = platform::bgrColor(0x00C00000);
     frame.paneName = QStringLiteral("rtParks");
     frame.pane = {240, 960, 9120, paneHeight};
-    frame.commands = {{QStringLiteral("Picture1"), QStringLiteral("Print"), Action::Print, {6690, 6780, 1230, 390}},
-                      {QStringLiteral("Picture9"), QStringLiteral("Close"), Action::Close, {8130, 6780, 1230, 390}}};
-    frame.menu = {{QStringLiteral("mnuPrint"), QStringLiteral("Print"), Action::Print},
-                  {closeItem, closeCaption, Action::Close}};
+    frame.addPictures(6690, 8130, 6780);
+    frame.addFileMenu(closeItem, closeCaption);
     frame.printHeader = printHeader;
     return frame;
 }

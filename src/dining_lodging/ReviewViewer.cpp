@@ -95,8 +95,7 @@ common::PanePageFrame viewerFrame(const ReviewViewerKind& kind) {
     frame.paneFont = common::makeFont(QStringLiteral("Verdana"), 8.25);
     // The viewer that replaced the main window closes back to it.
     frame.closeBox = kind.returnsToMain ? Action::Home : Action::Close;
-    frame.commands = {{QStringLiteral("Picture1"), QStringLiteral("Print"), Action::Print, {6690, 7020, 1230, 390}},
-                      {QStringLiteral("Picture9"), QStringLiteral("Close"), frame.closeBox, {8130, 7020, 1230, 390}}};
+    frame.addPictures(6690, 8130, 7020, frame.closeBox);
     return frame;
 }
 

@@ -129,7 +129,6 @@ GuidePage composeGuide(const AttractionGuideKind& kind, const QVector<GuideRow>&
 namespace {
 
 common::PanePageFrame guideFrame(const AttractionGuideKind& kind) {
-    using Action = common::PanePageFrame::Action;
     common::PanePageFrame frame;
     frame.formName = kind.formName;
     frame.caption = kind.title;
@@ -138,10 +137,8 @@ common::PanePageFrame guideFrame(const AttractionGuideKind& kind) {
     frame.pane = {240, 780, 9120, 5700};
     frame.paneFont = common::makeFont(QStringLiteral("MS Sans Serif"), 9.75);
     frame.scrollBar = true;
-    frame.commands = {{QStringLiteral("Picture1"), QStringLiteral("Print"), Action::Print, {6720, 6630, 1230, 390}},
-                      {QStringLiteral("Picture9"), QStringLiteral("Close"), Action::Close, {8130, 6630, 1230, 390}}};
-    frame.menu = {{QStringLiteral("mnuPrint"), QStringLiteral("Print"), Action::Print},
-                  {QStringLiteral("mnuHome"), QStringLiteral("Close"), Action::Close}};
+    frame.addPictures(6720, 8130, 6630);
+    frame.addFileMenu(QStringLiteral("mnuHome"));
     frame.printHeader = kind.title;
     return frame;
 }

@@ -174,17 +174,14 @@ int paneTop(const ParkListKind& kind) {
 }
 
 common::PanePageFrame listFrame(const ParkListKind& kind) {
-    using Action = common::PanePageFrame::Action;
     common::PanePageFrame frame;
     frame.formName = kind.formName;
     frame.caption = kind.caption;
     frame.backColor = Qt::white;
     frame.paneName = QStringLiteral("rtParks");
     frame.pane = {240, paneTop(kind), 9120, 6600 - paneTop(kind)};
-    frame.commands = {{QStringLiteral("Picture1"), QStringLiteral("Print"), Action::Print, {6600, 6690, 1230, 390}},
-                      {QStringLiteral("Picture9"), QStringLiteral("Close"), Action::Close, {8040, 6690, 1230, 390}}};
-    frame.menu = {{QStringLiteral("mnuPrint"), QStringLiteral("Print"), Action::Print},
-                  {QStringLiteral("mnuHome"), QStringLiteral("Close"), Action::Close}};
+    frame.addPictures(6600, 8040, 6690);
+    frame.addFileMenu(QStringLiteral("mnuHome"));
     frame.printHeader = kind.printHeader;
     return frame;
 }

@@ -192,10 +192,8 @@ TipPageKind::Label pageLabel(const QString& name, const QString& text, int top, 
 }
 
 void addPrintAndClose(TipPageKind& kind, int top) {
-    kind.page.menu = {{QStringLiteral("mnuPrint"), QStringLiteral("Print"), Action::Print},
-                      {QStringLiteral("mnuClose"), QStringLiteral("Close"), Action::Close}};
-    kind.page.commands = {{QStringLiteral("Picture1"), QStringLiteral("Print"), Action::Print, {7020, top, 1230, 390}},
-                          {QStringLiteral("Picture9"), QStringLiteral("Close"), Action::Close, {8280, top, 1230, 390}}};
+    kind.page.addFileMenu(QStringLiteral("mnuClose"));
+    kind.page.addPictures(7020, 8280, top);
 }
 
 const QVector<TipPageKind>& tipPageKinds() {

@@ -249,8 +249,7 @@ common::PanePageFrame listFrame(const ListWindowKind& kind) {
     frame.pane = kind.paneRect;
     frame.commands = {{kind.print.name, kind.print.caption, Action::Print, kind.print.rect},
                       {kind.close.name, kind.close.caption, Action::Close, kind.close.rect}};
-    frame.menu = {{QStringLiteral("mnuPrint"), QStringLiteral("Print"), Action::Print},
-                  {QStringLiteral("mnuClose"), QStringLiteral("Close"), Action::Close}};
+    frame.addFileMenu(QStringLiteral("mnuClose"));
     frame.userDatabase = !kind.contentDatabase;
     frame.printHeader = kind.printHeader;
     return frame;
