@@ -2,14 +2,12 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/DiningText.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
 
 #include <QLabel>
-#include <QMenuBar>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -90,12 +88,27 @@ const QList<RestaurantListKind>& restaurantListKinds() {
     return kinds;
 }
 
-RestaurantList::RestaurantList(const RestaurantListKind& kind) : platform::Form(kind.formName), m_kind(kind) {
-    setWindowTitle(kind.caption);
-    const QColor darkBlue = platform::bgrColor(0x00C00000);
+common::PanePageFrame restaurantFrame(const QString& formName, const QString& caption, int paneHeight,
+                                      const QString& closeItem, const QString& closeCaption,
+                                      const QString& printHeader) {
+    common::PanePageFrame frame;
+    frame.formName = formName;
+    frame.caption = caption;
+    frame.heightTwips = 7320;
+    frame.backColor = platform::bgrColor(0x00C00000);
+    frame.paneName = QStringLiteral("rtParks");
+    frame.pane = {240, 960, 9120, paneHeight};
+    frame.addPictures(6690, 8130, 6780);
+    frame.addFileMenu(closeItem, closeCaption);
+    frame.printHeader = printHeader;
+    return frame;
+}
+
+RestaurantList::RestaurantList(RestaurantListKind kind)
+    : common::PanePage(restaurantFrame(kind.formName, kind.caption, 4920, QStringLiteral("mnuClose"),
+                                       QStringLiteral("Close"), kind.printHeader)),
+      m_kind(std::move(kind)) {
     const QColor yellow = platform::bgrColor(0x0000FFFF);
-    setBackColor(darkBlue);
-    setClientSizeTwips(9600, 7320);
     QWidget* c = client();
 
     auto label = [c](const QString& name, const QString& text, const QFont& font, const QColor& ink) {
@@ -105,72 +118,44 @@ RestaurantList::RestaurantList(const RestaurantListKind& kind) : platform::Form(
         return l;
     };
 
-    Picture2 = new QLabel(c);
+    auto* Picture2 = new QLabel(c);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     placeTwips(Picture2, 240, 120, 1200, 720);
     Picture2->setPixmap(titlePicture(Picture2->size()));
-    Label1 =
-        label(QStringLiteral("Label1"), kind.title, common::makeFont(QStringLiteral("Verdana"), 14, true), Qt::white);
-    placeTwips(Label1, 1560, 240, 7800, 480);
+    placeTwips(
+        label(QStringLiteral("Label1"), m_kind.title, common::makeFont(QStringLiteral("Verdana"), 14, true), Qt::white),
+        1560, 240, 7800, 480);
 
-    rtParks = new common::RichTextBox(c);
-    rtParks->setObjectName(QStringLiteral("rtParks"));
-    placeTwips(rtParks, 240, 960, 9120, 4920);
     // The scroll bar beside the list is the pane's own, so it scrolls the list.
-    VScroll1 = new QScrollBar(Qt::Vertical, c);
+    auto* VScroll1 = new QScrollBar(Qt::Vertical, c);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    rtParks->setVerticalScrollBar(VScroll1);
+    pane()->setVerticalScrollBar(VScroll1);
 
     const QFont arial = common::makeFont(QStringLiteral("Arial"), 9, true);
-    Label3 = label(QStringLiteral("Label3"), QStringLiteral("Inexpensive: Under $10"), arial, yellow);
-    placeTwips(Label3, 240, 6000, 2400, 255);
-    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Moderate:$10-$25"), arial, yellow);
-    placeTwips(Label4, 3000, 6000, 2400, 255);
-    Label5 = label(QStringLiteral("Label5"), QStringLiteral("Expensive: Over $25"), arial, yellow);
-    placeTwips(Label5, 5760, 6000, 2400, 255);
-    Label2 =
-        label(QStringLiteral("Label2"), QStringLiteral(" Call (407) 939-3463 to make a Restaurant Priority Seating"),
-              common::makeFont(QStringLiteral("MS Sans Serif"), 8.25, true), Qt::white);
-    placeTwips(Label2, 240, 6360, 6000, 255);
-
-    Picture1 =
-        common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Print"), 6690, 6780, 1230, 390);
-    Picture9 =
-        common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 8130, 6780, 1230, 390);
-    connect(Picture1, &common::PictureButton::clicked, this, &RestaurantList::mnuPrint_Click);
-    connect(Picture9, &common::PictureButton::clicked, this, &RestaurantList::mnuClose_Click);
-
-    QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
-    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
-    mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
-    connect(mnuPrint, &QAction::triggered, this, &RestaurantList::mnuPrint_Click);
-    connect(mnuClose, &QAction::triggered, this, &RestaurantList::mnuClose_Click);
+    placeTwips(label(QStringLiteral("Label3"), QStringLiteral("Inexpensive: Under $10"), arial, yellow), 240, 6000,
+               2400, 255);
+    placeTwips(label(QStringLiteral("Label4"), QStringLiteral("Moderate:$10-$25"), arial, yellow), 3000, 6000, 2400,
+               255);
+    placeTwips(label(QStringLiteral("Label5"), QStringLiteral("Expensive: Over $25"), arial, yellow), 5760, 6000, 2400,
+               255);
+    placeTwips(label(QStringLiteral("Label2"),
+                     QStringLiteral(" Call (407) 939-3463 to make a Restaurant Priority Seating"),
+                     common::makeFont(QStringLiteral("MS Sans Serif"), 8.25, true), Qt::white),
+               240, 6360, 6000, 255);
 }
 
-void RestaurantList::Form_Load() {
-    auto db = platform::Database::openContent();
-    if (!db) {
-        platform::Forms::unload(objectName()); // the missing database has been reported
-        return;
-    }
-    platform::Recordset rs = db->query(m_kind.query);
+void RestaurantList::fillPage(platform::Database& content) {
+    platform::Recordset rs = content.query(m_kind.query);
     const QList<RestaurantRow> rows = readRestaurantRows(rs);
     RestaurantPage page =
         m_kind.resort ? composeResortRestaurants(rows) : composeParkRestaurants(rows, m_kind.separator);
-    rtParks->setText(page.text);
+    common::RichTextBox& box = *pane();
+    box.setText(page.text);
     common::CWordWrap wrap;
     if (m_kind.resort)
-        wrap.BoldText(*rtParks, &page.names, int(page.names.size()), page.headings, int(page.headings.size()));
+        wrap.BoldText(box, &page.names, int(page.names.size()), page.headings, int(page.headings.size()));
     else
-        wrap.BoldText(*rtParks, &page.names, int(page.names.size()), QStringList(), 0, QColor(255, 0, 0));
-}
-
-void RestaurantList::mnuPrint_Click() {
-    common::PrintContentPane(m_kind.printHeader, rtParks->text());
-}
-
-void RestaurantList::mnuClose_Click() {
-    platform::Forms::unload(objectName());
+        wrap.BoldText(box, &page.names, int(page.names.size()), QStringList(), 0, QColor(255, 0, 0));
 }
 
 } // namespace dining_lodging

@@ -1,20 +1,11 @@
 #pragma once
 
+#include "common/PanePage.h"
 #include "dining_lodging/DiningText.h"
-#include "platform/Forms.h"
-
-class QAction;
-class QLabel;
-class QScrollBar;
 
 namespace platform {
 class Recordset;
 }
-
-namespace common {
-class PictureButton;
-class RichTextBox;
-} // namespace common
 
 namespace dining_lodging {
 
@@ -35,36 +26,28 @@ struct RestaurantListKind {
 // resorts and Downtown Disney.
 const QList<RestaurantListKind>& restaurantListKinds();
 
-// A read-only list of a park's (or the resorts') restaurants with a price
-// legend and a reservation note; prints the list.
 // The rows of a Reservations query, as the lists read them.
 QList<RestaurantRow> readRestaurantRows(platform::Recordset& rs);
 
-class RestaurantList : public platform::Form {
+// The frame the restaurant windows share: a dark blue page whose pane, of
+// `paneHeight`, stands below the title, the Print and Close pictures under it
+// and a File menu of Print and the close item `closeItem` (`closeCaption`).
+common::PanePageFrame restaurantFrame(const QString& formName, const QString& caption, int paneHeight,
+                                      const QString& closeItem, const QString& closeCaption,
+                                      const QString& printHeader);
+
+// A read-only list of a park's (or the resorts') restaurants with a price
+// legend and a reservation note; prints the list.
+class RestaurantList : public common::PanePage {
     Q_OBJECT
 public:
-    explicit RestaurantList(const RestaurantListKind& kind);
+    explicit RestaurantList(RestaurantListKind kind);
 
-    void Form_Load() override;
-
-    void mnuPrint_Click();
-    void mnuClose_Click();
-
-    QLabel* Label1 = nullptr;
-    QLabel* Picture2 = nullptr;
-    common::RichTextBox* rtParks = nullptr;
-    QScrollBar* VScroll1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label2 = nullptr;
-    common::PictureButton* Picture1 = nullptr;
-    common::PictureButton* Picture9 = nullptr;
-    QAction* mnuPrint = nullptr;
-    QAction* mnuClose = nullptr;
+protected:
+    void fillPage(platform::Database& content) override;
 
 private:
-    const RestaurantListKind& m_kind;
+    const RestaurantListKind m_kind;
 };
 
 } // namespace dining_lodging

@@ -1,9 +1,7 @@
 #include "dining_lodging/ReviewViewer.h"
 
-#include "common/CWordWrap.h"
 #include "common/Controls.h"
 #include "common/DropDownList.h"
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/DiningText.h"
 #include "platform/Database.h"
@@ -83,10 +81,27 @@ const QStringList& reviewResorts() {
     return resorts;
 }
 
-ReviewViewer::ReviewViewer(const ReviewViewerKind& kind) : platform::Form(kind.formName), m_kind(kind) {
-    setWindowTitle(kind.caption);
-    setBackColor(Qt::white);
-    setClientSizeTwips(9600, 7560);
+namespace {
+
+common::PanePageFrame viewerFrame(const ReviewViewerKind& kind) {
+    using Action = common::PanePageFrame::Action;
+    common::PanePageFrame frame;
+    frame.formName = kind.formName;
+    frame.caption = kind.caption;
+    frame.heightTwips = 7560;
+    frame.backColor = Qt::white;
+    frame.paneName = QStringLiteral("rtParks");
+    frame.pane = {240, 2160, 9120, 4680};
+    frame.paneFont = common::makeFont(QStringLiteral("Verdana"), 8.25);
+    // The viewer that replaced the main window closes back to it.
+    frame.closeBox = kind.returnsToMain ? Action::Home : Action::Close;
+    frame.addPictures(6690, 8130, 7020, frame.closeBox);
+    return frame;
+}
+
+} // namespace
+
+ReviewViewer::ReviewViewer(ReviewViewerKind kind) : common::PanePage(viewerFrame(kind)), m_kind(std::move(kind)) {
     QWidget* c = client();
     const QFont verdana = common::makeFont(QStringLiteral("Verdana"), 8.25);
 
@@ -97,54 +112,33 @@ ReviewViewer::ReviewViewer(const ReviewViewerKind& kind) : platform::Form(kind.f
         placeTwips(lbl, l, t, w, h);
         return lbl;
     };
-    Label1 = label(QStringLiteral("Label1"), kind.prompt, 240, 120, 9120, 255);
-    Label1->setFont(common::makeFont(QStringLiteral("Verdana"), 9.75, true));
-    Label2 = label(QStringLiteral("Label2"),
-                   QStringLiteral("The following reviews are from miscellaneous Walt Disney World guests.  Their "
-                                  "opinion does not necessary reflect the opinion of the Travisto."),
-                   240, 480, 9120, 435);
-    Label3 =
-        label(QStringLiteral("Label3"), QStringLiteral("These reviews have not been modified."), 240, 960, 9120, 255);
+    label(QStringLiteral("Label1"), m_kind.prompt, 240, 120, 9120, 255)
+        ->setFont(common::makeFont(QStringLiteral("Verdana"), 9.75, true));
+    label(QStringLiteral("Label2"),
+          QStringLiteral("The following reviews are from miscellaneous Walt Disney World guests.  Their "
+                         "opinion does not necessary reflect the opinion of the Travisto."),
+          240, 480, 9120, 435);
+    label(QStringLiteral("Label3"), QStringLiteral("These reviews have not been modified."), 240, 960, 9120, 255);
 
     Combo1 = new common::DropDownList(c, QStringLiteral("Combo1"));
     Combo1->setFont(verdana);
     placeTwips(Combo1, 240, 1320, 4800, 315);
-    if (kind.resorts)
+    if (m_kind.resorts)
         Combo1->addItems(reviewResorts());
-    Combo1->setShownText(kind.comboText);
+    Combo1->setShownText(m_kind.comboText);
+    connect(Combo1, &common::DropDownList::picked, this, &ReviewViewer::Combo1_Click);
 
     lblTitle = label(QStringLiteral("lblTitle"), QString(), 240, 1800, 9120, 300);
     lblTitle->setFont(common::makeFont(QStringLiteral("Verdana"), 9.75, true));
-
-    rtParks = new common::RichTextBox(c);
-    rtParks->setObjectName(QStringLiteral("rtParks"));
-    rtParks->setFont(verdana);
-    placeTwips(rtParks, 240, 2160, 9120, 4680);
-
-    Picture1 =
-        common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Print"), 6690, 7020, 1230, 390);
-    Picture9 =
-        common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 8130, 7020, 1230, 390);
-
-    connect(Combo1, &common::DropDownList::picked, this, &ReviewViewer::Combo1_Click);
-    connect(Picture1, &common::PictureButton::clicked, this, &ReviewViewer::PrintReviews);
-    connect(Picture9, &common::PictureButton::clicked, this, &ReviewViewer::Picture9_Click);
 }
 
-ReviewViewer::~ReviewViewer() = default;
-
-void ReviewViewer::Form_Load() {
-    m_content = platform::Database::openContent();
-    if (!m_content) {
-        platform::Forms::unload(objectName()); // the missing database has been reported
-        return;
-    }
+void ReviewViewer::fillPage(platform::Database& content) {
     if (m_kind.resorts)
         return;
     // Rows without a restaurant name are resort reviews, never a restaurant.
-    platform::Recordset rs = m_content->query(QStringLiteral("Select Distinct Restaurant From Reviews Where Park = ? "
-                                                             "And Restaurant Is Not Null Order By Restaurant"),
-                                              {m_kind.park});
+    platform::Recordset rs = content.query(QStringLiteral("Select Distinct Restaurant From Reviews Where Park = ? "
+                                                          "And Restaurant Is Not Null Order By Restaurant"),
+                                           {m_kind.park});
     QStringList names;
     for (; !rs.eof(); rs.moveNext())
         names << rs.text(QStringLiteral("Restaurant"));
@@ -154,36 +148,26 @@ void ReviewViewer::Form_Load() {
 }
 
 void ReviewViewer::Combo1_Click(int index) {
-    if (!m_content || index < 0 || index >= Combo1->count())
+    platform::Database* content = database();
+    if (!content || index < 0 || index >= Combo1->count())
         return;
     const QString choice = Combo1->itemText(index);
     // The name is bound, so a name with an apostrophe finds its reviews.
     platform::Recordset rs =
         m_kind.resorts
-            ? m_content->query(QStringLiteral("Select * From Reviews Where HotelId = ? And Restaurant Is Null"),
-                               {index + 1})
-            : m_content->query(QStringLiteral("Select * From Reviews Where Restaurant = ?"), {choice});
+            ? content->query(QStringLiteral("Select * From Reviews Where HotelId = ? And Restaurant Is Null"),
+                             {index + 1})
+            : content->query(QStringLiteral("Select * From Reviews Where Restaurant = ?"), {choice});
     lblTitle->setText(choice + QStringLiteral(" Reviews"));
     QList<Review> reviews;
     reviews.reserve(rs.recordCount());
     for (; !rs.eof(); rs.moveNext())
         reviews << readReview(rs);
-    rtParks->setText(reviewsText(reviews));
+    pane()->setText(reviewsText(reviews));
 }
 
-void ReviewViewer::PrintReviews() {
-    common::PrintContentPane(Combo1->currentText() + QStringLiteral(" Reviews"), rtParks->text());
-}
-
-void ReviewViewer::Picture9_Click() {
-    if (m_kind.returnsToMain)
-        platform::Forms::returnToMainWindow(objectName());
-    else
-        platform::Forms::unload(objectName());
-}
-
-void ReviewViewer::closeAction() {
-    Picture9_Click();
+QString ReviewViewer::printHeader() const {
+    return Combo1->currentText() + QStringLiteral(" Reviews");
 }
 
 } // namespace dining_lodging

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "platform/Forms.h"
+#include "common/PanePage.h"
 
 #include <QStringList>
-#include <memory>
 
 class QLabel;
 
@@ -13,9 +12,7 @@ class Database;
 
 namespace common {
 class DropDownList;
-class PictureButton;
-class RichTextBox;
-} // namespace common
+}
 
 namespace dining_lodging {
 
@@ -39,32 +36,23 @@ const QStringList& reviewResorts();
 
 // A window that lists the guest reviews of a resort or a restaurant picked in
 // its combo box, and prints them.
-class ReviewViewer : public platform::Form {
+class ReviewViewer : public common::PanePage {
     Q_OBJECT
 public:
-    explicit ReviewViewer(const ReviewViewerKind& kind);
-    ~ReviewViewer() override;
-
-    void Form_Load() override;
-    void closeAction() override;
+    explicit ReviewViewer(ReviewViewerKind kind);
 
     // The user picked the item at `index` of Combo1's list.
     void Combo1_Click(int index);
-    void PrintReviews();
-    void Picture9_Click();
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    common::DropDownList* Combo1 = nullptr;
-    QLabel* lblTitle = nullptr;
-    common::RichTextBox* rtParks = nullptr;
-    common::PictureButton* Picture1 = nullptr;
-    common::PictureButton* Picture9 = nullptr;
+protected:
+    void fillPage(platform::Database& content) override;
+    // The printout is headed by the combo box's text.
+    QString printHeader() const override;
 
 private:
-    const ReviewViewerKind& m_kind;
-    std::unique_ptr<platform::Database> m_content;
+    const ReviewViewerKind m_kind;
+    common::DropDownList* Combo1 = nullptr;
+    QLabel* lblTitle = nullptr;
 };
 
 } // namespace dining_lodging

@@ -1,6 +1,5 @@
 #include "guide/AttractionGuide.h"
 
-#include "common/CWordWrap.h"
 #include "common/Controls.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
@@ -9,9 +8,7 @@
 #include "platform/Twips.h"
 
 #include <QLabel>
-#include <QMenuBar>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <functional>
 
 namespace guide {
@@ -129,35 +126,44 @@ GuidePage composeGuide(const AttractionGuideKind& kind, const QVector<GuideRow>&
     return page;
 }
 
-AttractionGuide::AttractionGuide(const AttractionGuideKind& kind) : platform::Form(kind.formName), m_kind(kind) {
-    setWindowTitle(kind.title);
-    setBackColor(platform::bgrColor(0x00C00000));
-    setClientSizeTwips(9600, 7200);
+namespace {
+
+common::PanePageFrame guideFrame(const AttractionGuideKind& kind) {
+    common::PanePageFrame frame;
+    frame.formName = kind.formName;
+    frame.caption = kind.title;
+    frame.backColor = platform::bgrColor(0x00C00000);
+    frame.paneName = QStringLiteral("rtParks");
+    frame.pane = {240, 780, 9120, 5700};
+    frame.paneFont = common::makeFont(QStringLiteral("MS Sans Serif"), 9.75);
+    frame.scrollBar = true;
+    frame.addPictures(6720, 8130, 6630);
+    frame.addFileMenu(QStringLiteral("mnuHome"));
+    frame.printHeader = kind.title;
+    return frame;
+}
+
+} // namespace
+
+AttractionGuide::AttractionGuide(AttractionGuideKind kind)
+    : common::PanePage(guideFrame(kind)), m_kind(std::move(kind)) {
     QWidget* c = client();
     const QColor white(255, 255, 255);
 
-    Label1 = common::makeLabel(c, QStringLiteral("Label1"), kind.title);
+    QLabel* Label1 = common::makeLabel(c, QStringLiteral("Label1"), m_kind.title);
     Label1->setFont(common::makeFont(QStringLiteral("MS Sans Serif"), 13.5, true));
     common::setInk(Label1, white);
     placeTwips(Label1, 240, 120, 7200, 480);
 
-    Picture2 = new QLabel(c);
+    auto* Picture2 = new QLabel(c);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     placeTwips(Picture2, 8040, 60, 1320, 600);
     Picture2->setPixmap(
-        common::PictureButton::captionPicture(Picture2->size(), kind.pictureCaption, white, QColor(0, 0, 120), 14));
-
-    rtParks = new common::RichTextBox(c);
-    rtParks->setObjectName(QStringLiteral("rtParks"));
-    rtParks->setFont(common::makeFont(QStringLiteral("MS Sans Serif"), 9.75));
-    placeTwips(rtParks, 240, 780, 8865, 5700);
-    VScroll1 = new QScrollBar(Qt::Vertical, c);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    placeTwips(VScroll1, 9105, 780, 255, 5700);
+        common::PictureButton::captionPicture(Picture2->size(), m_kind.pictureCaption, white, QColor(0, 0, 120), 14));
 
     auto link = [&](const QString& name, const QString& caption, int left, void (AttractionGuide::*handler)()) {
         common::HoverLink* label = nullptr;
-        if (kind.linksOpenOnPress) {
+        if (m_kind.linksOpenOnPress) {
             label = new PressLink(caption, c, [this, handler] { (this->*handler)(); });
         } else {
             label = new common::HoverLink(caption, c);
@@ -168,45 +174,20 @@ AttractionGuide::AttractionGuide(const AttractionGuideKind& kind) : platform::Fo
         label->setColors(white, QColor(255, 0, 0));
         label->setUnderlineAtRest(true);
         placeTwips(label, left, 6690, 1920, 300);
-        return label;
     };
-    Label2 = link(QStringLiteral("Label2"), QStringLiteral("Fastpass Info"), 240, &AttractionGuide::Label2_Click);
-    Label3 = link(QStringLiteral("Label3"), QStringLiteral("Park Tickets Info"), 2400, &AttractionGuide::Label3_Click);
-
-    Picture1 =
-        common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Print"), 6720, 6630, 1230, 390);
-    Picture9 =
-        common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 8130, 6630, 1230, 390);
-    connect(Picture1, &common::PictureButton::clicked, this, &AttractionGuide::mnuPrint_Click);
-    connect(Picture9, &common::PictureButton::clicked, this, &AttractionGuide::mnuHome_Click);
-
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = mnuFile->addAction(QStringLiteral("Print"));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
-    mnuHome = mnuFile->addAction(QStringLiteral("Close"));
-    mnuHome->setObjectName(QStringLiteral("mnuHome"));
-    connect(mnuPrint, &QAction::triggered, this, &AttractionGuide::mnuPrint_Click);
-    connect(mnuHome, &QAction::triggered, this, &AttractionGuide::mnuHome_Click);
+    link(QStringLiteral("Label2"), QStringLiteral("Fastpass Info"), 240, &AttractionGuide::Label2_Click);
+    link(QStringLiteral("Label3"), QStringLiteral("Park Tickets Info"), 2400, &AttractionGuide::Label3_Click);
 }
 
-void AttractionGuide::Form_Load() {
-    auto db = platform::Database::openContent();
-    if (!db) {
-        // The missing database has been reported; there is nothing to show.
-        platform::Forms::unload(objectName());
-        return;
-    }
-    showPage(composeGuide(m_kind, readGuideRows(m_kind, *db)));
-}
-
-void AttractionGuide::showPage(const GuidePage& page) {
-    rtParks->setText(page.text);
+void AttractionGuide::fillPage(platform::Database& content) {
+    const GuidePage page = composeGuide(m_kind, readGuideRows(m_kind, content));
+    common::RichTextBox& box = *pane();
+    box.setText(page.text);
     // Each name and heading is formatted where it was written, so a name or a
     // heading that also occurs in another attraction's description is left
     // alone there.
-    formatSpans(*rtParks, page.names, emphasis(m_kind.nameColor.value_or(QColor())), true);
-    formatSpans(*rtParks, page.headings, emphasis(QColor(255, 0, 0)), false);
+    formatSpans(box, page.names, emphasis(m_kind.nameColor.value_or(QColor())), true);
+    formatSpans(box, page.headings, emphasis(QColor(255, 0, 0)), false);
 }
 
 void AttractionGuide::Label2_Click() {
@@ -215,14 +196,6 @@ void AttractionGuide::Label2_Click() {
 
 void AttractionGuide::Label3_Click() {
     platform::Forms::open(QStringLiteral("frmTickets"));
-}
-
-void AttractionGuide::mnuPrint_Click() {
-    common::PrintContentPane(m_kind.title, rtParks->text());
-}
-
-void AttractionGuide::mnuHome_Click() {
-    platform::Forms::unload(objectName());
 }
 
 } // namespace guide

@@ -1,26 +1,16 @@
 #pragma once
 
+#include "common/PanePage.h"
 #include "guide/PaneSpans.h"
-#include "platform/Forms.h"
 
 #include <QColor>
 #include <QStringList>
 #include <QVector>
 #include <optional>
 
-class QAction;
-class QLabel;
-class QScrollBar;
-
 namespace platform {
 class Database;
 }
-
-namespace common {
-class HoverLink;
-class PictureButton;
-class RichTextBox;
-} // namespace common
 
 namespace guide {
 
@@ -64,33 +54,19 @@ GuidePage composeGuide(const AttractionGuideKind& kind, const QVector<GuideRow>&
 
 // The window of the family: a title, one read-only pane with the park's
 // attractions, links to the Fastpass and ticket pages, Print and Close.
-class AttractionGuide : public platform::Form {
+class AttractionGuide : public common::PanePage {
     Q_OBJECT
 public:
-    explicit AttractionGuide(const AttractionGuideKind& kind);
-
-    void Form_Load() override;
+    explicit AttractionGuide(AttractionGuideKind kind);
 
     void Label2_Click();
     void Label3_Click();
-    void mnuPrint_Click();
-    void mnuHome_Click();
 
-    QLabel* Label1 = nullptr;
-    common::RichTextBox* rtParks = nullptr;
-    QScrollBar* VScroll1 = nullptr;
-    common::HoverLink* Label2 = nullptr;
-    common::HoverLink* Label3 = nullptr;
-    QLabel* Picture2 = nullptr;
-    common::PictureButton* Picture1 = nullptr;
-    common::PictureButton* Picture9 = nullptr;
-    QAction* mnuPrint = nullptr;
-    QAction* mnuHome = nullptr;
+protected:
+    void fillPage(platform::Database& content) override;
 
 private:
-    void showPage(const GuidePage& page);
-
-    const AttractionGuideKind& m_kind;
+    const AttractionGuideKind m_kind;
 };
 
 } // namespace guide

@@ -1,15 +1,12 @@
 #include "guide/ParkAttractionList.h"
 
-#include "common/CWordWrap.h"
 #include "common/Controls.h"
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -169,10 +166,29 @@ ParkListPage composeParkList(const ParkListKind& kind, platform::Database& conte
     return page;
 }
 
-ParkAttractionList::ParkAttractionList(const ParkListKind& kind) : platform::Form(kind.formName), m_kind(kind) {
-    setWindowTitle(kind.caption);
-    setBackColor(Qt::white);
-    setClientSizeTwips(9600, 7200);
+namespace {
+
+// The pane fills the page below the introduction (and the Fastpass note).
+int paneTop(const ParkListKind& kind) {
+    return kind.note.isEmpty() ? 1560 : 2340;
+}
+
+common::PanePageFrame listFrame(const ParkListKind& kind) {
+    common::PanePageFrame frame;
+    frame.formName = kind.formName;
+    frame.caption = kind.caption;
+    frame.backColor = Qt::white;
+    frame.paneName = QStringLiteral("rtParks");
+    frame.pane = {240, paneTop(kind), 9120, 6600 - paneTop(kind)};
+    frame.addPictures(6600, 8040, 6690);
+    frame.addFileMenu(QStringLiteral("mnuHome"));
+    frame.printHeader = kind.printHeader;
+    return frame;
+}
+
+} // namespace
+
+ParkAttractionList::ParkAttractionList(ParkListKind kind) : common::PanePage(listFrame(kind)), m_kind(std::move(kind)) {
     QWidget* c = client();
 
     auto introLabel = [c](const QString& name, const QString& text) {
@@ -189,70 +205,34 @@ ParkAttractionList::ParkAttractionList(const ParkListKind& kind) : platform::For
         return label;
     };
 
-    int paneTop = 1560;
-    Label1 = introLabel(QStringLiteral("Label1"), kind.intro);
-    if (kind.picture != ParkListKind::Decoration::None) {
-        Picture2 = new QLabel(c);
+    QLabel* Label1 = introLabel(QStringLiteral("Label1"), m_kind.intro);
+    if (m_kind.picture != ParkListKind::Decoration::None) {
+        auto* Picture2 = new QLabel(c);
         Picture2->setObjectName(QStringLiteral("Picture2"));
         platform::placeTwips(Picture2, 240, 120, 1200, 1320);
-        Picture2->setPixmap(decorationPicture(kind.picture, Picture2->size()));
+        Picture2->setPixmap(decorationPicture(m_kind.picture, Picture2->size()));
         platform::placeTwips(Label1, 1560, 120, 7800, 1320);
     } else {
         platform::placeTwips(Label1, 240, 120, 9120, 1320);
     }
-    if (!kind.note.isEmpty()) {
-        Shape1 = new QFrame(c);
+    if (!m_kind.note.isEmpty()) {
+        auto* Shape1 = new QFrame(c);
         Shape1->setObjectName(QStringLiteral("Shape1"));
         Shape1->setFrameShape(QFrame::Box);
         Shape1->setLineWidth(2);
         platform::placeTwips(Shape1, 240, 1560, 9120, 660);
-        Label2 = introLabel(QStringLiteral("Label2"), kind.note);
-        platform::placeTwips(Label2, 300, 1620, 9000, 540);
-        paneTop = 2340;
+        platform::placeTwips(introLabel(QStringLiteral("Label2"), m_kind.note), 300, 1620, 9000, 540);
     }
-
-    rtParks = new common::RichTextBox(c);
-    rtParks->setObjectName(QStringLiteral("rtParks"));
-    platform::placeTwips(rtParks, 240, paneTop, 9120, 6600 - paneTop);
-
-    auto picture = [this, c](const QString& name, const QString& caption, int left, void (ParkAttractionList::*h)()) {
-        auto* button = new common::PictureButton(c);
-        button->setObjectName(name);
-        platform::placeTwips(button, left, 6690, 1230, 390);
-        button->setPicture(common::PictureButton::linkPicture(button->size(), caption));
-        connect(button, &common::PictureButton::clicked, this, h);
-        return button;
-    };
-    Picture1 = picture(QStringLiteral("Picture1"), QStringLiteral("Print"), 6600, &ParkAttractionList::mnuPrint_Click);
-    Picture9 = picture(QStringLiteral("Picture9"), QStringLiteral("Close"), 8040, &ParkAttractionList::mnuHome_Click);
-
-    QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
-    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
-    mnuHome = addNamedItem(mnuFile, QStringLiteral("mnuHome"), QStringLiteral("Close"));
-    connect(mnuPrint, &QAction::triggered, this, &ParkAttractionList::mnuPrint_Click);
-    connect(mnuHome, &QAction::triggered, this, &ParkAttractionList::mnuHome_Click);
 }
 
-void ParkAttractionList::Form_Load() {
-    auto db = platform::Database::openContent();
-    if (!db) {
-        platform::Forms::unload(objectName());
-        return;
-    }
-    const ParkListPage page = composeParkList(m_kind, *db);
-    rtParks->setText(page.text);
+void ParkAttractionList::fillPage(platform::Database& content) {
+    const ParkListPage page = composeParkList(m_kind, content);
+    common::RichTextBox& box = *pane();
+    box.setText(page.text);
     // Each heading and each row's marker or name is formatted where it was
     // written, so the same words inside a row's text are left as they are.
-    formatSpans(*rtParks, page.leads, emphasis(m_kind.whiteLead ? QColor(255, 255, 255) : QColor()), true);
-    formatSpans(*rtParks, page.headings, emphasis(QColor(255, 0, 0)), false);
-}
-
-void ParkAttractionList::mnuPrint_Click() {
-    common::PrintContentPane(m_kind.printHeader, rtParks->text());
-}
-
-void ParkAttractionList::mnuHome_Click() {
-    platform::Forms::unload(objectName());
+    formatSpans(box, page.leads, emphasis(m_kind.whiteLead ? QColor(255, 255, 255) : QColor()), true);
+    formatSpans(box, page.headings, emphasis(QColor(255, 0, 0)), false);
 }
 
 } // namespace guide

@@ -1,23 +1,14 @@
 #pragma once
 
+#include "common/PanePage.h"
 #include "guide/PaneSpans.h"
-#include "platform/Forms.h"
 
 #include <array>
-
-class QAction;
-class QLabel;
-class QFrame;
 
 namespace platform {
 class Database;
 class Recordset;
 } // namespace platform
-
-namespace common {
-class PictureButton;
-class RichTextBox;
-} // namespace common
 
 namespace guide {
 
@@ -64,28 +55,16 @@ ParkListPage composeParkList(const ParkListKind& kind, platform::Database& conte
 
 // The window of the family: an introduction, one read-only pane with the
 // list, Print and Close.
-class ParkAttractionList : public platform::Form {
+class ParkAttractionList : public common::PanePage {
     Q_OBJECT
 public:
-    explicit ParkAttractionList(const ParkListKind& kind);
+    explicit ParkAttractionList(ParkListKind kind);
 
-    void Form_Load() override;
-
-    void mnuPrint_Click();
-    void mnuHome_Click();
-
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QFrame* Shape1 = nullptr;
-    QLabel* Picture2 = nullptr;
-    common::RichTextBox* rtParks = nullptr;
-    common::PictureButton* Picture1 = nullptr;
-    common::PictureButton* Picture9 = nullptr;
-    QAction* mnuPrint = nullptr;
-    QAction* mnuHome = nullptr;
+protected:
+    void fillPage(platform::Database& content) override;
 
 private:
-    const ParkListKind& m_kind;
+    const ParkListKind m_kind;
 };
 
 } // namespace guide

@@ -4,8 +4,9 @@ namespace guide {
 
 namespace {
 
+using common::PanePageFrame;
 using common::TipPageKind;
-using Action = TipPageKind::Action;
+using Action = PanePageFrame::Action;
 
 const QString kDashes = QStringLiteral("--");
 
@@ -24,20 +25,17 @@ TipPageKind::Label paragraph(const QString& name, const QString& text, int top, 
 TipPageKind tipPage(const QString& form, const QString& caption, int topic, const QString& pane, const QString& header,
                     const QVector<TipPageKind::Label>& labels) {
     TipPageKind s;
-    s.formName = form;
-    s.caption = caption;
+    s.page.formName = form;
+    s.page.caption = caption;
     s.labels = labels;
-    s.paneName = pane;
+    s.page.paneName = pane;
     // Topic 1 has its own display order; the others keep the order of their rows.
     s.sql = QStringLiteral("Select * from Tips Where ParkId = %1 %2")
                 .arg(topic)
                 .arg(topic == 1 ? QStringLiteral("order by orderid, rowid") : QStringLiteral("order by rowid"));
     s.marker = kDashes;
-    s.printHeader = header;
-    s.menu = {{QStringLiteral("mnuPrint"), QStringLiteral("Print"), Action::Print},
-              {QStringLiteral("mnuClose"), QStringLiteral("Close"), Action::Close}};
-    s.commands = {{QStringLiteral("Picture1"), QStringLiteral("Print"), Action::Print, true, 7020, 6660},
-                  {QStringLiteral("Picture9"), QStringLiteral("Close"), Action::Close, true, 8280, 6660}};
+    s.page.printHeader = header;
+    addPrintAndClose(s, 6660);
     return s;
 }
 
@@ -48,11 +46,11 @@ TipPageKind parkPage(const QString& form, const QString& caption, int topic, con
 
 TipPageKind generalInformation() {
     TipPageKind s;
-    s.formName = QStringLiteral("frmGeneral");
-    s.caption = QStringLiteral("WDW General Information");
-    s.heightTwips = 8280;
+    s.page.formName = QStringLiteral("frmGeneral");
+    s.page.caption = QStringLiteral("WDW General Information");
+    s.page.heightTwips = 8280;
     s.decorativePicture = false;
-    s.printHeader = QStringLiteral("Walt Disney World General Information");
+    s.page.printHeader = QStringLiteral("Walt Disney World General Information");
     s.labels = {title(QStringLiteral("lblTips"), QStringLiteral("Label1"),
                       QStringLiteral("Walt Disney World General Information"))};
     const QStringList paragraphs = {
@@ -88,11 +86,12 @@ TipPageKind generalInformation() {
         l.printed = true;
         s.labels << l;
     }
-    s.menu = {{QStringLiteral("mnuPrint"), QStringLiteral("Print"), Action::Print},
-              {QStringLiteral("mnuHome"), QStringLiteral("Return to Home Page"), Action::Home},
-              {QStringLiteral("mnuClose"), QStringLiteral("Close"), Action::Close}};
-    s.commands = {{QStringLiteral("Command1"), QStringLiteral("Print"), Action::Print, false, 6900, 7560, 1215, 420},
-                  {QStringLiteral("Command3"), QStringLiteral("Close"), Action::Close, false, 8220, 7560, 1215, 420}};
+    s.page.menu = {{QStringLiteral("mnuPrint"), QStringLiteral("Print"), Action::Print},
+                   {QStringLiteral("mnuHome"), QStringLiteral("Return to Home Page"), Action::Home},
+                   {QStringLiteral("mnuClose"), QStringLiteral("Close"), Action::Close}};
+    s.page.commands = {
+        {QStringLiteral("Command1"), QStringLiteral("Print"), Action::Print, {6900, 7560, 1215, 420}, false},
+        {QStringLiteral("Command3"), QStringLiteral("Close"), Action::Close, {8220, 7560, 1215, 420}, false}};
     return s;
 }
 
@@ -104,7 +103,7 @@ QVector<TipPageKind> buildKinds() {
     kinds << parkPage(QStringLiteral("frmMgmTips"), QStringLiteral("MGM Tips"), 3, QStringLiteral("MGM Studio's Tips"));
     TipPageKind ak = parkPage(QStringLiteral("frmAKTips"), QStringLiteral("Animal Kingdom Tips"), 4,
                               QStringLiteral("Animal Kingdom Tips"));
-    ak.whitePane = true;
+    ak.page.paneColor = QColor(Qt::white);
     kinds << ak;
 
     TipPageKind general =
@@ -115,7 +114,7 @@ QVector<TipPageKind> buildKinds() {
                            240, 600)});
     general.labels[0].bold = true;
     general.extraLineEnd = true;
-    general.menu[1].name = QStringLiteral("mnuHome");
+    general.page.menu[1].name = QStringLiteral("mnuHome");
     kinds << general;
 
     TipPageKind downtown = tipPage(QStringLiteral("frmDowntown"), QStringLiteral("Downtown Disney Info"), 11,
@@ -132,19 +131,19 @@ QVector<TipPageKind> buildKinds() {
     tickets.linkTarget = QStringLiteral("frmTickets");
     downtown.labels << tickets;
     // White lettering and the white link on a night-blue ground.
-    downtown.backColor = QColor(20, 40, 100);
+    downtown.page.backColor = QColor(20, 40, 100);
     downtown.labelInk = QColor(255, 255, 255);
     downtown.marker = QStringLiteral("*");
-    downtown.paneTop = 2280;
-    downtown.paneHeight = 4080;
-    downtown.menu[1].caption = QStringLiteral("Close ");
-    downtown.scrollBar = true;
+    downtown.page.pane.top = 2280;
+    downtown.page.pane.height = 4080;
+    downtown.page.menu[1].caption = QStringLiteral("Close ");
+    downtown.page.scrollBar = true;
     kinds << downtown;
 
     TipPageKind money = tipPage(QStringLiteral("frmSaveMoney"), QStringLiteral("Money Saving Tips"), 13,
                                 QStringLiteral("rtTips"), QStringLiteral("Money Saving Tips"),
                                 {title(QStringLiteral("Label1"), QStringLiteral("Money Saving Tips"))});
-    money.scrollBar = true;
+    money.page.scrollBar = true;
     kinds << money;
 
     TipPageKind home = tipPage(
@@ -158,7 +157,7 @@ QVector<TipPageKind> buildKinds() {
     TipPageKind lines = tipPage(QStringLiteral("frmLines"), QStringLiteral("Line Buster Tips"), 15,
                                 QStringLiteral("rtTips"), QStringLiteral("Line Buster Tips"),
                                 {title(QStringLiteral("Label1"), QStringLiteral("Line Buster Tips"))});
-    lines.scrollBar = true;
+    lines.page.scrollBar = true;
     kinds << lines;
 
     TipPageKind kids =
@@ -173,7 +172,7 @@ QVector<TipPageKind> buildKinds() {
 
 const bool registered = [] {
     for (const TipPageKind& kind : tipPageKinds())
-        platform::Forms::registerForm(kind.formName, [kind] { return new common::TipPageViewer(kind); });
+        platform::Forms::registerForm(kind.page.formName, [kind] { return new common::TipPageViewer(kind); });
     return true;
 }();
 
@@ -190,6 +189,11 @@ TipPageKind::Label pageLabel(const QString& name, const QString& text, int top, 
     l.points = points;
     l.bold = bold;
     return l;
+}
+
+void addPrintAndClose(TipPageKind& kind, int top) {
+    kind.page.addFileMenu(QStringLiteral("mnuClose"));
+    kind.page.addPictures(7020, 8280, top);
 }
 
 const QVector<TipPageKind>& tipPageKinds() {

@@ -15,4 +15,8 @@ const QVector<common::TipPageKind>& tipPageKinds();
 common::TipPageKind::Label pageLabel(const QString& name, const QString& text, int top, int height, double points,
                                      bool bold);
 
+// The usual File menu (Print, Close) and the Print and Close pictures at `top`
+// near the page's right edge.
+void addPrintAndClose(common::TipPageKind& kind, int top);
+
 } // namespace guide

@@ -1,13 +1,9 @@
 #include "guide/frmTickets.h"
 
-#include "common/Controls.h"
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "guide/TipPages.h"
 #include "platform/Database.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QTextCharFormat>
 
 namespace guide {
@@ -15,27 +11,28 @@ namespace guide {
 namespace {
 
 using common::TipPageKind;
-using Action = TipPageKind::Action;
 
 TipPageKind ticketsKind() {
     TipPageKind s;
-    s.formName = QStringLiteral("frmTickets");
-    s.caption = QStringLiteral("Park Tickets");
-    s.heightTwips = 8160;
+    s.page.formName = QStringLiteral("frmTickets");
+    s.page.caption = QStringLiteral("Park Tickets");
+    s.page.heightTwips = 8160;
+    TipPageKind::Label introduction =
+        pageLabel(QStringLiteral("Label2"), QStringLiteral("Label2"), 660, 1380, 8.25, false);
+    introduction.font = QStringLiteral("Verdana");
+    introduction.loaded = frmTickets::introduction();
+    TipPageKind::Label children = pageLabel(
+        QStringLiteral("Label3"),
+        QStringLiteral("*Kids prices apply to children age 3 - 9.  Under 3 children are free."), 2070, 300, 9, true);
+    children.font = QStringLiteral("Arial");
     s.labels = {pageLabel(QStringLiteral("Label1"), QStringLiteral("Park Tickets Information"), 120, 480, 13.5, true),
-                pageLabel(QStringLiteral("Label2"), QStringLiteral("Label2"), 660, 1380, 8.25, false),
-                pageLabel(QStringLiteral("Label3"),
-                          QStringLiteral("*Kids prices apply to children age 3 - 9.  Under 3 children are free."), 2070,
-                          300, 9, true)};
-    s.paneName = QStringLiteral("rtParks");
-    s.paneTop = 2400;
-    s.paneHeight = 5160;
-    s.scrollBar = true;
-    s.printHeader = QStringLiteral("Walt Disney World Park Ticket Information:");
-    s.menu = {{QStringLiteral("mnuPrint"), QStringLiteral("Print"), Action::Print},
-              {QStringLiteral("mnuClose"), QStringLiteral("Close"), Action::Close}};
-    s.commands = {{QStringLiteral("Picture1"), QStringLiteral("Print"), Action::Print, true, 7020, 7650},
-                  {QStringLiteral("Picture9"), QStringLiteral("Close"), Action::Close, true, 8280, 7650}};
+                introduction, children};
+    s.page.paneName = QStringLiteral("rtParks");
+    s.page.pane.top = 2400;
+    s.page.pane.height = 5160;
+    s.page.scrollBar = true;
+    s.page.printHeader = QStringLiteral("Walt Disney World Park Ticket Information:");
+    addPrintAndClose(s, 7650);
     return s;
 }
 
@@ -86,31 +83,17 @@ QString frmTickets::introduction() {
         "for the details.  AAA's discount applies only to tickets bought from AAA.  Kids under 3 are free.");
 }
 
-frmTickets::frmTickets() : common::TipPageViewer(ticketsKind()) {
-    Label1 = label(QStringLiteral("Label1"));
-    Label2 = label(QStringLiteral("Label2"));
-    Label3 = label(QStringLiteral("Label3"));
-    Label2->setFont(common::makeFont(QStringLiteral("Verdana"), 8.25));
-    Label3->setFont(common::makeFont(QStringLiteral("Arial"), 9, true));
-    rtParks = pane();
-    Picture1 = findChild<common::PictureButton*>(QStringLiteral("Picture1"));
-    Picture9 = findChild<common::PictureButton*>(QStringLiteral("Picture9"));
-    mnuPrint = findChild<QAction*>(QStringLiteral("mnuPrint"));
-    mnuClose = findChild<QAction*>(QStringLiteral("mnuClose"));
-}
+frmTickets::frmTickets() : common::TipPageViewer(ticketsKind()) {}
 
-void frmTickets::Form_Load() {
-    Label2->setText(introduction());
-    auto db = platform::Database::openContent();
-    if (!db)
-        return; // reported; the page keeps its introduction and an empty list
-    const TicketsPage page = composeTickets(readTicketKinds(*db));
-    rtParks->setText(page.text);
+void frmTickets::fillPage(platform::Database& content) {
+    const TicketsPage page = composeTickets(readTicketKinds(content));
+    common::RichTextBox& box = *pane();
+    box.setText(page.text);
     // Each title and feature line is formatted where it was written, so a
     // title that recurs further down is coloured only on its own line, and a
     // short feature stays readable.
-    formatSpans(*rtParks, page.features, QTextCharFormat(), true);
-    formatSpans(*rtParks, page.titles, emphasis(QColor(255, 0, 0)), false);
+    formatSpans(box, page.features, QTextCharFormat(), true);
+    formatSpans(box, page.titles, emphasis(QColor(255, 0, 0)), false);
 }
 
 } // namespace guide

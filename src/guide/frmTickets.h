@@ -5,17 +5,9 @@
 
 #include <QStringList>
 
-class QAction;
-class QLabel;
-
 namespace platform {
 class Database;
 }
-
-namespace common {
-class PictureButton;
-class RichTextBox;
-} // namespace common
 
 namespace guide {
 
@@ -47,19 +39,11 @@ class frmTickets : public common::TipPageViewer {
 public:
     frmTickets();
 
-    void Form_Load() override;
-
     // The introduction paragraph that Load shows above the list.
     static QString introduction();
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    common::RichTextBox* rtParks = nullptr;
-    common::PictureButton* Picture1 = nullptr;
-    common::PictureButton* Picture9 = nullptr;
-    QAction* mnuPrint = nullptr;
-    QAction* mnuClose = nullptr;
+protected:
+    void fillPage(platform::Database& content) override;
 };
 
 } // namespace guide

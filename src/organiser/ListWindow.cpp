@@ -9,11 +9,9 @@
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
-#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 
@@ -22,6 +20,7 @@ namespace organiser {
 namespace {
 
 using Kind = ListWindowKind;
+using platform::placeTwips;
 
 const QString kQuote = QStringLiteral("\"");
 
@@ -36,10 +35,6 @@ protected:
         p.drawPixmap(rect(), picture());
     }
 };
-
-void place(QWidget* w, const Kind::Rect& r) {
-    platform::placeTwips(w, r.left, r.top, r.width, r.height);
-}
 
 // An address card with a telephone handset, beside the contact list's title.
 void drawContactCard(QPainter& p, double w, double h) {
@@ -241,145 +236,133 @@ const ListWindowKind& dontForgetKind() {
     return kind;
 }
 
-ListWindow::ListWindow(const ListWindowKind& kind) : platform::Form(kind.formName), m_kind(kind) {
-    setWindowTitle(kind.caption);
-    setBackColor(platform::bgrColor(0x00E0E0E0));
-    setClientSizeTwips(9600, kind.heightTwips);
+namespace {
+
+common::PanePageFrame listFrame(const ListWindowKind& kind) {
+    using Action = common::PanePageFrame::Action;
+    common::PanePageFrame frame;
+    frame.formName = kind.formName;
+    frame.caption = kind.caption;
+    frame.heightTwips = kind.heightTwips;
+    frame.backColor = platform::bgrColor(0x00E0E0E0);
+    frame.paneName = kind.paneName;
+    frame.pane = kind.paneRect;
+    frame.commands = {{kind.print.name, kind.print.caption, Action::Print, kind.print.rect},
+                      {kind.close.name, kind.close.caption, Action::Close, kind.close.rect}};
+    frame.addFileMenu(QStringLiteral("mnuClose"));
+    frame.userDatabase = !kind.contentDatabase;
+    frame.printHeader = kind.printHeader;
+    return frame;
+}
+
+} // namespace
+
+ListWindow::ListWindow(ListWindowKind kind) : common::PanePage(listFrame(kind)), m_kind(std::move(kind)) {
     QWidget* c = client();
     const QString verdana = QStringLiteral("Verdana");
 
-    if (!kind.title.isEmpty()) {
-        Label1 = common::makeLabel(c, QStringLiteral("Label1"), kind.title);
-        Label1->setFont(common::makeFont(verdana, kind.titlePoints, true));
+    if (!m_kind.title.isEmpty()) {
+        QLabel* Label1 = common::makeLabel(c, QStringLiteral("Label1"), m_kind.title);
+        Label1->setFont(common::makeFont(verdana, m_kind.titlePoints, true));
         common::setInk(Label1, platform::bgrColor(0x00800000));
-        place(Label1, kind.titleRect);
+        placeTwips(Label1, m_kind.titleRect);
     }
-    Label2 = common::makeLabel(c, QStringLiteral("Label2"), kind.instruction);
+    QLabel* Label2 = common::makeLabel(c, QStringLiteral("Label2"), m_kind.instruction);
     Label2->setFont(common::makeFont(verdana, 8.25, true));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(Label2, kind.instructionRect);
-    if (kind.decoration != Kind::Decoration::None) {
-        decoration = common::makeLabel(c, kind.decorationName, QString());
-        place(decoration, kind.decorationRect);
-        decoration->setPixmap(decorationPicture(kind.decoration, decoration->size()));
+    placeTwips(Label2, m_kind.instructionRect);
+    if (m_kind.decoration != Kind::Decoration::None) {
+        QLabel* decoration = common::makeLabel(c, m_kind.decorationName, QString());
+        placeTwips(decoration, m_kind.decorationRect);
+        decoration->setPixmap(decorationPicture(m_kind.decoration, decoration->size()));
     }
 
-    pane = new common::RichTextBox(c);
-    pane->setObjectName(kind.paneName);
-    pane->setTabChangesFocus(true);
-    pane->installEventFilter(this);
-    place(pane, kind.paneRect);
+    pane()->setTabChangesFocus(true);
+    pane()->installEventFilter(this);
 
-    for (const Kind::Entry& entry : kind.entries) {
-        if (!entry.label.isEmpty()) {
-            QLabel* label = common::makeLabel(c, entry.label, entry.caption);
-            place(label, entry.labelRect);
-            entryLabels << label;
-        }
+    for (const Kind::Entry& entry : m_kind.entries) {
+        if (!entry.label.isEmpty())
+            placeTwips(common::makeLabel(c, entry.label, entry.caption), entry.labelRect);
         auto* box = new QLineEdit(c);
         box->setObjectName(entry.box);
-        place(box, entry.boxRect);
-        entries << box;
+        placeTwips(box, entry.boxRect);
+        m_entries << box;
     }
     cbItems = new common::DropDownList(c, QStringLiteral("cbItems"));
-    place(cbItems, kind.comboRect);
+    placeTwips(cbItems, m_kind.comboRect);
 
     auto makeButton = [this, c](const Kind::Button& b, void (ListWindow::*handler)()) {
         common::PictureButton* button = b.pressLook ? new common::PictureButton(c) : new PlainPictureButton(c);
         button->setObjectName(b.name);
-        place(button, b.rect);
+        placeTwips(button, b.rect);
         button->setPicture(common::PictureButton::linkPicture(button->size(), b.caption));
         connect(button, &common::PictureButton::clicked, this, handler);
-        return button;
     };
-    addButton = makeButton(kind.add, &ListWindow::Command1_Click);
-    removeButton = makeButton(kind.remove, &ListWindow::Command2_Click);
-    printButton = makeButton(kind.print, &ListWindow::mnuPrint_Click);
-    closeButton = makeButton(kind.close, &ListWindow::mnuClose_Click);
+    makeButton(m_kind.add, &ListWindow::Command1_Click);
+    makeButton(m_kind.remove, &ListWindow::Command2_Click);
 
     // The command buttons carry Add and Remove; the pictures above stand in for them.
-    Command1 = new QPushButton(kind.addCommand, c);
+    auto* Command1 = new QPushButton(m_kind.addCommand, c);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->hide();
-    Command2 = new QPushButton(kind.removeCommand, c);
+    auto* Command2 = new QPushButton(m_kind.removeCommand, c);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->hide();
     connect(Command1, &QPushButton::clicked, this, &ListWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &ListWindow::Command2_Click);
-
-    mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
-    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
-    mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
-    connect(mnuPrint, &QAction::triggered, this, &ListWindow::mnuPrint_Click);
-    connect(mnuClose, &QAction::triggered, this, &ListWindow::mnuClose_Click);
 }
 
-ListWindow::~ListWindow() = default;
-
-void ListWindow::Form_Load() {
-    m_db = m_kind.contentDatabase ? platform::Database::openContent() : platform::Database::openUser();
-    if (!m_db) {
-        // The missing database has been reported; there is no list to show.
-        platform::Forms::unload(objectName());
-        return;
-    }
+void ListWindow::fillPage(platform::Database&) {
     relist();
 }
 
 // Rebuilds the pane and the combo box from the table; the combo box's text is emptied.
 void ListWindow::relist() {
-    platform::Recordset rs = m_db->query(m_kind.listSql);
+    platform::Recordset rs = database()->query(m_kind.listSql);
     ListPage page = m_kind.compose(rs);
-    pane->setText(page.text);
+    common::RichTextBox& box = *pane();
+    box.setText(page.text);
     cbItems->clear();
     cbItems->addItems(page.items);
     cbItems->setShownText(QString());
     if (!page.markers.isEmpty()) {
         common::CWordWrap wrap;
-        wrap.BoldText(*pane, &page.markers, int(page.markers.size()), page.names, int(page.names.size()));
+        wrap.BoldText(box, &page.markers, int(page.markers.size()), page.names, int(page.names.size()));
     }
 }
 
 void ListWindow::Command1_Click() {
-    if (entries.first()->text().isEmpty()) {
+    if (m_entries.first()->text().isEmpty()) {
         if (!m_kind.emptyEntryMessage.isEmpty())
             platform::msgBox(m_kind.emptyEntryMessage);
         return;
     }
     platform::Binds values;
-    for (QLineEdit* box : entries)
+    for (QLineEdit* box : m_entries)
         values << box->text();
     // A failed insert has been reported; the boxes keep what the user typed.
-    if (!m_db || !m_db->execute(m_kind.insertSql, values))
+    if (!database() || !database()->execute(m_kind.insertSql, values))
         return;
-    for (QLineEdit* box : entries)
+    for (QLineEdit* box : m_entries)
         box->clear();
     relist();
     if (m_kind.focusAfterAdd)
-        entries.first()->setFocus();
+        m_entries.first()->setFocus();
 }
 
 void ListWindow::Command2_Click() {
-    if (!m_db)
+    if (!database())
         return;
     const QString key = cbItems->currentText();
     if (!m_kind.confirmRemoval || platform::msgBox(QStringLiteral("Are you sure you wish to delete this item"),
                                                    platform::Buttons::YesNo) == platform::Answer::Yes)
-        m_db->execute(m_kind.deleteSql, {key});
+        database()->execute(m_kind.deleteSql, {key});
     relist();
 }
 
-void ListWindow::mnuPrint_Click() {
-    common::PrintContentPane(m_kind.printHeader, pane->text());
-}
-
-void ListWindow::mnuClose_Click() {
-    platform::Forms::unload(objectName());
-}
-
 bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == pane && event->type() == QEvent::KeyPress) {
+    if (watched == pane() && event->type() == QEvent::KeyPress) {
         // A typed character (not a shortcut such as copy, nor a move of the
         // caret or the focus) reminds the user where entries are made.
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -389,7 +372,7 @@ bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return platform::Form::eventFilter(watched, event);
+    return common::PanePage::eventFilter(watched, event);
 }
 
 } // namespace organiser

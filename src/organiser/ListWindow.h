@@ -1,17 +1,12 @@
 #pragma once
 
+#include "common/PanePage.h"
 #include "organiser/ListText.h"
-#include "platform/Forms.h"
 
 #include <QVector>
 #include <functional>
-#include <memory>
 
-class QAction;
-class QLabel;
 class QLineEdit;
-class QMenu;
-class QPushButton;
 
 namespace platform {
 class Database;
@@ -20,18 +15,14 @@ class Recordset;
 
 namespace common {
 class DropDownList;
-class PictureButton;
-class RichTextBox;
-} // namespace common
+}
 
 namespace organiser {
 
 // What sets one of the organiser's list windows (contacts, own tips,
 // don't-forget list) apart from the others.
 struct ListWindowKind {
-    struct Rect {
-        int left = 0, top = 0, width = 0, height = 0;
-    };
+    using Rect = platform::TwipsRect;
     // A text box for the new entry, with its caption label when it has one.
     struct Entry {
         QString box;
@@ -89,46 +80,24 @@ const ListWindowKind& dontForgetKind();
 // typed into the entry boxes and added, entries are removed by the text of
 // the combo box, and the list is printed. The pane is rebuilt from its table
 // after every change.
-class ListWindow : public platform::Form {
+class ListWindow : public common::PanePage {
     Q_OBJECT
 public:
-    explicit ListWindow(const ListWindowKind& kind);
-    ~ListWindow() override;
-
-    void Form_Load() override;
+    explicit ListWindow(ListWindowKind kind);
 
     void Command1_Click(); // Add
     void Command2_Click(); // Remove
-    void mnuPrint_Click();
-    void mnuClose_Click();
-
-    const ListWindowKind& kind() const { return m_kind; }
-
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* decoration = nullptr;
-    common::RichTextBox* pane = nullptr;
-    QVector<QLineEdit*> entries;
-    QVector<QLabel*> entryLabels;
-    common::DropDownList* cbItems = nullptr;
-    common::PictureButton* addButton = nullptr;
-    common::PictureButton* removeButton = nullptr;
-    common::PictureButton* printButton = nullptr;
-    common::PictureButton* closeButton = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QMenu* mnuFile = nullptr;
-    QAction* mnuPrint = nullptr;
-    QAction* mnuClose = nullptr;
 
 protected:
+    void fillPage(platform::Database& db) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void relist();
 
-    const ListWindowKind& m_kind;
-    std::unique_ptr<platform::Database> m_db;
+    const ListWindowKind m_kind;
+    QVector<QLineEdit*> m_entries;
+    common::DropDownList* cbItems = nullptr;
 };
 
 } // namespace organiser

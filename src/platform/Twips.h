@@ -16,6 +16,15 @@ inline void placeTwips(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
+// Where a control stands within its parent, in twips.
+struct TwipsRect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+inline void placeTwips(QWidget* w, const TwipsRect& r) {
+    placeTwips(w, r.left, r.top, r.width, r.height);
+}
+
 // A colour written as the windowing runtime writes it: &H00BBGGRR.
 inline QColor bgrColor(unsigned int bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);

@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 
 #include "common/DropDownList.h"
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/DiningText.h"
 #include "dining_lodging/ReviewViewer.h"
@@ -64,6 +63,9 @@ private slots:
         QFETCH(QStringList, items);
         QFETCH(QStringList, titles);
         ReviewViewer* w = open(form);
+        auto* Picture1 = child<QWidget>(w, "Picture1");
+        auto* lblTitle = child<QLabel>(w, "lblTitle");
+        auto* rtParks = child<common::RichTextBox>(w, "rtParks");
         const bool resorts = form == QLatin1String("frmHotelReviews");
         const QString prompt = resorts ? "Choose a Disney resort to see it's review." : "Choose a restaurant";
         auto* combo = child<common::DropDownList>(w, "Combo1");
@@ -79,22 +81,22 @@ private slots:
         const QString typed = items.isEmpty() ? QStringLiteral("Typed") : items.last();
         typeOver(combo, typed);
         QTest::keyClick(combo, Qt::Key_Return);
-        w->Picture1->setFocus(); // the focus leaves the box
-        QCOMPARE(w->lblTitle->text(), QString());
-        QCOMPARE(w->rtParks->text(), QString());
-        QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
+        Picture1->setFocus(); // the focus leaves the box
+        QCOMPARE(lblTitle->text(), QString());
+        QCOMPARE(rtParks->text(), QString());
+        QTest::mouseClick(Picture1, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(world->printer().words(0, 0).first(), typed + " Reviews");
         if (items.isEmpty())
             return;
 
         pickEntry(combo, last);
         const QString choice = combo->itemText(last);
-        QCOMPARE(w->lblTitle->text(), choice + " Reviews");
-        const QString text = w->rtParks->text();
+        QCOMPARE(lblTitle->text(), choice + " Reviews");
+        const QString text = rtParks->text();
         QCOMPARE(text.count(QStringLiteral("Title: ")), titles.size());
         for (const QString& title : titles)
             QVERIFY(text.contains("Title: " + title + "\n"));
-        QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(Picture1, Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(world->printer().words(1, 0).contains(choice + " Reviews"));
     }
 
@@ -104,13 +106,15 @@ private slots:
         main->mnuResortFoodReviews->trigger();
         world->settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
-        QTest::mouseClick(open(QStringLiteral("frmHotelFoodReviews"))->Picture9, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(child<QWidget>(open(QStringLiteral("frmHotelFoodReviews")), "Picture9"), Qt::LeftButton, {},
+                          QPoint(5, 5));
         world->settle();
         QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
 
         main = Forms::findAs<frmTamble>(QStringLiteral("frmTamble"));
         main->mnuMKFoodReviews->trigger();
-        QTest::mouseClick(open(QStringLiteral("frmMkFoodReview"))->Picture9, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(child<QWidget>(open(QStringLiteral("frmMkFoodReview")), "Picture9"), Qt::LeftButton, {},
+                          QPoint(5, 5));
         world->settle();
         QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
         QCOMPARE(Forms::find(QStringLiteral("frmTamble")), main);

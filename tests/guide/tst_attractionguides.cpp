@@ -1,7 +1,5 @@
 #include "TestSupport.h"
 
-#include "common/HoverLink.h"
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "guide/AttractionGuide.h"
 
@@ -52,10 +50,12 @@ private slots:
                                    "(3, 'The Great Movie Ride', 'Films.', 1), (3, 'star tours', 'Space.', 4), "
                                    "(3, 'Rock ''n'' Roller', 'Loud.', 6), (2, 'Maelstrom', 'A boat.', 10), "
                                    "(2, 'Straße', 'Cars.', 0), (2, 'Soarin', 'Fly.', 0)"));
-        auto* w = qobject_cast<AttractionGuide*>(Forms::open(form));
+        platform::Form* w = Forms::open(form);
+        QVERIFY(qobject_cast<AttractionGuide*>(w));
+        auto* rtParks = child<common::RichTextBox>(w, "rtParks");
         const QString title = QString::fromLatin1(QTest::currentDataTag());
         QCOMPARE(w->windowTitle(), title);
-        QCOMPARE(w->rtParks->text(), text);
+        QCOMPARE(rtParks->text(), text);
 
         // Headings red and bold on their own lines only; each attraction bulleted, its name bold (red on the
         // studios guide); "Asia" in a description stays uncoloured.
@@ -64,29 +64,29 @@ private slots:
         for (const QString& line : text.split(QLatin1Char('\n'))) {
             const bool attraction = line.startsWith(QStringLiteral("  "));
             if (!line.isEmpty()) {
-                const QTextCharFormat format = w->rtParks->formatAt(attraction ? at + 2 : at);
-                QCOMPARE(w->rtParks->isBulleted(at), attraction);
+                const QTextCharFormat format = rtParks->formatAt(attraction ? at + 2 : at);
+                QCOMPARE(rtParks->isBulleted(at), attraction);
                 QCOMPARE(format.foreground().color() == QColor(Qt::red), !attraction || redNames);
                 QCOMPARE(format.fontWeight(), int(QFont::Bold));
             }
             if (line.contains(QStringLiteral("Asia too")))
-                QVERIFY(w->rtParks->formatAt(at + int(line.indexOf(QStringLiteral("Asia")))).foreground() !=
+                QVERIFY(rtParks->formatAt(at + int(line.indexOf(QStringLiteral("Asia")))).foreground() !=
                         QBrush(Qt::red));
             at += int(line.size()) + 1;
         }
 
-        w->mnuPrint->trigger();
-        QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
+        child<QAction>(w, "mnuPrint")->trigger();
+        QTest::mouseClick(child<QWidget>(w, "Picture1"), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(world->printer().documents.size(), 2);
         QCOMPARE(world->printer().words(1, 0).first(), title);
 
         // The links open their pages (the Animal Kingdom guide's as the button goes down); the guide stays open.
-        QTest::mouseClick(w->Label2, Qt::LeftButton, {}, QPoint(3, 3));
-        QTest::mousePress(w->Label3, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseClick(child<QWidget>(w, "Label2"), Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mousePress(child<QWidget>(w, "Label3"), Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(Forms::isLoaded(QStringLiteral("frmTickets")), form == QLatin1String("frmAkAttractions"));
-        QTest::mouseRelease(w->Label3, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseRelease(child<QWidget>(w, "Label3"), Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(Forms::loadedNames(), (QStringList{form, "frmFastpass", "frmTickets"}));
-        QTest::mouseClick(w->Picture9, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(child<QWidget>(w, "Picture9"), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!Forms::isLoaded(form));
     }
 };

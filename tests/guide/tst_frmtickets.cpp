@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "guide/frmTickets.h"
 
@@ -31,38 +30,41 @@ private slots:
                                    "(12, 'Premium Annual Pass', 4, 'Costs more than a Day Ticket', NULL, NULL, "
                                    "NULL, NULL), (12, NULL, 5, 'Untitled', NULL, NULL, NULL, NULL), "
                                    "(11, 'Not a ticket', 0, 'Shops', NULL, NULL, NULL, NULL)"));
-        auto* w = qobject_cast<frmTickets*>(Forms::open(QStringLiteral("frmTickets")));
+        platform::Form* w = Forms::open(QStringLiteral("frmTickets"));
+        QVERIFY(qobject_cast<frmTickets*>(w));
+        auto* rtParks = child<common::RichTextBox>(w, "rtParks");
         const QString text = QStringLiteral("Day Ticket\n  One park\n  Two parks\n\nPark Hopper\n\n"
                                             "Annual Pass\n  Free parking\n     \n  Yes\n\n"
                                             "Premium Annual Pass\n  Costs more than a Day Ticket\n\n\n  Untitled\n\n");
-        QCOMPARE(w->rtParks->text(), text);
+        QCOMPARE(rtParks->text(), text);
 
         // Titles red on their own lines only; feature lines bulleted and readable.
         int at = 0;
         for (const QString& line : text.split(QLatin1Char('\n'))) {
             const bool feature = line.startsWith(QStringLiteral("  "));
             if (!line.isEmpty()) {
-                const QColor ink = w->rtParks->formatAt(feature ? at + 2 : at).foreground().color();
-                QCOMPARE(w->rtParks->isBulleted(at), feature);
+                const QColor ink = rtParks->formatAt(feature ? at + 2 : at).foreground().color();
+                QCOMPARE(rtParks->isBulleted(at), feature);
                 QCOMPARE(ink == QColor(Qt::red), !feature);
                 QVERIFY(ink != QColor(Qt::white));
             }
             at += int(line.size()) + 1;
         }
-        QVERIFY(w->Label2->text().startsWith(QStringLiteral("You have several options when you are buying Disney "
-                                                            "World tickets.  Below are")) &&
-                w->Label2->text().endsWith(QStringLiteral("Kids under 3 are free.")));
+        const QString introduction = child<QLabel>(w, "Label2")->text();
+        QVERIFY(introduction.startsWith(QStringLiteral("You have several options when you are buying Disney "
+                                                       "World tickets.  Below are")) &&
+                introduction.endsWith(QStringLiteral("Kids under 3 are free.")));
 
-        w->mnuPrint->trigger();
-        QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
+        child<QAction>(w, "mnuPrint")->trigger();
+        QTest::mouseClick(child<QWidget>(w, "Picture1"), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(world->printer().documents.size(), 2);
         QCOMPARE(world->printer().words(1, 0).first(), QStringLiteral("Walt Disney World Park Ticket Information:"));
 
         // Closed and reopened, the page reads the table again.
         world->exec(platform::Database::contentFileName(), QStringLiteral("DELETE FROM Tips WHERE ParkId = 12"));
-        w->mnuClose->trigger();
+        child<QAction>(w, "mnuClose")->trigger();
         TestWorld::settle();
-        QCOMPARE(qobject_cast<frmTickets*>(Forms::open(QStringLiteral("frmTickets")))->rtParks->text(), QString());
+        QCOMPARE(child<common::RichTextBox>(Forms::open(QStringLiteral("frmTickets")), "rtParks")->text(), QString());
     }
 };
 

@@ -52,7 +52,14 @@ class TestListWindow : public QObject {
     std::unique_ptr<TestWorld> world;
 
     static ListWindow* open(const QString& form) { return qobject_cast<ListWindow*>(Forms::open(form)); }
-    static void click(common::PictureButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5)); }
+    static common::RichTextBox* paneOf(ListWindow* w) { return w->findChild<common::RichTextBox*>(); }
+    static common::DropDownList* itemsOf(ListWindow* w) { return child<common::DropDownList>(w, "cbItems"); }
+    // Clicks the window's picture button of that name.
+    static void click(ListWindow* w, const char* picture) {
+        auto* button = child<common::PictureButton>(w, picture);
+        QVERIFY2(button, picture);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    }
 
 private slots:
     void init() { world = std::make_unique<TestWorld>(false); }
@@ -64,104 +71,115 @@ private slots:
     void entriesAreNumberedStoredAsTypedAndKeptWhenTheAddFails_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("table");
-        QTest::newRow("don't forget") << "frmList" << QStringLiteral("DontForget");
-        QTest::newRow("own tips") << "frmMyTips" << QStringLiteral("UserTips");
+        QTest::addColumn<QString>("add");
+        QTest::newRow("don't forget") << "frmList" << QStringLiteral("DontForget") << "Picture3";
+        QTest::newRow("own tips") << "frmMyTips" << QStringLiteral("UserTips") << "Picture2";
     }
     void entriesAreNumberedStoredAsTypedAndKeptWhenTheAddFails() {
         QFETCH(QString, form);
         QFETCH(QString, table);
+        QFETCH(QString, add);
         ListWindow* w = open(form);
         QLineEdit* txtAdd = child<QLineEdit>(w, "txtAdd");
-        QCOMPARE(w->pane->text(), QString());
+        auto* Command1 = child<QPushButton>(w, "Command1");
+        QCOMPARE(paneOf(w)->text(), QString());
 
-        click(w->addButton); // an empty entry is ignored without a word
+        click(w, qPrintable(add)); // an empty entry is ignored without a word
         QTest::keyClicks(txtAdd, "Bring sunscreen");
-        click(w->addButton);
-        QCOMPARE(w->pane->text(), QStringLiteral("1.  Bring sunscreen\n"));
+        click(w, qPrintable(add));
+        QCOMPARE(paneOf(w)->text(), QStringLiteral("1.  Bring sunscreen\n"));
         QCOMPARE(txtAdd->text(), QString());
         QCOMPARE(w->focusWidget(), txtAdd);
 
         txtAdd->setText("Don't forget Mickey's ears");
-        w->Command1->click();
+        Command1->click();
         txtAdd->setText("'''");
-        w->Command1->click();
+        Command1->click();
         QCOMPARE(stored(*world->user(), "SELECT * FROM " + table),
                  QStringList({"Bring sunscreen", "Don't forget Mickey's ears", "'''"}));
-        QCOMPARE(w->pane->text(), QStringLiteral("1.  Bring sunscreen\n2.  Don't forget Mickey's ears\n3.  '''\n"));
-        QCOMPARE(w->cbItems->count(), 3);
+        QCOMPARE(paneOf(w)->text(), QStringLiteral("1.  Bring sunscreen\n2.  Don't forget Mickey's ears\n3.  '''\n"));
+        QCOMPARE(itemsOf(w)->count(), 3);
 
         world->exec(kUser, "DROP TABLE " + table);
         txtAdd->setText("Park tickets");
         world->dialogs().answerMessage(); // the database's own report of the failure
-        click(w->addButton);
+        click(w, qPrintable(add));
         QCOMPARE(txtAdd->text(), QStringLiteral("Park tickets")); // kept for another try
     }
 
     void removalAsksThenRemovesEveryEntryOfThatText_data() {
         QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("remove");
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("don't forget, yes") << "frmList" << Answer::Yes << QStringLiteral("1.  Dont\n2.  Hat\n");
+        QTest::newRow("don't forget, yes") << "frmList"
+                                           << "Picture4" << Answer::Yes << QStringLiteral("1.  Dont\n2.  Hat\n");
         QTest::newRow("don't forget, no")
-            << "frmList" << Answer::No << QStringLiteral("1.  Dont\n2.  Don't\n3.  Hat\n4.  Don't\n");
-        QTest::newRow("own tips, yes") << "frmMyTips" << Answer::Yes << QStringLiteral("1.  Dont\n2.  Hat\n");
+            << "frmList"
+            << "Picture4" << Answer::No << QStringLiteral("1.  Dont\n2.  Don't\n3.  Hat\n4.  Don't\n");
+        QTest::newRow("own tips, yes") << "frmMyTips"
+                                       << "Picture3" << Answer::Yes << QStringLiteral("1.  Dont\n2.  Hat\n");
     }
     void removalAsksThenRemovesEveryEntryOfThatText() {
         QFETCH(QString, form);
+        QFETCH(QString, remove);
         QFETCH(Answer, answer);
         const QString table = form == "frmList" ? "DontForget(Item)" : "UserTips(Tip)";
         world->exec(kUser, "INSERT INTO " + table + " VALUES ('Dont'), ('Don''t'), ('Hat'), ('Don''t')");
         ListWindow* w = open(form);
         typeOver(child<common::DropDownList>(w, "cbItems"), "Don't");
         world->dialogs().answerMessage(answer);
-        click(w->removeButton);
+        click(w, qPrintable(remove));
         QCOMPARE(world->dialogs().messages(), QStringList({"Are you sure you wish to delete this item"}));
         QCOMPARE(world->dialogs().shown().first().buttons, platform::Buttons::YesNo);
-        QTEST(w->pane->text(), "shown");
-        QCOMPARE(w->cbItems->currentText(), QString());
+        QTEST(paneOf(w)->text(), "shown");
+        QCOMPARE(itemsOf(w)->currentText(), QString());
     }
 
     void contactsAreListedColouredAndRemovedWithoutAsking() {
         world->exec(kContent, "INSERT INTO Contacts VALUES ('Pet''s hotel', '555-0101', 'Rex'), ('', 'none', NULL), "
                               "('Airline', '800-555-0199', ''), ('Pet''s hotel', '555-0102', NULL)");
         ListWindow* w = open("frmContact");
-        QCOMPARE(w->pane->text(), QStringLiteral("--Pet's hotel    555-0101     (Rex)\n--    none\n"
-                                                 "--Airline    800-555-0199\n--Pet's hotel    555-0102\n"));
+        common::RichTextBox* pane = paneOf(w);
+        QCOMPARE(pane->text(), QStringLiteral("--Pet's hotel    555-0101     (Rex)\n--    none\n"
+                                              "--Airline    800-555-0199\n--Pet's hotel    555-0102\n"));
         // Each line is bulleted with its marker whitened and its description red.
-        QVERIFY(w->pane->isBulleted(int(w->pane->text().indexOf("Airline"))));
+        QVERIFY(pane->isBulleted(int(pane->text().indexOf("Airline"))));
         QCOMPARE(misdrawnContact(w), QString());
 
         QLineEdit* txtContact = child<QLineEdit>(w, "txtContact");
         txtContact->setText("Typed, not yet added");
-        pickEntry(child<common::DropDownList>(w, "cbItems"), 3);
-        click(w->removeButton);
-        QCOMPARE(w->pane->text(), QStringLiteral("--    none\n--Airline    800-555-0199\n"));
+        pickEntry(itemsOf(w), 3);
+        click(w, "Picture4");
+        QCOMPARE(pane->text(), QStringLiteral("--    none\n--Airline    800-555-0199\n"));
         QCOMPARE(misdrawnContact(w), QString());
-        QCOMPARE(QStringList({w->cbItems->itemText(0), w->cbItems->itemText(1)}), QStringList({"", "Airline"}));
-        QCOMPARE(w->cbItems->count(), 2);
+        QCOMPARE(QStringList({itemsOf(w)->itemText(0), itemsOf(w)->itemText(1)}), QStringList({"", "Airline"}));
+        QCOMPARE(itemsOf(w)->count(), 2);
         QCOMPARE(txtContact->text(), QStringLiteral("Typed, not yet added"));
-        w->Command2->click(); // the empty text removes only the row without a description
+        child<QPushButton>(w, "Command2")->click(); // the empty text removes only the row without a description
         QCOMPARE(stored(*world->content(), "SELECT Contact FROM Contacts"), QStringList({"Airline"}));
     }
 
     void addingAContactNeedsADescription() {
         world->exec(kContent, "INSERT INTO Contacts VALUES ('Airline', '800-555-0199', 'Seats 3A')");
         ListWindow* w = open("frmContact");
-        QLineEdit *txtContact = w->entries[0], *txtPhone = w->entries[1], *txtNotes = w->entries[2];
+        auto* txtContact = child<QLineEdit>(w, "txtContact");
+        auto* txtPhone = child<QLineEdit>(w, "txtPhone");
+        auto* txtNotes = child<QLineEdit>(w, "txtNotes");
         txtPhone->setText("407-939-3463");
         world->dialogs().answerMessage();
-        click(w->addButton);
+        click(w, "Picture3");
         QCOMPARE(world->dialogs().messages(), QStringList({"Add a contact description"}));
 
         txtContact->setText("Disney's Dining");
         txtNotes->setText("Call 60 days ahead");
-        click(w->addButton);
+        click(w, "Picture3");
         QCOMPARE(
             stored(*world->content(), "SELECT Contact || '|' || ContactPhone || '|' || ContactNotes FROM Contacts"),
             QStringList({"Airline|800-555-0199|Seats 3A", "Disney's Dining|407-939-3463|Call 60 days ahead"}));
         QCOMPARE(txtContact->text() + txtPhone->text() + txtNotes->text(), QString());
-        QCOMPARE(w->pane->text(), QStringLiteral("--Airline    800-555-0199     (Seats 3A)\n"
-                                                 "--Disney's Dining    407-939-3463     (Call 60 days ahead)\n"));
+        QCOMPARE(paneOf(w)->text(), QStringLiteral("--Airline    800-555-0199     (Seats 3A)\n"
+                                                   "--Disney's Dining    407-939-3463     (Call 60 days ahead)\n"));
         QCOMPARE(misdrawnContact(w), QString());
     }
 
@@ -169,40 +187,51 @@ private slots:
         for (int i = 1; i <= 30; ++i)
             world->exec(kContent, "INSERT INTO Contacts VALUES (?, '', '')", {QStringLiteral("Contact %1").arg(i)});
         ListWindow* w = open("frmContact");
-        const int last = int(w->pane->text().indexOf("Contact 30"));
-        QCOMPARE(w->pane->formatAt(last).foreground().color(), QColor(Qt::red));
-        QVERIFY(w->pane->isBulleted(last));
+        common::RichTextBox* pane = paneOf(w);
+        const int last = int(pane->text().indexOf("Contact 30"));
+        QCOMPARE(pane->formatAt(last).foreground().color(), QColor(Qt::red));
+        QVERIFY(pane->isBulleted(last));
     }
 
     void eachWindowHintsPrintsAndCloses_data() {
         QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("print");
         QTest::addColumn<QString>("hint");
         QTest::addColumn<QString>("header");
-        QTest::newRow("contacts") << "frmContact" << QStringLiteral("Add Contacts below and hit the Add Contact button")
+        QTest::newRow("contacts") << "frmContact"
+                                  << "txtContact"
+                                  << "Picture1" << QStringLiteral("Add Contacts below and hit the Add Contact button")
                                   << "Contact List";
-        QTest::newRow("don't forget") << "frmList" << QStringLiteral("Add and remove your items below")
+        QTest::newRow("don't forget") << "frmList"
+                                      << "txtAdd"
+                                      << "Picture2" << QStringLiteral("Add and remove your items below")
                                       << "Don't Leave Me at Home!";
-        QTest::newRow("own tips") << "frmMyTips" << QStringLiteral("Add and remove your tips below")
+        QTest::newRow("own tips") << "frmMyTips"
+                                  << "txtAdd"
+                                  << "Picture1" << QStringLiteral("Add and remove your tips below")
                                   << "My Tips and Notes";
     }
     void eachWindowHintsPrintsAndCloses() {
         QFETCH(QString, form);
+        QFETCH(QString, entry);
+        QFETCH(QString, print);
         QFETCH(QString, hint);
         QFETCH(QString, header);
         ListWindow* w = open(form);
-        w->entries.first()->setText("Sunscreen");
-        w->Command1->click();
-        QTest::keyClick(w->pane, Qt::Key_Down); // moving about the pane is no typing
+        child<QLineEdit>(w, entry)->setText("Sunscreen");
+        child<QPushButton>(w, "Command1")->click();
+        QTest::keyClick(paneOf(w), Qt::Key_Down); // moving about the pane is no typing
         world->dialogs().answerMessage();
-        QTest::keyClick(w->pane, Qt::Key_S);
+        QTest::keyClick(paneOf(w), Qt::Key_S);
         QCOMPARE(world->dialogs().messages(), QStringList({hint}));
 
-        w->mnuPrint->trigger();
-        click(w->printButton);
+        child<QAction>(w, "mnuPrint")->trigger();
+        click(w, qPrintable(print));
         QCOMPARE(world->printer().documents.size(), 2);
         const QString printed = world->printer().words(1, 0).join(' ');
         QVERIFY2(printed.contains(header) && printed.contains("Sunscreen"), qPrintable(printed));
-        click(w->closeButton);
+        click(w, "Picture9");
         QVERIFY(!Forms::isLoaded(form));
     }
 };
