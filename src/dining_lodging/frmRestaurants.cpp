@@ -11,8 +11,6 @@
 
 #include <QLabel>
 
-TRAVISTO_REGISTER_FORM(frmRestaurants);
-
 frmRestaurants::frmRestaurants() : platform::Form(QStringLiteral("frmRestaurants")) {
     setWindowTitle(QStringLiteral("Eating in Walt Disney World"));
     const QColor darkBlue = platform::bgrColor(0x00C00000);

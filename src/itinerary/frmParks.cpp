@@ -16,8 +16,6 @@
 
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmParks);
-
 namespace itinerary {
 
 QString exportText(const QString& paneText) {

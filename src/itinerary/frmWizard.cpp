@@ -17,8 +17,6 @@
 
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmWizard);
-
 namespace {
 
 using common::makeFont;

@@ -1,12 +1,15 @@
 #include "TestSupport.h"
 
+#include "AllForms.h"
 #include "platform/SchemaLoader.h"
+#include "platform/Timer.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 #include <cstdio>
 
 namespace {
@@ -71,11 +74,15 @@ void quietHeadlessNotices(QtMsgType type, const QMessageLogContext& context, con
 } // namespace
 
 TestWorld::TestWorld(bool withContent) : m_quits(std::make_shared<int>(0)) {
-    static const bool quiet = [] {
+    static const bool once = [] {
         previousHandler = qInstallMessageHandler(quietHeadlessNotices);
+        registerAllForms();
         return true;
     }();
-    Q_UNUSED(quiet);
+    Q_UNUSED(once);
+    // An opener whose window is not registered, or a name registered twice,
+    // fails the running test.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^Forms: ")));
     platform::Forms::resetForTests();
     platform::App::setPath(m_dir.path());
     copyTree(QStringLiteral(TRAVISTO_DATA_DIR "/pages"), m_dir.path());
@@ -102,6 +109,7 @@ TestWorld::TestWorld(bool withContent) : m_quits(std::make_shared<int>(0)) {
     platform::Shell::install(std::move(shell));
 
     platform::Clock::setFixed(QDateTime(QDate(2004, 6, 1), QTime(9, 30)));
+    platform::Timer::setManual(true);
     platform::Screen::setMetrics(15, 1024 * 15);
     std::weak_ptr<int> quits = m_quits;
     platform::Forms::setQuitHandler([quits] {

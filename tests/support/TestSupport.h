@@ -12,8 +12,9 @@
 
 // One test's world: a program folder of its own (both databases built from the
 // shipped SQL, the pages and pictures copied), scripted dialogs, a recording
-// printer and shell, a fixed clock and screen. Build one in init(), check
-// finish() in cleanup().
+// printer and shell, a fixed clock and screen, and timers that wait for
+// `platform::Timer::advance`. Every window of the program is registered. Build
+// one in init() and drop it in cleanup().
 class TestWorld {
 public:
     // `withContent` false builds the databases from the schema files only
