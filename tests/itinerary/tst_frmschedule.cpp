@@ -439,24 +439,49 @@ private slots:
         QCOMPARE(rowCount(1, 1), 0);
     }
 
-    void linksOpenTheirWindowsAndComeToRestOverTheBackground() {
+    void linksComeToRestOverTheBackground() {
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         // Moving over the window's free space gives every link the plain blue look back.
         QMouseEvent back(QEvent::MouseMove, QPointF(2, 700), QPointF(2, 700), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(f->client(), &back);
-        for (common::HoverLink* link : {f->Label15, f->Label16, f->Label17, f->Label18}) {
-            QCOMPARE(link->currentColor(), QColor(0, 0, 0xFF));
-            QVERIFY(link->isUnderlined());
+        for (const char* name : {"Label15", "Label16", "Label17", "Label18"}) {
+            auto* link = child<common::HoverLink>(f, QLatin1String(name));
+            QVERIFY2(link && link->currentColor() == QColor(0, 0, 0xFF) && link->isUnderlined(), name);
         }
+    }
 
-        QTest::mouseClick(f->Label16, Qt::LeftButton, {}, QPoint(3, 3));
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmFastpass")));
-        click(f->Picture6);
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmQuickRestaurant")));
-        for (QWidget* w : QList<QWidget*>{f->Label15, f->Label17, f->Label18, f->Picture7})
-            QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(3, 3));
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmSchedule")));
+    // Each link and reminder picture opens its own window beside the planner,
+    // and the shown day is not saved.
+    void eachLinkOpensItsWindowBesideThePlanner_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("form");
+        QTest::newRow("Itinerary Suggestions") << "Label15"
+                                               << "frmParks";
+        QTest::newRow("Fastpass Info") << "Label16"
+                                       << "frmFastpass";
+        QTest::newRow("Line Buster Tips") << "Label17"
+                                          << "frmLines";
+        QTest::newRow("Schedule Tips") << "Label18"
+                                       << "frmScheduleTips";
+        QTest::newRow("Restaurant Reminder") << "Picture6"
+                                             << "frmQuickRestaurant";
+        QTest::newRow("Ride Description Reminder") << "Picture7"
+                                                   << "frmQuick";
+    }
+    void eachLinkOpensItsWindowBesideThePlanner() {
+        QFETCH(QString, control);
+        QFETCH(QString, form);
+        frmSchedule* f = openPlanner();
+        QVERIFY(f);
+        auto* link = child<QWidget>(f, control);
+        QVERIFY(link);
+        click(link);
+        TestWorld::settle();
+        QCOMPARE(Forms::loadedNames(), (QStringList{"frmSchedule", form}));
+        QVERIFY(Forms::find(form)->isVisible() && f->isVisible());
+        QCOMPARE(rowCount(1, 1), 0);
     }
 
     void opensWithoutATripProfile() {
