@@ -55,6 +55,7 @@ private slots:
             if (opening == 1)
                 addResorts();
             frmSample* w = openSample();
+            QVERIFY(w);
             QFile file(pagePath());
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(QString::fromUtf8(file.readAll()), kTop + (opening ? rows : QString()) + kBottom + "\r\n");
@@ -72,12 +73,14 @@ private slots:
         QVERIFY(QDir(world->folder()).mkdir("Hotels.htm")); // a folder where the file should go
         world->dialogs().answerMessage();
         frmSample* w = openSample();
+        QVERIFY(w);
         QVERIFY(world->dialogs().messages().value(0).startsWith("The resort comparison page could not be saved"));
         QVERIFY(w->WebBrowser1->toPlainText().contains("All-Star Music"));
     }
 
     void categoryChartFitsTheWindowAndPrintsOnClick() {
         auto* w = qobject_cast<frmHotelCategory*>(Forms::open(QStringLiteral("frmHotelCategory")));
+        QVERIFY(w);
         QCOMPARE(w->Picture1->picture().size(), QSize(400, 500));
         QVERIFY(w->client()->width() >= 400 && w->client()->height() >= 500);
         QTest::mouseClick(w->Picture1, Qt::LeftButton);

@@ -69,6 +69,7 @@ private slots:
         QFETCH(QStringList, items);
         QFETCH(QStringList, titles);
         ReviewViewer* w = open(form);
+        QVERIFY(w);
         const bool resorts = form == QLatin1String("frmHotelReviews");
         const QString prompt = resorts ? "Choose a Disney resort to see it's review." : "Choose a restaurant";
         QStringList listed;
@@ -102,16 +103,22 @@ private slots:
     void onlyTheResortFoodViewerClosesBackToTheMainWindow() {
         world = std::make_unique<TestWorld>();
         auto* main = dynamic_cast<frmTamble*>(Forms::open(QStringLiteral("frmTamble")));
+        QVERIFY(main);
         main->mnuResortFoodReviews->trigger();
         world->settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
-        QTest::mouseClick(open(QStringLiteral("frmHotelFoodReviews"))->Picture9, Qt::LeftButton, {}, QPoint(5, 5));
+        ReviewViewer* viewer = open(QStringLiteral("frmHotelFoodReviews"));
+        QVERIFY(viewer);
+        QTest::mouseClick(viewer->Picture9, Qt::LeftButton, {}, QPoint(5, 5));
         world->settle();
         QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
 
         main = Forms::findAs<frmTamble>(QStringLiteral("frmTamble"));
+        QVERIFY(main);
         main->mnuMKFoodReviews->trigger();
-        QTest::mouseClick(open(QStringLiteral("frmMkFoodReview"))->Picture9, Qt::LeftButton, {}, QPoint(5, 5));
+        viewer = open(QStringLiteral("frmMkFoodReview"));
+        QVERIFY(viewer);
+        QTest::mouseClick(viewer->Picture9, Qt::LeftButton, {}, QPoint(5, 5));
         world->settle();
         QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
         QCOMPARE(Forms::find(QStringLiteral("frmTamble")), main);

@@ -53,6 +53,7 @@ private slots:
                                    "(3, 'Rock ''n'' Roller', 'Loud.', 6), (2, 'Maelstrom', 'A boat.', 10), "
                                    "(2, 'Straße', 'Cars.', 0), (2, 'Soarin', 'Fly.', 0)"));
         auto* w = qobject_cast<AttractionGuide*>(Forms::open(form));
+        QVERIFY(w);
         const QString title = QString::fromLatin1(QTest::currentDataTag());
         QCOMPARE(w->windowTitle(), title);
         QCOMPARE(w->rtParks->text(), text);

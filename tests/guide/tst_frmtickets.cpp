@@ -32,6 +32,7 @@ private slots:
                                    "NULL, NULL), (12, NULL, 5, 'Untitled', NULL, NULL, NULL, NULL), "
                                    "(11, 'Not a ticket', 0, 'Shops', NULL, NULL, NULL, NULL)"));
         auto* w = qobject_cast<frmTickets*>(Forms::open(QStringLiteral("frmTickets")));
+        QVERIFY(w);
         const QString text = QStringLiteral("Day Ticket\n  One park\n  Two parks\n\nPark Hopper\n\n"
                                             "Annual Pass\n  Free parking\n     \n  Yes\n\n"
                                             "Premium Annual Pass\n  Costs more than a Day Ticket\n\n\n  Untitled\n\n");
@@ -62,7 +63,9 @@ private slots:
         world->exec(platform::Database::contentFileName(), QStringLiteral("DELETE FROM Tips WHERE ParkId = 12"));
         w->mnuClose->trigger();
         TestWorld::settle();
-        QCOMPARE(qobject_cast<frmTickets*>(Forms::open(QStringLiteral("frmTickets")))->rtParks->text(), QString());
+        w = qobject_cast<frmTickets*>(Forms::open(QStringLiteral("frmTickets")));
+        QVERIFY(w);
+        QCOMPARE(w->rtParks->text(), QString());
     }
 };
 

@@ -155,13 +155,16 @@ private slots:
                         tip == QLatin1String("<null>") ? platform::Binds{topic, order--}
                                                        : platform::Binds{topic, order--, tip});
         TipPageViewer* page = openPage(form);
+        QVERIFY(page);
         QCOMPARE(page->pane()->text(), text);
         checkMarkers(page, marker, int(tips.size()));
     }
 
     void anEmptyTopicPrintsAHeaderOnlyPage() {
         world = std::make_unique<TestWorld>(false);
-        openPage(QStringLiteral("frmLines"))->printPage();
+        TipPageViewer* page = openPage(QStringLiteral("frmLines"));
+        QVERIFY(page);
+        page->printPage();
         QCOMPARE(world->printer().documents.size(), 1);
         QCOMPARE(world->printer().documents[0].pages.size(), 1);
         QCOMPARE(world->printer().words(0, 0).first(), QStringLiteral("Line Buster Tips"));
@@ -169,16 +172,21 @@ private slots:
     }
 
     void labelsAndMenusAsEachPageNamesThem() {
-        QCOMPARE(openPage(QStringLiteral("frmMgmTips"))->label(QStringLiteral("lblTips"))->text(),
-                 QStringLiteral("MGM Studio's Tips"));
-        QCOMPARE(openPage(QStringLiteral("frmDowntown"))->label(QStringLiteral("Label2"))->text(),
+        auto* title = child<QLabel>(openPage(QStringLiteral("frmMgmTips")), QStringLiteral("lblTips"));
+        auto* intro = child<QLabel>(openPage(QStringLiteral("frmDowntown")), QStringLiteral("Label2"));
+        QVERIFY(title && intro);
+        QCOMPARE(title->text(), QStringLiteral("MGM Studio's Tips"));
+        QCOMPARE(intro->text(),
                  QStringLiteral("Downtown Disney could be considered a big shopping mall, a miniature theme park, or "
                                 "even a nighttime party world for adults.  The Downtown Disney area stays open late "
                                 "every evening, and if you're staying in a Disney resort you'll have bus "
                                 "transportation to and from! Admission is free to the Downtown Disney marketplace!"));
         auto menus = [](const QString& form) {
             QStringList list;
-            for (QAction* a : openPage(form)->findChildren<QAction*>())
+            TipPageViewer* page = openPage(form);
+            if (!page)
+                return QStringList{form + QStringLiteral(" did not open")};
+            for (QAction* a : page->findChildren<QAction*>())
                 if (!a->objectName().isEmpty() && a->objectName() != QLatin1String("mnuFile"))
                     list << a->objectName() + QLatin1Char('=') + a->text();
             list.sort();
@@ -188,12 +196,14 @@ private slots:
         QCOMPARE(menus(QStringLiteral("frmDPGeneral")), (QStringList{"mnuHome=Close", "mnuPrint=Print"}));
         QCOMPARE(menus(QStringLiteral("frmGeneral")),
                  (QStringList{"mnuClose=Close", "mnuHome=Return to Home Page", "mnuPrint=Print"}));
-        QVERIFY(openPage(QStringLiteral("frmLines"))->findChild<QScrollBar*>(QStringLiteral("VScroll1")));
-        QVERIFY(!openPage(QStringLiteral("frmKidsStuff"))->findChild<QScrollBar*>(QStringLiteral("VScroll1")));
+        QVERIFY(child<QScrollBar>(openPage(QStringLiteral("frmLines")), QStringLiteral("VScroll1")));
+        QVERIFY(openPage(QStringLiteral("frmKidsStuff")));
+        QVERIFY(!child<QScrollBar>(openPage(QStringLiteral("frmKidsStuff")), QStringLiteral("VScroll1")));
     }
 
     void generalInformationShowsAndPrintsItsParagraphs() {
         TipPageViewer* page = openPage(QStringLiteral("frmGeneral"));
+        QVERIFY(page);
         QCOMPARE(page->windowTitle(), QStringLiteral("WDW General Information"));
         QCOMPARE(page->label(QStringLiteral("lblTips"))->text(),
                  QStringLiteral("Walt Disney World General Information"));
@@ -210,8 +220,7 @@ private slots:
     }
 
     void downtownTicketsLinkOpensTheTicketsPage() {
-        auto* link =
-            qobject_cast<common::HoverLink*>(openPage(QStringLiteral("frmDowntown"))->label(QStringLiteral("Label3")));
+        auto* link = child<common::HoverLink>(openPage(QStringLiteral("frmDowntown")), QStringLiteral("Label3"));
         QVERIFY(link);
         QCOMPARE(link->text(), QStringLiteral("Park Tickets Info"));
         QVERIFY(link->isEnabled());

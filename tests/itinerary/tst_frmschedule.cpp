@@ -105,6 +105,7 @@ private slots:
 
     void opensOnDayOneWithoutAStoredDay() {
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         QCOMPARE(f->cbDayNum->currentText(), QStringLiteral("1"));
         QCOMPARE(f->cboScheduleNumber->currentText(), QStringLiteral("1"));
         QCOMPARE(f->txtTSD->text(), dateOf(1));
@@ -138,6 +139,7 @@ private slots:
                  {"Epcot", "", "Typhoon Lagoon", "Test Track", "Grandma's own ride", "Kept fifth", "Early start",
                   QVariant(), "Le Cellier", "7 pm", "X1"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         QCOMPARE(f->cbPark1->currentText(), QStringLiteral("Epcot"));
         QCOMPARE(f->cbPark2->currentText(), QString());
         QCOMPARE(f->cbPark3->currentText(), QStringLiteral("Typhoon Lagoon"));
@@ -159,6 +161,7 @@ private slots:
         storeDay(1, 3, "Morning, MorningPark", {"Schedule one", "Epcot"});
         storeDay(2, 3, "Morning, MorningPark", {"Schedule two", "MGM Studios"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         pick(f->cbDayNum, QStringLiteral("3"));
         QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("Schedule one"));
         QCOMPARE(f->txtTSD->text(), dateOf(3));
@@ -183,6 +186,7 @@ private slots:
 
     void pickingAParkRefillsOnlyThatPart() {
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         f->cbChoice1->setEditText(QStringLiteral("chosen"));
         f->cbChoice6->setEditText(QStringLiteral("afternoon choice"));
         f->txtMorning->setPlainText(QStringLiteral("notes stay"));
@@ -201,6 +205,7 @@ private slots:
     void savingInsertsThenUpdatesAndKeepsTextsExactly() {
         storeDay(2, 1, "Morning", {"other schedule"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         const QString note = QStringLiteral("Dad's birthday\nCake at 'Ohana");
         f->txtMorning->setPlainText(note);
         typeInto(f->cbPark2, QStringLiteral("Grandma's house"));
@@ -227,6 +232,7 @@ private slots:
         // Closed and opened again: the day comes back as saved.
         world->closeAll();
         f = openPlanner();
+        QVERIFY(f);
         QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("changed"));
         QCOMPARE(f->cbPark2->currentText(), QStringLiteral("Grandma's house"));
         QCOMPARE(f->txtConfirmation->text(), QStringLiteral("A'1; DROP TABLE Schedule"));
@@ -236,6 +242,7 @@ private slots:
         storeDay(1, 1, "Morning", {"first day"});
         storeDay(1, 22, "Evening", {"Day 22 notes"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         pick(f->cbDayNum, QStringLiteral("2"));
         f->txtAfternoon->setPlainText(QStringLiteral("second day"));
         click(f->Picture4);
@@ -271,6 +278,7 @@ private slots:
     void aTypedDayNumberBecomesTheKeyOfTheSave() {
         storeDay(1, 2, "Morning, MorningPark", {"shown day", "Epcot"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         pick(f->cbDayNum, QStringLiteral("2"));
         const QString caption = f->windowTitle();
         typeInto(f->cbDayNum, QStringLiteral("5"));
@@ -301,6 +309,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, message);
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         f->txtMorning->setPlainText(QStringLiteral("keep me"));
         QComboBox* box = dayBox ? f->cbDayNum : f->cboScheduleNumber;
         typeInto(box, text);
@@ -324,6 +333,7 @@ private slots:
         storeDay(1, 4, "Morning", {"beyond the days asked"});
         storeDay(2, 2, "Morning", {"another schedule"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         pick(f->cbDayNum, QStringLiteral("3"));
         f->txtMorning->setPlainText(QStringLiteral("not saved"));
         const QString path = world->folder() + QStringLiteral("/out.txt");
@@ -396,6 +406,7 @@ private slots:
         QFETCH(bool, refused);
         storeDay(1, 1, "Morning", {"x"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         world->dialogs().answerInput(answer);
         if (!print && !refused && !answer.isEmpty())
             world->dialogs().answerSave(std::nullopt);
@@ -410,6 +421,7 @@ private slots:
     void exportReportsAFileThatCannotBeWritten() {
         storeDay(1, 1, "Morning", {"x"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         world->dialogs().answerInput(QStringLiteral("1"));
         world->dialogs().answerSave(world->folder() + QStringLiteral("/no such folder/out.txt"));
         world->dialogs().answerMessage();
@@ -427,6 +439,7 @@ private slots:
     void closeReturnsToTheMainWindow() {
         QFETCH(int, way);
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         if (way == 0)
             click(f->Picture2);
         else if (way == 1)
@@ -487,6 +500,7 @@ private slots:
     void opensWithoutATripProfile() {
         world->exec(platform::Database::contentFileName(), QStringLiteral("DELETE FROM TravelInfo"));
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         QCOMPARE(f->txtTSD->text(), QString());
         QCOMPARE(f->windowTitle(), QStringLiteral("My Trip Plan"));
         f->txtMorning->setPlainText(QStringLiteral("no trip yet"));

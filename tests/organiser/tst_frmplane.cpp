@@ -43,6 +43,8 @@ class TestFrmPlane : public QObject {
 
     static frmPlane* openPlane() { return qobject_cast<frmPlane*>(Forms::open(QStringLiteral("frmPlane"))); }
     static QStringList shownTexts(frmPlane* w) {
+        if (!w)
+            return {QStringLiteral("frmPlane did not open")};
         QStringList texts;
         for (QLineEdit* box : w->fieldBoxes())
             texts << box->text();
@@ -60,6 +62,7 @@ private slots:
 
     void firstSaveInsertsOneRowAndLaterSavesKeepTheChecklistFlags() {
         frmPlane* w = openPlane();
+        QVERIFY(w);
         QStringList texts;
         for (const QString& column : kColumns)
             texts << column + QStringLiteral(" text");
@@ -87,6 +90,7 @@ private slots:
     void textIsStoredAndShownExactlyAsTyped() {
         QFETCH(QString, text);
         frmPlane* w = openPlane();
+        QVERIFY(w);
         fillAndSave(w, {text, text});
         QCOMPARE(shownTexts(w).mid(0, 2), QStringList({text, text}));
         fillAndSave(w, {});
@@ -121,6 +125,7 @@ private slots:
         world->exec(platform::Database::userFileName(),
                     QStringLiteral("INSERT INTO ArriveInfo (Hotel) VALUES ('Stored Hotel')"));
         frmPlane* w = openPlane();
+        QVERIFY(w);
         w->txtHotel->setText(QStringLiteral("Typed Hotel"));
         w->txtToNumbers[0]->setText(QStringLiteral("DL1234"));
         QTest::mouseClick(w->Picture2, Qt::LeftButton);
@@ -135,6 +140,7 @@ private slots:
 
     void enteringABoxSelectsItsTextExceptTheConfirmationNumber() {
         frmPlane* w = openPlane();
+        QVERIFY(w);
         QApplication::setActiveWindow(w);
         QVERIFY(QTest::qWaitForWindowActive(w));
         w->txtCheckOut->setText(QStringLiteral("June 9, 11 am"));
@@ -174,6 +180,7 @@ private slots:
 
     void closeUnloadsWithoutSaving() {
         frmPlane* w = openPlane();
+        QVERIFY(w);
         w->txtHotel->setText(QStringLiteral("Unsaved"));
         w->mnuClose->trigger();
         TestWorld::settle();

@@ -51,6 +51,7 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QString, table);
         ListWindow* w = open(form);
+        QVERIFY(w);
         QLineEdit* txtAdd = child<QLineEdit>(w, "txtAdd");
         QCOMPARE(w->pane->text(), QString());
 
@@ -92,6 +93,7 @@ private slots:
         const QString table = form == "frmList" ? "DontForget(Item)" : "UserTips(Tip)";
         world->exec(kUser, "INSERT INTO " + table + " VALUES ('Dont'), ('Don''t'), ('Hat'), ('Don''t')");
         ListWindow* w = open(form);
+        QVERIFY(w);
         w->cbItems->setEditText("Don't");
         world->dialogs().answerMessage(answer);
         click(w->removeButton);
@@ -105,6 +107,7 @@ private slots:
         world->exec(kContent, "INSERT INTO Contacts VALUES ('Pet''s hotel', '555-0101', 'Rex'), ('', 'none', NULL), "
                               "('Airline', '800-555-0199', ''), ('Pet''s hotel', '555-0102', NULL)");
         ListWindow* w = open("frmContact");
+        QVERIFY(w);
         QCOMPARE(w->pane->text(), QStringLiteral("--Pet's hotel    555-0101     (Rex)\n--    none\n"
                                                  "--Airline    800-555-0199\n--Pet's hotel    555-0102\n"));
         // Each line is bulleted with its marker whitened and its description red.
@@ -127,6 +130,7 @@ private slots:
 
     void addingAContactNeedsADescription() {
         ListWindow* w = open("frmContact");
+        QVERIFY(w);
         QLineEdit *txtContact = w->entries[0], *txtPhone = w->entries[1], *txtNotes = w->entries[2];
         txtPhone->setText("407-939-3463");
         world->dialogs().answerMessage();
@@ -147,6 +151,7 @@ private slots:
         for (int i = 1; i <= 30; ++i)
             world->exec(kContent, "INSERT INTO Contacts VALUES (?, '', '')", {QStringLiteral("Contact %1").arg(i)});
         ListWindow* w = open("frmContact");
+        QVERIFY(w);
         const int last = int(w->pane->text().indexOf("Contact 30"));
         QCOMPARE(w->pane->formatAt(last).foreground().color(), QColor(Qt::red));
         QVERIFY(w->pane->isBulleted(last));
@@ -168,6 +173,7 @@ private slots:
         QFETCH(QString, hint);
         QFETCH(QString, header);
         ListWindow* w = open(form);
+        QVERIFY(w);
         w->entries.first()->setText("Sunscreen");
         w->Command1->click();
         QTest::keyClick(w->pane, Qt::Key_Down); // moving about the pane is no typing

@@ -67,6 +67,7 @@ private slots:
 
     void unloadDestroysAndTheNextOpenLoadsAfresh() {
         QPointer<Form> first = Forms::open(QStringLiteral("frmProbeA"));
+        QVERIFY(first);
         Forms::unload(QStringLiteral("frmProbeA"));
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmProbeA")));
         TestWorld::settle();
@@ -77,7 +78,7 @@ private slots:
     }
 
     void returnToMainWindowLoadsItAndUnloadsTheCaller() {
-        Forms::open(QStringLiteral("frmProbeA"));
+        QVERIFY(Forms::open(QStringLiteral("frmProbeA")));
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
         Forms::returnToMainWindow(QStringLiteral("frmProbeA"));
         QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
@@ -87,6 +88,7 @@ private slots:
 
     void theCloseBoxRunsTheWindowsOwnCloseAction() {
         Form* probe = Forms::open(QStringLiteral("frmProbeA"));
+        QVERIFY(probe);
         probe->close();
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmProbeA")));

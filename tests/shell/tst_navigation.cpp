@@ -87,6 +87,7 @@ private slots:
         QVERIFY(main);
         choose(main, QStringLiteral("mnuLinks"));
         platform::Form* links = Forms::find(QStringLiteral("frmLinks"));
+        QVERIFY(links);
         auto* caption = child<QLabel>(links, QStringLiteral("Label1"));
         QVERIFY(caption);
         caption->setText(QStringLiteral("changed since the window loaded"));
