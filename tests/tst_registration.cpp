@@ -42,9 +42,7 @@ private slots:
     // One program folder for all: each window is closed before the next opens.
     void initTestCase() {
         world = std::make_unique<TestWorld>();
-        world->exec(platform::Database::contentFileName(),
-                    QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults, Kids, Daredevel, Lodging, Wet, Show) "
-                                   "VALUES ('2004-06-20', 1, 0, 0, 0, 0, 0)"));
+        world->addTripProfile();
     }
     void cleanup() { world->closeAll(); }
     void cleanupTestCase() { world.reset(); }

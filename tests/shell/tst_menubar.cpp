@@ -100,14 +100,13 @@ class TestMenuBar : public QObject {
     static frmTamble* openMain() { return dynamic_cast<frmTamble*>(Forms::open(QStringLiteral("frmTamble"))); }
 
 private slots:
-    void init() {
+    // One program folder for all: every item starts from the main window alone.
+    void initTestCase() {
         world = std::make_unique<TestWorld>();
-        // A trip profile, so that the gated items open their windows.
-        world->exec(platform::Database::contentFileName(),
-                    QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults, Kids, Daredevel, Lodging, Wet, Show) "
-                                   "VALUES ('2004-06-20', 1, 0, 0, 0, 0, 0)"));
+        world->addTripProfile(); // so that the gated items open their windows
     }
-    void cleanup() { world.reset(); }
+    void cleanup() { world->closeAll(); }
+    void cleanupTestCase() { world.reset(); }
 
     void tenMenusEachWithItsItemsInOrder() {
         frmTamble* main = openMain();

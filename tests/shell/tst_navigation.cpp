@@ -13,15 +13,6 @@
 using platform::Forms;
 
 // The gate, the openers that close the main window, Exit and the loading page.
-namespace {
-
-void addProfile(TestWorld& world) {
-    world.exec(platform::Database::contentFileName(),
-               QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults, Kids, Daredevel, Lodging, Wet, Show) "
-                              "VALUES ('2004-06-20', 2, 1, 0, 0, 0, 0)"));
-}
-
-} // namespace
 
 class TestNavigation : public QObject {
     Q_OBJECT
@@ -67,7 +58,7 @@ private slots:
         QFETCH(QString, opens);
         QFETCH(bool, mainStays);
         const bool gated = opens.isEmpty();
-        gated ? world->dialogs().answerMessage() : addProfile(*world);
+        gated ? world->dialogs().answerMessage() : world->addTripProfile();
         frmTamble* main = openMain();
         QVERIFY(main);
         choose(main, control);
@@ -111,7 +102,7 @@ private slots:
     void exitClosesEveryWindowAndEndsTheProgram() {
         QFETCH(QString, control);
         QFETCH(QStringList, open);
-        addProfile(*world);
+        world->addTripProfile();
         frmTamble* main = openMain();
         QVERIFY(main);
         for (const QString& opener : open)
@@ -131,7 +122,7 @@ private slots:
     }
     void theLoadingPageOpensTheSuggestionsOnceAndCloses() {
         QFETCH(bool, alreadyOpen);
-        addProfile(*world);
+        world->addTripProfile();
         platform::Form* parks = nullptr;
         if (alreadyOpen)
             QVERIFY(parks = Forms::open(QStringLiteral("frmParks")));

@@ -6,22 +6,21 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
+// Every test pays for this copy: the standard library's copy takes a fraction
+// of the time of a QFile::copy per file.
 void copyTree(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(source, target);
-    }
+    std::error_code error;
+    std::filesystem::copy(from.toStdString(), to.toStdString(), std::filesystem::copy_options::recursive, error);
+    if (error)
+        qFatal("cannot copy %s to %s: %s", qPrintable(from), qPrintable(to), error.message().c_str());
 }
 
 // Building the content database takes a moment; build each kind once per
@@ -135,6 +134,12 @@ void TestWorld::exec(const QString& file, const QString& sql, const platform::Bi
     auto db = platform::Database::open(m_dir.filePath(file));
     QVERIFY(db);
     QVERIFY2(db->execute(sql, binds), qPrintable(db->lastError()));
+}
+
+void TestWorld::addTripProfile() {
+    exec(platform::Database::contentFileName(),
+         QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults, Kids, Daredevel, Lodging, Wet, Show) "
+                        "VALUES ('2004-06-20', 2, 1, 0, 0, 0, 0)"));
 }
 
 void TestWorld::closeAll() {

@@ -32,6 +32,9 @@ public:
     std::unique_ptr<platform::Database> user();
     // Runs statements on a database of the folder (fixture rows).
     void exec(const QString& file, const QString& sql, const platform::Binds& binds = {});
+    // A trip profile (a family of three, no preferences), so that the windows
+    // that need one open without a message.
+    void addTripProfile();
 
     // Unloads every window and drains deferred deletes.
     void closeAll();
