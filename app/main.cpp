@@ -1,3 +1,4 @@
+#include "AllForms.h"
 #include "platform/Forms.h"
 #include "platform/SchemaLoader.h"
 #include "platform/Services.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     // The two databases are made beside the program on its first start.
     if (!platform::SchemaLoader::ensureProgramDatabases())
         return 1;
+    registerAllForms();
     if (!platform::Forms::open(platform::Forms::mainWindowName()))
         return 1;
     return app.exec();

@@ -1,5 +1,6 @@
 // Times the day planner's hot paths and the list windows against a bare Qt
 // window with the same number of editable lists. Prints medians in ms.
+#include "AllForms.h"
 #include "common/DropDownList.h"
 #include "itinerary/frmSchedule.h"
 #include "platform/Database.h"
@@ -50,6 +51,7 @@ void quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
 int main(int argc, char** argv) {
     qInstallMessageHandler(quiet);
     QApplication app(argc, argv);
+    registerAllForms();
     QTemporaryDir dir;
     platform::App::setPath(dir.path());
     if (!platform::SchemaLoader::ensureProgramDatabases())

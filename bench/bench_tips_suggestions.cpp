@@ -1,6 +1,7 @@
 // Opening times of a tip page and of the itinerary suggestions as their
 // content grows, against a bare QTextEdit given the same amount of text.
 // Run by hand: QT_QPA_PLATFORM=offscreen ./bench_tips_suggestions
+#include "AllForms.h"
 #include "common/RichTextBox.h"
 #include "common/TipPageViewer.h"
 #include "itinerary/frmParks.h"
@@ -50,6 +51,7 @@ void fill(platform::Database& db, int rows) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    registerAllForms();
     QTemporaryDir dir;
     platform::App::setPath(dir.path());
     platform::Forms::setEndWhenNoWindow(false);

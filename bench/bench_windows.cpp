@@ -7,6 +7,7 @@
 // from the SQL the program carries, the pages copied from beside the
 // executable), answers every dialog, and prints instead of printing.
 
+#include "AllForms.h"
 #include "platform/Database.h"
 #include "platform/Forms.h"
 #include "platform/Printer.h"
@@ -114,6 +115,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietHeadlessNotices);
     QApplication app(argc, argv);
+    registerAllForms();
     QApplication::setQuitOnLastWindowClosed(false);
     const int runs = argc > 1 ? std::max(3, atoi(argv[1])) : 21;
 

@@ -92,8 +92,6 @@ void TipPageViewer::Form_Load() {
         const TipPageKind::Label& l = m_kind.labels[i];
         if (!l.loaded.isNull())
             m_labels[i]->setText(l.loaded);
-        if (!l.linkTarget.isEmpty())
-            m_labels[i]->setEnabled(platform::Forms::isRegistered(l.linkTarget));
     }
     PanePage::Form_Load();
 }

@@ -4,6 +4,7 @@
 #include "common/Controls.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/DiningText.h"
+#include "dining_lodging/Registration.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
 
@@ -64,14 +65,12 @@ QPixmap titlePicture(const QSize& size) {
     return pixmap;
 }
 
-void registerFamily() {
+} // namespace
+
+void registerRestaurantLists() {
     for (const RestaurantListKind& kind : restaurantListKinds())
         platform::Forms::registerForm(kind.formName, [&kind] { return new RestaurantList(kind); });
 }
-
-const bool registered = (registerFamily(), true);
-
-} // namespace
 
 QList<RestaurantRow> readRestaurantRows(platform::Recordset& rs) {
     QList<RestaurantRow> rows;

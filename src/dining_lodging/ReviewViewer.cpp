@@ -4,6 +4,7 @@
 #include "common/DropDownList.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/DiningText.h"
+#include "dining_lodging/Registration.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
 
@@ -46,14 +47,12 @@ Review readReview(const platform::Recordset& rs) {
             field("Atmosphere"), field("Age"),     field("Name")};
 }
 
-void registerFamily() {
+} // namespace
+
+void registerReviewViewers() {
     for (const ReviewViewerKind& kind : reviewViewerKinds())
         platform::Forms::registerForm(kind.formName, [&kind] { return new ReviewViewer(kind); });
 }
-
-const bool registered = (registerFamily(), true);
-
-} // namespace
 
 const QList<ReviewViewerKind>& reviewViewerKinds() {
     static const QList<ReviewViewerKind> kinds = makeKinds();

@@ -1,4 +1,6 @@
 #include "common/WebPageViewer.h"
+#include "dining_lodging/Registration.h"
+#include "platform/Forms.h"
 
 namespace {
 
@@ -15,5 +17,7 @@ common::WebPageKind characterDiningPage() {
 
 } // namespace
 
-TRAVISTO_REGISTER_FORM_AS(frmCharacterDining, "frmCharacterDining",
-                          [] { return new common::WebPageViewer(characterDiningPage()); });
+void dining_lodging::registerCharacterDining() {
+    platform::Forms::registerForm(QStringLiteral("frmCharacterDining"),
+                                  [] { return new common::WebPageViewer(characterDiningPage()); });
+}

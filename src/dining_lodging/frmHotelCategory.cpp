@@ -8,8 +8,6 @@
 #include <QDir>
 #include <QMenuBar>
 
-TRAVISTO_REGISTER_FORM(frmHotelCategory);
-
 namespace {
 
 const QString kChart = QStringLiteral("images/hotelcategory.gif");

@@ -20,8 +20,6 @@ using common::makeLabel;
 using common::setInk;
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmHotels);
-
 namespace {
 
 const QString kContactList = QStringLiteral("frmContact");
@@ -53,9 +51,6 @@ frmHotels::frmHotels() : platform::Form(QStringLiteral("frmHotels")) {
     Label9->setColors(kWhite, platform::bgrColor(0x000000FF));
     Label9->setUnderlineAtRest(true);
     placeTwips(Label9, 7320, 240, 2040, 300);
-    // The contact list may not be part of the program yet; until it is, the
-    // link stays disabled rather than doing nothing when pressed.
-    Label9->setEnabled(platform::Forms::isRegistered(kContactList));
     // The link opens on the button going down, not on a click.
     Label9->installEventFilter(this);
 

@@ -12,8 +12,6 @@
 
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmQuickRestaurant);
-
 namespace {
 
 // The window's labels are bold MS Sans Serif.

@@ -9,8 +9,6 @@
 
 #include <QLabel>
 
-TRAVISTO_REGISTER_FORM(frmRestaurants);
-
 frmRestaurants::frmRestaurants()
     : common::PanePage(dining_lodging::restaurantFrame(QStringLiteral("frmRestaurants"),
                                                        QStringLiteral("Eating in Walt Disney World"), 5640,

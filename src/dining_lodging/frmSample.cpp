@@ -6,8 +6,6 @@
 
 #include <QDir>
 
-TRAVISTO_REGISTER_FORM(frmSample);
-
 namespace {
 
 common::WebPageKind sampleWindow() {

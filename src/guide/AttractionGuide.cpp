@@ -4,6 +4,7 @@
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
+#include "guide/Registration.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
 
@@ -57,14 +58,6 @@ QVector<AttractionGuideKind> buildKinds() {
     return kinds;
 }
 
-const bool registered = [] {
-    for (const AttractionGuideKind& kind : attractionGuideKinds()) {
-        const AttractionGuideKind* s = &kind;
-        platform::Forms::registerForm(kind.formName, [s] { return new AttractionGuide(*s); });
-    }
-    return true;
-}();
-
 // A link that opens its page as soon as the mouse button goes down on it.
 class PressLink : public common::HoverLink {
 public:
@@ -88,6 +81,13 @@ private:
 const QVector<AttractionGuideKind>& attractionGuideKinds() {
     static const QVector<AttractionGuideKind> kinds = buildKinds();
     return kinds;
+}
+
+void registerAttractionGuides() {
+    for (const AttractionGuideKind& kind : attractionGuideKinds()) {
+        const AttractionGuideKind* s = &kind;
+        platform::Forms::registerForm(kind.formName, [s] { return new AttractionGuide(*s); });
+    }
 }
 
 QVector<GuideRow> readGuideRows(const AttractionGuideKind& kind, platform::Database& content) {

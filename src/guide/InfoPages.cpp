@@ -1,4 +1,5 @@
 #include "common/WebPageViewer.h"
+#include "guide/Registration.h"
 #include "platform/Forms.h"
 
 #include <QVector>
@@ -53,10 +54,9 @@ QVector<WebPageKind> infoPages() {
     };
 }
 
-const bool registered = [] {
+} // namespace
+
+void guide::registerInfoPages() {
     for (const WebPageKind& page : infoPages())
         platform::Forms::registerForm(page.formName, [page] { return new common::WebPageViewer(page); });
-    return true;
-}();
-
-} // namespace
+}

@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/RichTextBox.h"
+#include "guide/Registration.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
 
@@ -123,14 +124,12 @@ QPixmap decorationPicture(ParkListKind::Decoration decoration, const QSize& size
     return pixmap;
 }
 
-void registerFamily() {
+} // namespace
+
+void registerParkAttractionLists() {
     for (const ParkListKind* kind : {&fastpassKind(), &heightKind(), &favoriteKind()})
         platform::Forms::registerForm(kind->formName, [kind] { return new ParkAttractionList(*kind); });
 }
-
-const bool registered = (registerFamily(), true);
-
-} // namespace
 
 const ParkListKind& fastpassKind() {
     static const ParkListKind kind = makeFastpass();

@@ -1,5 +1,8 @@
 #include "guide/TipPages.h"
 
+#include "guide/Registration.h"
+#include "platform/Forms.h"
+
 namespace guide {
 
 namespace {
@@ -170,13 +173,12 @@ QVector<TipPageKind> buildKinds() {
     return kinds;
 }
 
-const bool registered = [] {
+} // namespace
+
+void registerTipPages() {
     for (const TipPageKind& kind : tipPageKinds())
         platform::Forms::registerForm(kind.page.formName, [kind] { return new common::TipPageViewer(kind); });
-    return true;
-}();
-
-} // namespace
+}
 
 TipPageKind::Label pageLabel(const QString& name, const QString& text, int top, int height, double points, bool bold) {
     TipPageKind::Label l;

@@ -4,6 +4,7 @@
 #include "common/OptionButton.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
+#include "guide/Registration.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -57,27 +58,27 @@ const QString kResortResults = QStringLiteral("frmResults2");
 const QString kDisneyQuiz = QStringLiteral("frmTrivia");
 const QString kDisneyResults = QStringLiteral("frmResults");
 
-TRAVISTO_REGISTER_FORM_AS(frmDWTrivia, "frmDWTrivia", [] {
-    return new TriviaQuiz({kResortQuiz, QStringLiteral("Disney World only Trivia"),
-                           QStringLiteral("These questions are Strictly about the Walt Disney World Resort.  They will "
-                                          "be a big help to first time visitors and sharpen the knowledge of all "
-                                          "Disney Fans!  Answer 10 questions to become a Walt Disney World Master!"),
-                           2, true, kResortResults});
-});
-TRAVISTO_REGISTER_FORM_AS(frmTrivia, "frmTrivia", [] {
-    return new TriviaQuiz({kDisneyQuiz, QStringLiteral("Disney Trivia"),
-                           QStringLiteral("Disney Trivia.  Answer 10 Questions correctly to be considered a DISNEY "
-                                          "Genius.  There over 100 questions so play more than once!!"),
-                           1, false, kDisneyResults});
-});
-TRAVISTO_REGISTER_FORM_AS(frmResults2, "frmResults2", [] {
-    return new TriviaResults({kResortResults, kResortQuiz, true});
-});
-TRAVISTO_REGISTER_FORM_AS(frmResults, "frmResults", [] {
-    return new TriviaResults({kDisneyResults, kDisneyQuiz, false});
-});
-
 } // namespace
+
+void registerTriviaQuizzes() {
+    using platform::Forms;
+    Forms::registerForm(kResortQuiz, [] {
+        return new TriviaQuiz({kResortQuiz, QStringLiteral("Disney World only Trivia"),
+                               QStringLiteral("These questions are Strictly about the Walt Disney World Resort.  They "
+                                              "will be a big help to first time visitors and sharpen the knowledge of "
+                                              "all Disney Fans!  Answer 10 questions to become a Walt Disney World "
+                                              "Master!"),
+                               2, true, kResortResults});
+    });
+    Forms::registerForm(kDisneyQuiz, [] {
+        return new TriviaQuiz({kDisneyQuiz, QStringLiteral("Disney Trivia"),
+                               QStringLiteral("Disney Trivia.  Answer 10 Questions correctly to be considered a DISNEY "
+                                              "Genius.  There over 100 questions so play more than once!!"),
+                               1, false, kDisneyResults});
+    });
+    Forms::registerForm(kResortResults, [] { return new TriviaResults({kResortResults, kResortQuiz, true}); });
+    Forms::registerForm(kDisneyResults, [] { return new TriviaResults({kDisneyResults, kDisneyQuiz, false}); });
+}
 
 TriviaQuiz::TriviaQuiz(const TriviaQuizKind& kind) : platform::Form(kind.formName), m_kind(kind) {
     setWindowTitle(kind.caption);

@@ -13,8 +13,6 @@
 
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmBasics);
-
 namespace {
 
 const QString kNoTopic = QStringLiteral("Choose a topic.");

@@ -10,8 +10,6 @@
 
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmCountdown);
-
 namespace {
 
 const QColor kLinkYellow(255, 255, 128);

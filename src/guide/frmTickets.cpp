@@ -36,8 +36,6 @@ TipPageKind ticketsKind() {
     return s;
 }
 
-TRAVISTO_REGISTER_FORM(frmTickets);
-
 } // namespace
 
 QVector<TicketKind> readTicketKinds(platform::Database& content) {

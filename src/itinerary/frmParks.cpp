@@ -17,8 +17,6 @@
 
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmParks);
-
 namespace itinerary {
 
 QString exportText(const QString& paneText) {

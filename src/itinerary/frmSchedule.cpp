@@ -29,8 +29,6 @@ using itinerary::ScheduleStore;
 using platform::bgrColor;
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmSchedule);
-
 namespace {
 
 using common::makeFont;

@@ -5,8 +5,6 @@
 
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmScheduleTips);
-
 namespace {
 
 constexpr int kWidth = 9600;

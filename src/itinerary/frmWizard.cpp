@@ -16,8 +16,6 @@
 
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmWizard);
-
 namespace {
 
 using common::makeFont;

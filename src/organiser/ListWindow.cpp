@@ -5,6 +5,7 @@
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
+#include "organiser/Registration.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -212,14 +213,12 @@ Kind makeMyTips() {
     return s;
 }
 
-void registerFamily() {
+} // namespace
+
+void registerListWindows() {
     for (const Kind* kind : {&contactKind(), &myTipsKind(), &dontForgetKind()})
         platform::Forms::registerForm(kind->formName, [kind] { return new ListWindow(*kind); });
 }
-
-const bool registered = (registerFamily(), true);
-
-} // namespace
 
 const ListWindowKind& contactKind() {
     static const Kind kind = makeContact();

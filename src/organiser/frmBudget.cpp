@@ -21,8 +21,6 @@ using organiser::kBudgetLineCount;
 using platform::bgrColor;
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmBudget);
-
 namespace {
 
 using common::makeFont;

@@ -1,7 +1,5 @@
 #include "organiser/frmCheckList.h"
 
-TRAVISTO_REGISTER_FORM(frmCheckList);
-
 namespace {
 
 organiser::ChecklistKind tenStepChecklistKind() {

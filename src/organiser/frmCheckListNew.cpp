@@ -1,7 +1,5 @@
 #include "organiser/frmCheckListNew.h"
 
-TRAVISTO_REGISTER_FORM(frmCheckListNew);
-
 namespace {
 
 organiser::ChecklistKind newChecklistKind() {

@@ -27,8 +27,6 @@ using organiser::JournalStore;
 using platform::bgrColor;
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmDetails);
-
 namespace {
 
 using common::makeFont;

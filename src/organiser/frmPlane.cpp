@@ -19,8 +19,6 @@
 using organiser::ReservationField;
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmPlane);
-
 namespace {
 
 using common::makeFont;
@@ -92,9 +90,6 @@ frmPlane::frmPlane() : platform::Form(QStringLiteral("frmPlane")) {
     Label9->setFont(makeFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     Label9->setColors(platform::bgrColor(0x00FF0000), platform::bgrColor(0x000000FF));
     placeTwips(Label9, 7320, 180, 2040, 300);
-    // The contact list may not be part of the program yet; until it is, the
-    // link stays disabled rather than doing nothing when clicked.
-    Label9->setEnabled(platform::Forms::isRegistered(QStringLiteral("frmContact")));
     connect(Label9, &common::HoverLink::clicked, this, &frmPlane::Label9_Click);
 
     // The fields in one column, each box to the right of its label; created

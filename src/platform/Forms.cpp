@@ -108,9 +108,12 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool Forms::registerForm(const QString& name, Factory factory) {
-    registry().factories[name] = std::move(factory);
-    return true;
+void Forms::registerForm(const QString& name, Factory factory) {
+    auto& factories = registry().factories;
+    // Two windows under one name would leave one of them unreachable.
+    if (factories.count(name))
+        qWarning("Forms: the window %s is registered twice", qPrintable(name));
+    factories[name] = std::move(factory);
 }
 
 bool Forms::isRegistered(const QString& name) {
@@ -154,8 +157,10 @@ Form* Forms::load(const QString& name) {
         return existing;
     Registry& r = registry();
     auto it = r.factories.find(name);
-    if (it == r.factories.end())
+    if (it == r.factories.end()) {
+        qWarning("Forms: no window is registered as %s", qPrintable(name));
         return nullptr;
+    }
     Form* form = it->second();
     r.loaded.insert(name, form);
     r.loadOrder << name;

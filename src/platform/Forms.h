@@ -48,12 +48,19 @@ class Forms {
 public:
     using Factory = std::function<Form*()>;
 
-    static bool registerForm(const QString& name, Factory factory);
+    // Registers the window `name`; each name is registered once, at start-up.
+    static void registerForm(const QString& name, Factory factory);
+    // Registers a window class whose default constructor gives it the name.
+    template <typename T> static void registerForm(const QString& name) {
+        registerForm(name, [] { return new T(); });
+    }
     static bool isRegistered(const QString& name);
     static QStringList registeredNames();
 
     // Loads the default instance if it is not loaded (constructs it and runs
-    // its Form_Load) and returns it, without showing it. Null when unknown.
+    // its Form_Load) and returns it, without showing it. Null when no window of
+    // that name is registered, which is reported as a warning: an opener whose
+    // target is missing must be found, not greyed out.
     static Form* load(const QString& name);
     // Loads if needed, then shows the window modeless and brings it forward.
     static Form* open(const QString& name);
@@ -87,12 +94,3 @@ public:
 };
 
 } // namespace platform
-
-// Registers a form class under its own name with the registry at start-up.
-#define TRAVISTO_REGISTER_FORM(FormClass)                                                                              \
-    static const bool FormClass##_registered =                                                                         \
-        ::platform::Forms::registerForm(QStringLiteral(#FormClass), [] { return new FormClass(); })
-
-// Registers one class of a family under one form name, with a constructor argument.
-#define TRAVISTO_REGISTER_FORM_AS(Tag, Name, ...)                                                                      \
-    static const bool Tag##_registered = ::platform::Forms::registerForm(QStringLiteral(Name), __VA_ARGS__)

@@ -1,4 +1,6 @@
 #include "common/WebPageViewer.h"
+#include "platform/Forms.h"
+#include "shell/Registration.h"
 
 namespace {
 
@@ -13,4 +15,6 @@ common::WebPageKind helpPage() {
 
 } // namespace
 
-TRAVISTO_REGISTER_FORM_AS(frmHelp, "frmHelp", [] { return new common::WebPageViewer(helpPage()); });
+void shell::registerHelp() {
+    platform::Forms::registerForm(QStringLiteral("frmHelp"), [] { return new common::WebPageViewer(helpPage()); });
+}

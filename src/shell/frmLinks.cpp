@@ -11,8 +11,6 @@
 
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmLinks);
-
 namespace {
 
 struct Link {

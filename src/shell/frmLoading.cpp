@@ -2,11 +2,8 @@
 
 #include "common/WebPageViewer.h"
 #include "platform/Services.h"
+#include "platform/Timer.h"
 #include "platform/Twips.h"
-
-#include <QTimer>
-
-TRAVISTO_REGISTER_FORM(frmLoading);
 
 frmLoading::frmLoading() : platform::Form(QStringLiteral("frmLoading")) {
     setWindowTitle(QStringLiteral("Travisto"));
@@ -14,11 +11,9 @@ frmLoading::frmLoading() : platform::Form(QStringLiteral("frmLoading")) {
     WebBrowser1 = new common::WebBrowser(client());
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     platform::placeTwips(WebBrowser1, 0, 0, 6000, 4200);
-    Timer1 = new QTimer(this);
+    Timer1 = new platform::Timer(2000, this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(2000);
-    Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, &frmLoading::Timer1_Timer);
+    connect(Timer1, &platform::Timer::timeout, this, &frmLoading::Timer1_Timer);
 }
 
 void frmLoading::Form_Load() {

@@ -2,10 +2,12 @@
 
 #include "platform/Forms.h"
 
-class QTimer;
-
 namespace common {
 class WebBrowser;
+}
+
+namespace platform {
+class Timer;
 }
 
 // The page shown while the itinerary suggestions are on their way: after its
@@ -20,5 +22,5 @@ public:
     void Timer1_Timer();
 
     common::WebBrowser* WebBrowser1 = nullptr;
-    QTimer* Timer1 = nullptr;
+    platform::Timer* Timer1 = nullptr;
 };

@@ -8,8 +8,6 @@
 
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmMe);
-
 namespace {
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top, int width, int height,

@@ -16,8 +16,6 @@
 
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmSearch);
-
 namespace {
 
 QFont verdana(double points) {

@@ -13,8 +13,6 @@
 
 using platform::placeTwips;
 
-TRAVISTO_REGISTER_FORM(frmTamble);
-
 namespace shell {
 
 const QString kNavigateMessage = QStringLiteral("Use the menus at the top of this page to navigate Travisto.");

@@ -165,9 +165,4 @@ QStringList screenWarnings(int twipsPerPixelX, int screenWidthTwips);
 // Opens a web address in the default browser; tells the user when it cannot.
 void OpenWebLink(const QString& address);
 
-// The windows a menu item of the main window needs, by the item's name:
-// the window it opens and, for the itinerary suggestions, the window the
-// loading page goes on to. Empty for Exit and for unknown names.
-QStringList windowsOpenedBy(const QString& menuItem);
-
 } // namespace shell

@@ -6,11 +6,8 @@
 #include "shell/frmTamble.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
-#include <QStyleOption>
 
 using platform::Forms;
 
@@ -155,43 +152,9 @@ const QuickLink kQuickLinks[] = {
 
 const QString kWizard = QStringLiteral("frmWizard");
 
-bool allRegistered(const QStringList& forms) {
-    for (const QString& form : forms)
-        if (!Forms::isRegistered(form))
-            return false;
-    return true;
-}
-
-// A picture in the greyed look of a control that cannot be used.
-QPixmap greyed(const QPixmap& picture) {
-    QStyleOption option;
-    option.palette = QApplication::palette();
-    return QApplication::style()->generatedIconPixmap(QIcon::Disabled, picture, &option);
-}
-
 } // namespace
 
-namespace shell {
-
-QStringList windowsOpenedBy(const QString& menuItem) {
-    for (const MenuItem& item : kItems) {
-        if (menuItem != QLatin1String(item.name))
-            continue;
-        QStringList forms;
-        if (*item.form)
-            forms << QString::fromLatin1(item.form);
-        // The loading page goes on to the suggestions window.
-        if (menuItem == QLatin1String("mnuItenerary"))
-            forms << QStringLiteral("frmParks");
-        return forms;
-    }
-    return {};
-}
-
-} // namespace shell
-
-// The menu bar and the quick-link buttons. An item whose window the program
-// does not have stays disabled, so nothing opens an empty stand-in.
+// The menu bar and the quick-link buttons, every one of them usable.
 void frmTamble::buildNavigation() {
     // The ten menus share the window's width: the menu font of the desktop the
     // window was laid out for keeps them on one line.
@@ -206,8 +169,6 @@ void frmTamble::buildNavigation() {
         QAction* action = (this->*kMenus[item.menu].menu)->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         this->*item.action = action;
-        const QString name = action->objectName();
-        action->setEnabled(allRegistered(shell::windowsOpenedBy(name)));
         if (item.handler) {
             connect(action, &QAction::triggered, this, item.handler);
         } else {
@@ -221,20 +182,13 @@ void frmTamble::buildNavigation() {
         button->setObjectName(QString::fromLatin1(link.name));
         platform::placeTwips(button, link.left, link.top, link.width, 390);
         const QString caption = QString::fromLatin1(link.caption);
-        QPixmap picture =
+        button->setPicture(
             link.button == &frmTamble::Picture12
                 ? common::PictureButton::captionPicture(button->size(), caption, Qt::white, QColor(204, 0, 0))
-                : common::PictureButton::linkPicture(button->size(), caption);
+                : common::PictureButton::linkPicture(button->size(), caption));
         this->*link.button = button;
         if (link.runs)
             connect(button, &common::PictureButton::clicked, this->*link.runs, &QAction::trigger);
-        // A button is usable when the menu item it stands for is; Start Here
-        // needs the wizard, and Exit is always there.
-        const bool usable = link.runs                              ? (this->*link.runs)->isEnabled()
-                            : link.button == &frmTamble::Picture12 ? Forms::isRegistered(kWizard)
-                                                                   : true;
-        button->setEnabled(usable);
-        button->setPicture(usable ? picture : greyed(picture));
     }
     connect(Picture12, &common::PictureButton::clicked, this, &frmTamble::Picture12_Click);
     connect(Picture9, &common::PictureButton::clicked, this, &frmTamble::Picture9_Click);

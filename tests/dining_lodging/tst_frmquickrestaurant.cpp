@@ -26,7 +26,9 @@ private slots:
     }
 
     void listsEveryPlaceByNameAndShowsTheFirstMatchingRow() {
-        QCOMPARE(openLookup()->lstRides->count(), 0); // an empty table gives an empty list
+        frmQuickRestaurant* empty = openLookup();
+        QVERIFY(empty);
+        QCOMPARE(empty->lstRides->count(), 0); // an empty table gives an empty list
         world->closeAll();
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO Reservations (Restaurant, ParkLocation, ParkLand, Location, "
@@ -38,6 +40,7 @@ private slots:
                                    "(1, 7, 'BoardWalk', 'Biergarten', 'Second of two.'), "
                                    "(1, 8, NULL, 'Zero Place', NULL)"));
         frmQuickRestaurant* w = openLookup();
+        QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Quick Restaurant Description"));
         QStringList names;
         for (int i = 0; i < w->lstRides->count(); ++i)

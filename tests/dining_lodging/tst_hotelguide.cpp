@@ -59,11 +59,16 @@ private slots:
     void adviceFollowsTheAnswerStoredWhenTheGuideOpens() {
         QFETCH(QVariant, lodging);
         QFETCH(QString, advice);
-        QCOMPARE(openGuide()->Label10->text(), QString()); // no trip profile: no advice
+        frmHotels* w = openGuide();
+        QVERIFY(w);
+        QCOMPARE(w->Label10->text(), QString()); // no trip profile: no advice
         content(QStringLiteral("INSERT INTO TravelInfo (Lodging) VALUES (?)"), {lodging});
-        QCOMPARE(openGuide()->Label10->text(), QString()); // still open: not rebuilt
-        openGuide()->mnuClose->trigger();
-        QCOMPARE(openGuide()->Label10->text(), advice);
+        QCOMPARE(openGuide(), w);
+        QCOMPARE(w->Label10->text(), QString()); // still open: not rebuilt
+        w->mnuClose->trigger();
+        w = openGuide();
+        QVERIFY(w);
+        QCOMPARE(w->Label10->text(), advice);
     }
 
     void listFormatsHeadingsAndHotelsAndPrintsWithoutTheAdvice() {
@@ -71,6 +76,7 @@ private slots:
         content(QStringLiteral("INSERT INTO Hotels VALUES (4, 'Old Key West', '$259', 'Villas.'), "
                                "(9, 'Hidden Resort', '$1', 'Never.')"));
         frmHotels* w = openGuide();
+        QVERIFY(w);
         const QString text = w->rtParks->text();
         QVERIFY(!text.contains("Hidden Resort"));
         const int heading = int(text.indexOf("Disney Moderate Resorts:"));
@@ -105,10 +111,13 @@ private slots:
     }
 
     void contactLinkOpensTheContactListOnPress() {
-        if (!Forms::isRegistered("frmContact"))
-            Forms::registerForm("frmContact", [] { return new platform::Form(QStringLiteral("frmContact")); });
-        QTest::mousePress(openGuide()->Label9, Qt::LeftButton);
-        QVERIFY(Forms::isLoaded("frmContact") && Forms::isLoaded("frmHotels")); // the guide stays open
+        frmHotels* w = openGuide();
+        QVERIFY(w);
+        auto* link = child<QWidget>(w, QStringLiteral("Label9"));
+        QVERIFY(link && link->isEnabled());
+        QTest::mousePress(link, Qt::LeftButton);
+        QCOMPARE(Forms::loadedNames(), (QStringList{"frmHotels", "frmContact"})); // the guide stays open
+        QVERIFY(Forms::find(QStringLiteral("frmContact"))->isVisible());
     }
 };
 

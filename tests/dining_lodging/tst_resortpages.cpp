@@ -56,6 +56,7 @@ private slots:
             if (opening == 1)
                 addResorts();
             frmSample* w = openSample();
+            QVERIFY(w);
             QFile file(pagePath());
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(QString::fromUtf8(file.readAll()), kTop + (opening ? rows : QString()) + kBottom + "\r\n");
@@ -92,6 +93,7 @@ private slots:
             full.emplace(512);
         frmSample* w = openSample();
         full.reset();
+        QVERIFY(w);
         QCOMPARE(world->dialogs().messages(),
                  QStringList{QStringLiteral("The resort comparison page could not be saved as %1 (%2). It is shown, "
                                             "but not kept in the program's folder.")
@@ -105,6 +107,7 @@ private slots:
 
     void categoryChartFitsTheWindowAndPrintsOnClick() {
         auto* w = qobject_cast<frmHotelCategory*>(Forms::open(QStringLiteral("frmHotelCategory")));
+        QVERIFY(w);
         QCOMPARE(w->Picture1->picture().size(), QSize(400, 500));
         QVERIFY(w->client()->width() >= 400 && w->client()->height() >= 500);
         QTest::mouseClick(w->Picture1, Qt::LeftButton);

@@ -71,6 +71,7 @@ private slots:
         QFETCH(int, name);
         QFETCH(int, red);
         platform::Form* w = Forms::open(form);
+        QVERIFY(w);
         auto* pane = child<common::RichTextBox>(w, "rtParks");
         QCOMPARE(pane->text(), text);
         if (name >= 0) {

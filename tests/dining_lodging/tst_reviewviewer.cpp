@@ -63,6 +63,7 @@ private slots:
         QFETCH(QStringList, items);
         QFETCH(QStringList, titles);
         ReviewViewer* w = open(form);
+        QVERIFY(w);
         auto* Picture1 = child<QWidget>(w, "Picture1");
         auto* lblTitle = child<QLabel>(w, "lblTitle");
         auto* rtParks = child<common::RichTextBox>(w, "rtParks");
@@ -103,18 +104,22 @@ private slots:
     void onlyTheResortFoodViewerClosesBackToTheMainWindow() {
         world = std::make_unique<TestWorld>();
         auto* main = dynamic_cast<frmTamble*>(Forms::open(QStringLiteral("frmTamble")));
+        QVERIFY(main);
         main->mnuResortFoodReviews->trigger();
         world->settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
-        QTest::mouseClick(child<QWidget>(open(QStringLiteral("frmHotelFoodReviews")), "Picture9"), Qt::LeftButton, {},
-                          QPoint(5, 5));
+        ReviewViewer* viewer = open(QStringLiteral("frmHotelFoodReviews"));
+        QVERIFY(viewer);
+        QTest::mouseClick(child<QWidget>(viewer, "Picture9"), Qt::LeftButton, {}, QPoint(5, 5));
         world->settle();
         QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
 
         main = Forms::findAs<frmTamble>(QStringLiteral("frmTamble"));
+        QVERIFY(main);
         main->mnuMKFoodReviews->trigger();
-        QTest::mouseClick(child<QWidget>(open(QStringLiteral("frmMkFoodReview")), "Picture9"), Qt::LeftButton, {},
-                          QPoint(5, 5));
+        viewer = open(QStringLiteral("frmMkFoodReview"));
+        QVERIFY(viewer);
+        QTest::mouseClick(child<QWidget>(viewer, "Picture9"), Qt::LeftButton, {}, QPoint(5, 5));
         world->settle();
         QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
         QCOMPARE(Forms::find(QStringLiteral("frmTamble")), main);

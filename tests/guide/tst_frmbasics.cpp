@@ -24,6 +24,7 @@ private slots:
                     QStringLiteral("INSERT INTO Basics (IntId, info) VALUES (2, 'Winter''s quiet.'), (3, 'Drive.'), "
                                    "(2, NULL), (2, 'Summer is busy.')"));
         frmBasics* w = open();
+        QVERIFY(w);
         QTest::mouseClick(w->Picture1, Qt::LeftButton);
         pick(w, 1);
         QCOMPARE(w->rtParks->text(), QStringLiteral("Winter's quiet.\n\nSummer is busy.\n"));
@@ -54,6 +55,7 @@ private slots:
         QFile::remove(platform::App::file(platform::Database::contentFileName()));
         world->dialogs().answerMessage();
         frmBasics* w = open();
+        QVERIFY(w);
         pick(w, 0);
         QVERIFY(w->rtParks->text().isEmpty());
         QTest::keyClick(w->rtParks, Qt::Key_Down); // moving shows nothing

@@ -27,6 +27,7 @@ private slots:
 
     void listsEveryAttractionByName() {
         frmQuick* w = openQuick();
+        QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Quick Ride Description"));
         const QStringList list = entries(w);
         QCOMPARE(list.size(), 106);
@@ -53,6 +54,7 @@ private slots:
                                           {"O'Hara's Rapids", "A water park ride.", ""},
                                           {"Zebra Walk", "Along the lagoon.", "Epcot"}};
         frmQuick* w = openQuick();
+        QVERIFY(w);
         QCOMPARE(entries(w), (QStringList{"Character Meet", "Character Meet", "O'Hara's Rapids", "Zebra Walk"}));
         // A click, then the keys: the look-up follows every move.
         auto* list = child<common::ListBox>(w, "lstRides");

@@ -64,7 +64,9 @@ private slots:
         world->exec(platform::Database::contentFileName(), QStringLiteral("DELETE FROM Tips WHERE ParkId = 12"));
         child<QAction>(w, "mnuClose")->trigger();
         TestWorld::settle();
-        QCOMPARE(child<common::RichTextBox>(Forms::open(QStringLiteral("frmTickets")), "rtParks")->text(), QString());
+        w = Forms::open(QStringLiteral("frmTickets"));
+        QVERIFY(w);
+        QCOMPARE(child<common::RichTextBox>(w, "rtParks")->text(), QString());
     }
 };
 

@@ -41,6 +41,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, file);
         auto* w = dynamic_cast<common::WebPageViewer*>(Forms::open(form));
+        QVERIFY(w);
         QCOMPARE(w->windowTitle(), caption);
         QVERIFY(w->WebBrowser1->pageFound());
         QCOMPARE(w->WebBrowser1->currentPath(), platform::App::file(file));
@@ -56,6 +57,7 @@ private slots:
 
     void parkHoursLinksOpenTheSiteAndTheEarlyEntryPage() {
         auto* hours = dynamic_cast<frmCountdown*>(Forms::open(QStringLiteral("frmCountdown")));
+        QVERIFY(hours);
         QTest::mouseClick(hours->Label6, Qt::LeftButton);
         world->shell().succeed = false;
         world->dialogs().answerMessage();
@@ -67,6 +69,7 @@ private slots:
 
         // The early entry page, open already, comes forward and the park hours go.
         platform::Form* early = Forms::open(QStringLiteral("frmEarlyEntry"));
+        QVERIFY(early);
         QTest::mouseClick(hours->Label5, Qt::LeftButton);
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmCountdown")));

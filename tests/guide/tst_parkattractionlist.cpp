@@ -114,6 +114,7 @@ private slots:
         QFETCH(QString, shown);
         addRows();
         auto* w = Forms::open(form);
+        QVERIFY(w);
         QCOMPARE(w->windowTitle(), caption);
         auto* pane = child<common::RichTextBox>(w, QStringLiteral("rtParks"));
         QCOMPARE(markup(*pane), shown);
@@ -133,6 +134,7 @@ private slots:
     void theShippedFastpassPageListsEveryParkTopic() {
         world = std::make_unique<TestWorld>(true);
         auto* w = Forms::open(QStringLiteral("frmFastpass"));
+        QVERIFY(w);
         const QString text = child<common::RichTextBox>(w, QStringLiteral("rtParks"))->text();
         QVERIFY(text.contains(QStringLiteral("\n--Space Mountain (Tomorrowland)\n")));
         QVERIFY(text.contains(QStringLiteral("\n--Kilimanjaro Safaris (Africa)\n")));

@@ -156,13 +156,16 @@ private slots:
                         tip == QLatin1String("<null>") ? platform::Binds{topic, order--}
                                                        : platform::Binds{topic, order--, tip});
         TipPageViewer* page = openPage(form);
+        QVERIFY(page);
         QCOMPARE(paneOf(page)->text(), text);
         checkMarkers(page, marker, int(tips.size()));
     }
 
     void anEmptyTopicPrintsAHeaderOnlyPage() {
         world = std::make_unique<TestWorld>(false);
-        child<QAction>(openPage(QStringLiteral("frmLines")), "mnuPrint")->trigger();
+        TipPageViewer* page = openPage(QStringLiteral("frmLines"));
+        QVERIFY(page);
+        child<QAction>(page, "mnuPrint")->trigger();
         QCOMPARE(world->printer().documents.size(), 1);
         QCOMPARE(world->printer().documents[0].pages.size(), 1);
         QCOMPARE(world->printer().words(0, 0).first(), QStringLiteral("Line Buster Tips"));
@@ -170,16 +173,21 @@ private slots:
     }
 
     void labelsAndMenusAsEachPageNamesThem() {
-        QCOMPARE(child<QLabel>(openPage(QStringLiteral("frmMgmTips")), "lblTips")->text(),
-                 QStringLiteral("MGM Studio's Tips"));
-        QCOMPARE(child<QLabel>(openPage(QStringLiteral("frmDowntown")), "Label2")->text(),
+        auto* title = child<QLabel>(openPage(QStringLiteral("frmMgmTips")), QStringLiteral("lblTips"));
+        auto* intro = child<QLabel>(openPage(QStringLiteral("frmDowntown")), QStringLiteral("Label2"));
+        QVERIFY(title && intro);
+        QCOMPARE(title->text(), QStringLiteral("MGM Studio's Tips"));
+        QCOMPARE(intro->text(),
                  QStringLiteral("Downtown Disney could be considered a big shopping mall, a miniature theme park, or "
                                 "even a nighttime party world for adults.  The Downtown Disney area stays open late "
                                 "every evening, and if you're staying in a Disney resort you'll have bus "
                                 "transportation to and from! Admission is free to the Downtown Disney marketplace!"));
         auto menus = [](const QString& form) {
             QStringList list;
-            for (QAction* a : openPage(form)->findChildren<QAction*>())
+            TipPageViewer* page = openPage(form);
+            if (!page)
+                return QStringList{form + QStringLiteral(" did not open")};
+            for (QAction* a : page->findChildren<QAction*>())
                 if (!a->objectName().isEmpty() && a->objectName() != QLatin1String("mnuFile"))
                     list << a->objectName() + QLatin1Char('=') + a->text();
             list.sort();
@@ -189,12 +197,14 @@ private slots:
         QCOMPARE(menus(QStringLiteral("frmDPGeneral")), (QStringList{"mnuHome=Close", "mnuPrint=Print"}));
         QCOMPARE(menus(QStringLiteral("frmGeneral")),
                  (QStringList{"mnuClose=Close", "mnuHome=Return to Home Page", "mnuPrint=Print"}));
-        QVERIFY(openPage(QStringLiteral("frmLines"))->findChild<QScrollBar*>(QStringLiteral("VScroll1")));
-        QVERIFY(!openPage(QStringLiteral("frmKidsStuff"))->findChild<QScrollBar*>(QStringLiteral("VScroll1")));
+        QVERIFY(child<QScrollBar>(openPage(QStringLiteral("frmLines")), QStringLiteral("VScroll1")));
+        QVERIFY(openPage(QStringLiteral("frmKidsStuff")));
+        QVERIFY(!child<QScrollBar>(openPage(QStringLiteral("frmKidsStuff")), QStringLiteral("VScroll1")));
     }
 
     void generalInformationShowsAndPrintsItsParagraphs() {
         TipPageViewer* page = openPage(QStringLiteral("frmGeneral"));
+        QVERIFY(page);
         QCOMPARE(page->windowTitle(), QStringLiteral("WDW General Information"));
         QCOMPARE(child<QLabel>(page, "lblTips")->text(), QStringLiteral("Walt Disney World General Information"));
         for (int i = 1; i <= 8; ++i)
@@ -210,7 +220,7 @@ private slots:
     }
 
     void downtownTicketsLinkOpensTheTicketsPage() {
-        auto* link = child<common::HoverLink>(openPage(QStringLiteral("frmDowntown")), "Label3");
+        auto* link = child<common::HoverLink>(openPage(QStringLiteral("frmDowntown")), QStringLiteral("Label3"));
         QVERIFY(link);
         QCOMPARE(link->text(), QStringLiteral("Park Tickets Info"));
         QVERIFY(link->isEnabled());

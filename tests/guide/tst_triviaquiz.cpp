@@ -27,6 +27,10 @@ class TestTriviaQuiz : public QObject {
     // Plays a game to its end, answering right where `right` says so; returns the last right answer.
     QString play(const QString& form, const QList<bool>& right) {
         auto* q = qobject_cast<TriviaQuiz*>(Forms::open(form));
+        if (!q) {
+            QTest::qFail(qPrintable(form + QStringLiteral(" did not open")), __FILE__, __LINE__);
+            return {};
+        }
         QString correct;
         for (bool r : right) {
             correct = scalar(QStringLiteral("Select CorrectAnswer from Trivia Where QuestionId = ?"),
@@ -132,6 +136,7 @@ private slots:
         addQuestion(3, 2, 1, {"Third", "x", "y", "z"});
         platform::Clock::setFixed(QDateTime(QDate(2004, 6, 1), QTime(9, 30, 45)));
         auto* q = qobject_cast<TriviaQuiz*>(Forms::open(QStringLiteral("frmDWTrivia")));
+        QVERIFY(q);
         QCOMPARE(q->rtQuestion->text(), QStringLiteral("Question 2?"));
         QCOMPARE(q->rtQuestion->formatAt(1).foreground().color(), QColor(255, 0, 0));
         // C is longer than Answer4 only; then s = 45 swaps Option2 and Option4.
@@ -154,6 +159,7 @@ private slots:
         world = std::make_unique<TestWorld>(false);
         addQuestion(1, 1, 0, {"Only the other quiz", "a", "b", "c"});
         auto* q = qobject_cast<TriviaQuiz*>(Forms::open(QStringLiteral("frmDWTrivia")));
+        QVERIFY(q);
         QCOMPARE(q->rtQuestion->text(), QStringLiteral("There are no trivia questions to ask."));
         QVERIFY(!q->Picture1->isEnabled() && !q->Option1->isVisible());
         q->Command1_Click();

@@ -108,9 +108,13 @@ private slots:
     }
 
     void aThrillCoupleAndAFamilyGetDifferentDays() {
-        const QString couple = openWithProfile({0, 2, 0, 0})->rtParks2->text();
+        frmParks* w = openWithProfile({0, 2, 0, 0});
+        QVERIFY(w);
+        const QString couple = w->rtParks2->text();
         world->closeAll();
-        const QString family = openWithProfile({2, 0, 1, 0})->rtParks2->text();
+        w = openWithProfile({2, 0, 1, 0});
+        QVERIFY(w);
+        const QString family = w->rtParks2->text();
         QVERIFY(couple.contains(QStringLiteral("Space Mountain")));
         QVERIFY(!couple.contains(QStringLiteral("Dumbo")));
         QVERIFY(family.contains(QStringLiteral("Dumbo")));
@@ -119,6 +123,7 @@ private slots:
 
     void choosingEpcotThenTheMagicKingdomRestoresEverything() {
         frmParks* w = openWithProfile();
+        QVERIFY(w);
         const QStringList before = {w->lblVisit->text(), w->Label8->text(), w->lblTipLink->text(),
                                     numberedLines(w->rtParks2->text()).join(QLatin1Char('\n'))};
         choosePark(w, 1);
@@ -139,6 +144,7 @@ private slots:
             platform::Database::contentFileName(),
             QStringLiteral("DELETE FROM ParkPlanner WHERE TimeToRide = '3' OR (ParkId = 1 AND TimeToRide = '1')"));
         frmParks* w = openWithProfile();
+        QVERIFY(w);
         const QString text = w->rtParks2->text();
         QVERIFY(text.startsWith(QStringLiteral("\nAFTERNOON\n\n1. ")));
         QVERIFY(text.endsWith(QStringLiteral("\nEVENING\n\n")));
@@ -166,6 +172,7 @@ private slots:
         QFETCH(QString, park);
         QFETCH(QString, tipPage);
         frmParks* w = openWithProfile();
+        QVERIFY(w);
         if (position >= 0)
             choosePark(w, position);
         if (!typed.isEmpty()) {
@@ -221,6 +228,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, message);
         frmParks* w = openWithProfile();
+        QVERIFY(w);
         const QStringList before = QDir(world->folder()).entryList(QDir::Files);
         const QString file = name.isEmpty() ? QString() : world->folder() + name;
         world->dialogs().answerSave(cancel ? std::nullopt : std::optional<QString>(file));
@@ -234,12 +242,16 @@ private slots:
     }
 
     void fileCloseReturnsToTheMainWindowTheCloseButtonDoesNot() {
-        QTest::mouseClick(openWithProfile()->Picture2, Qt::LeftButton);
+        frmParks* w = openWithProfile();
+        QVERIFY(w);
+        QTest::mouseClick(w->Picture2, Qt::LeftButton);
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmParks")));
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
 
-        openParks()->mnuHome->trigger();
+        w = openParks();
+        QVERIFY(w);
+        w->mnuHome->trigger();
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmParks")));
         QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));

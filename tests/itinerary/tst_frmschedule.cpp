@@ -99,6 +99,7 @@ private slots:
 
     void opensOnDayOneWithoutAStoredDay() {
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         QCOMPARE(f->cbDayNum->currentText(), QStringLiteral("1"));
         QCOMPARE(f->cboScheduleNumber->currentText(), QStringLiteral("1"));
         QCOMPARE(f->txtTSD->text(), dateOf(1));
@@ -132,6 +133,7 @@ private slots:
                  {"Epcot", "", "Typhoon Lagoon", "Test Track", "Grandma's own ride", "Kept fifth", "Early start",
                   QVariant(), "Le Cellier", "7 pm", "X1"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         QCOMPARE(f->cbPark1->currentText(), QStringLiteral("Epcot"));
         QCOMPARE(f->cbPark2->currentText(), QString());
         QCOMPARE(f->cbPark3->currentText(), QStringLiteral("Typhoon Lagoon"));
@@ -153,6 +155,7 @@ private slots:
         storeDay(1, 3, "Morning, MorningPark", {"Schedule one", "Epcot"});
         storeDay(2, 3, "Morning, MorningPark", {"Schedule two", "MGM Studios"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         pick(f->cbDayNum, QStringLiteral("3"));
         QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("Schedule one"));
         QCOMPARE(f->txtTSD->text(), dateOf(3));
@@ -198,6 +201,7 @@ private slots:
 
     void pickingAParkRefillsOnlyThatPart() {
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         f->cbChoice1->setEditText(QStringLiteral("chosen"));
         f->cbChoice6->setEditText(QStringLiteral("afternoon choice"));
         f->txtMorning->setPlainText(QStringLiteral("notes stay"));
@@ -246,6 +250,7 @@ private slots:
     void savingInsertsThenUpdatesAndKeepsTextsExactly() {
         storeDay(2, 1, "Morning", {"other schedule"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         const QString note = QStringLiteral("Dad's birthday\nCake at 'Ohana");
         f->txtMorning->setPlainText(note);
         typeOver(f->cbPark2, QStringLiteral("Grandma's house"));
@@ -272,6 +277,7 @@ private slots:
         // Closed and opened again: the day comes back as saved.
         world->closeAll();
         f = openPlanner();
+        QVERIFY(f);
         QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("changed"));
         QCOMPARE(f->cbPark2->currentText(), QStringLiteral("Grandma's house"));
         QCOMPARE(f->txtConfirmation->text(), QStringLiteral("A'1; DROP TABLE Schedule"));
@@ -281,6 +287,7 @@ private slots:
         storeDay(1, 1, "Morning", {"first day"});
         storeDay(1, 22, "Evening", {"Day 22 notes"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         pick(f->cbDayNum, QStringLiteral("2"));
         f->txtAfternoon->setPlainText(QStringLiteral("second day"));
         click(f->Picture4);
@@ -350,6 +357,7 @@ private slots:
     void aTypedDayNumberBecomesTheKeyOfTheSave() {
         storeDay(1, 2, "Morning, MorningPark", {"shown day", "Epcot"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         pick(f->cbDayNum, QStringLiteral("2"));
         const QString caption = f->windowTitle();
         typeOver(f->cbDayNum, QStringLiteral("5"));
@@ -379,6 +387,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, message);
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         f->txtMorning->setPlainText(QStringLiteral("keep me"));
         common::DropDownList* box = dayBox ? f->cbDayNum : f->cboScheduleNumber;
         typeOver(box, text);
@@ -402,6 +411,7 @@ private slots:
         storeDay(1, 4, "Morning", {"beyond the days asked"});
         storeDay(2, 2, "Morning", {"another schedule"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         pick(f->cbDayNum, QStringLiteral("3"));
         f->txtMorning->setPlainText(QStringLiteral("not saved"));
         const QString path = world->folder() + QStringLiteral("/out.txt");
@@ -482,6 +492,7 @@ private slots:
         QFETCH(bool, cancel);
         storeDay(1, 1, "Morning", {"x"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         const QString path = world->folder() + QStringLiteral("/out.txt");
         const bool written = !print && !refused && !cancel && !answer.isEmpty();
         world->dialogs().answerInput(answer);
@@ -522,6 +533,7 @@ private slots:
         }
         storeDay(1, 1, "Morning", {"x"});
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         world->dialogs().answerInput(QStringLiteral("1"));
         world->dialogs().answerSave(file);
         world->dialogs().answerMessage();
@@ -547,6 +559,7 @@ private slots:
     void closeReturnsToTheMainWindow() {
         QFETCH(int, way);
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         if (way == 0)
             click(f->Picture2);
         else if (way == 1)
@@ -559,29 +572,55 @@ private slots:
         QCOMPARE(rowCount(1, 1), 0);
     }
 
-    void linksOpenTheirWindowsAndComeToRestOverTheBackground() {
+    void linksComeToRestOverTheBackground() {
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         // Moving over the window's free space gives every link the plain blue look back.
         QMouseEvent back(QEvent::MouseMove, QPointF(2, 700), QPointF(2, 700), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(f->client(), &back);
-        for (common::HoverLink* link : {f->Label15, f->Label16, f->Label17, f->Label18}) {
-            QCOMPARE(link->currentColor(), QColor(0, 0, 0xFF));
-            QVERIFY(link->isUnderlined());
+        for (const char* name : {"Label15", "Label16", "Label17", "Label18"}) {
+            auto* link = child<common::HoverLink>(f, QLatin1String(name));
+            QVERIFY2(link && link->currentColor() == QColor(0, 0, 0xFF) && link->isUnderlined(), name);
         }
+    }
 
-        QTest::mouseClick(f->Label16, Qt::LeftButton, {}, QPoint(3, 3));
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmFastpass")));
-        click(f->Picture6);
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmQuickRestaurant")));
-        for (QWidget* w : QList<QWidget*>{f->Label15, f->Label17, f->Label18, f->Picture7})
-            QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(3, 3));
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmSchedule")));
+    // Each link and reminder picture opens its own window beside the planner,
+    // and the shown day is not saved.
+    void eachLinkOpensItsWindowBesideThePlanner_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("form");
+        QTest::newRow("Itinerary Suggestions") << "Label15"
+                                               << "frmParks";
+        QTest::newRow("Fastpass Info") << "Label16"
+                                       << "frmFastpass";
+        QTest::newRow("Line Buster Tips") << "Label17"
+                                          << "frmLines";
+        QTest::newRow("Schedule Tips") << "Label18"
+                                       << "frmScheduleTips";
+        QTest::newRow("Restaurant Reminder") << "Picture6"
+                                             << "frmQuickRestaurant";
+        QTest::newRow("Ride Description Reminder") << "Picture7"
+                                                   << "frmQuick";
+    }
+    void eachLinkOpensItsWindowBesideThePlanner() {
+        QFETCH(QString, control);
+        QFETCH(QString, form);
+        frmSchedule* f = openPlanner();
+        QVERIFY(f);
+        auto* link = child<QWidget>(f, control);
+        QVERIFY(link);
+        click(link);
+        TestWorld::settle();
+        QCOMPARE(Forms::loadedNames(), (QStringList{"frmSchedule", form}));
+        QVERIFY(Forms::find(form)->isVisible() && f->isVisible());
+        QCOMPARE(rowCount(1, 1), 0);
     }
 
     void opensWithoutATripProfile() {
         world->exec(platform::Database::contentFileName(), QStringLiteral("DELETE FROM TravelInfo"));
         frmSchedule* f = openPlanner();
+        QVERIFY(f);
         QCOMPARE(f->txtTSD->text(), QString());
         QCOMPARE(f->windowTitle(), QStringLiteral("My Trip Plan"));
         f->txtMorning->setPlainText(QStringLiteral("no trip yet"));

@@ -29,6 +29,7 @@ private slots:
     void showsThePageReopensInPlacePrintsAtOnceAndClosesToTheTop() {
         QFETCH(bool, fromMenu);
         frmScheduleTips* tips = openTips();
+        QVERIFY(tips);
         QCOMPARE(tips->windowTitle(), QStringLiteral("Schedule Tips"));
         QCOMPARE(tips->WebBrowser1->currentPath(), platform::App::file(QStringLiteral("scheduleTips.htm")));
         QVERIFY(tips->WebBrowser1->pageFound());
@@ -47,7 +48,9 @@ private slots:
         fromMenu ? tips->mnuClose->trigger() : QTest::mouseClick(tips->Picture2, Qt::LeftButton);
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmScheduleTips")));
         world->settle();
-        QCOMPARE(openTips()->WebBrowser1->verticalScrollBar()->value(), 0);
+        tips = openTips();
+        QVERIFY(tips);
+        QCOMPARE(tips->WebBrowser1->verticalScrollBar()->value(), 0);
     }
 };
 

@@ -90,6 +90,7 @@ private slots:
     void everyAnswerIsStoredAsItsPositionAndComesBack() {
         QFETCH(QString, chosen);
         frmWizard* w = openWizard();
+        QVERIFY(w);
         const QStringList answers = chosen.split(QLatin1Char(' '));
         for (int i = 0; i < answers.size(); ++i)
             if (answers[i] != QLatin1String("-1"))
@@ -100,6 +101,7 @@ private slots:
 
         world->closeAll();
         w = openWizard();
+        QVERIFY(w);
         QCOMPARE(w->DTPicker1->date(), QDate(2004, 12, 24));
         QCOMPARE(shownPositions(w), answers.join(QLatin1Char(' ')));
     }
@@ -145,6 +147,7 @@ private slots:
         QFETCH(bool, byCloseBox);
         storeProfile(*world, QStringLiteral("'2004-08-15', 2, 1, 0, 1, 0, 0, 7"));
         frmWizard* w = openWizard();
+        QVERIFY(w);
         pickEntry(answerBoxes(w)[0], 3);
         pickEntry(answerBoxes(w)[5], 1);
         w->DTPicker1->setDate(QDate(2005, 1, 1));
@@ -162,6 +165,7 @@ private slots:
     void aLaterContinueRewritesTheRowAndLeavesTheTripLength() {
         storeProfile(*world, QStringLiteral("'2004-07-04', 1, 1, 1, 1, 1, 1, 12"));
         frmWizard* w = openWizard();
+        QVERIFY(w);
         QCOMPARE(w->DTPicker1->date(), QDate(2004, 7, 4));
         w->DTPicker1->setDate(QDate(2004, 9, 30));
         pickEntry(answerBoxes(w)[1], 3);
@@ -172,6 +176,7 @@ private slots:
 
     void theChosenDateDrivesTheCountdownAfterARestart() {
         frmWizard* w = openWizard();
+        QVERIFY(w);
         w->DTPicker1->setDate(QDate(2004, 6, 13));
         pressContinue(w);
         auto* checklist = Forms::find(QStringLiteral("frmCheckListNew"));
@@ -183,12 +188,14 @@ private slots:
         QCOMPARE(countdown->text(), QStringLiteral("I go see Tamble in 12 Days!"));
         world->closeAll();
         countdown = child<QLabel>(Forms::open(QStringLiteral("frmTamble")), QStringLiteral("Label11"));
+        QVERIFY(countdown);
         QCOMPARE(countdown->text(), QStringLiteral("I go see Tamble in 12 Days!"));
     }
 
     void storedValuesItCannotShowLeaveTheQuestionUnanswered() {
         storeProfile(*world, QStringLiteral("'', 7, 'abc', NULL, 1, 2, -1, 7"));
         frmWizard* w = openWizard();
+        QVERIFY(w);
         QCOMPARE(w->DTPicker1->date(), QDate(2004, 6, 1));
         QCOMPARE(shownPositions(w), QStringLiteral("-1 -1 -1 1 -1 -1"));
         QCOMPARE(answerBoxes(w)[0]->currentText(), QStringLiteral("# of Adults"));

@@ -86,6 +86,7 @@ private slots:
     // Unreadable text keeps its line; an emptied box gets its 0 back.
     void typingUpdatesTheWindowButStoresNothingUntilSaved() {
         frmBudget* w = openBudget();
+        QVERIFY(w);
         QVERIFY(w->Label5->isHidden());
         w->cboAdults->setEditText(QStringLiteral("2"));
         w->cboDays->setEditText(QStringLiteral("4"));
@@ -118,6 +119,7 @@ private slots:
 
     void headCountBeyondSixteenBitsIsToldAndKeepsTheAirfareLine() {
         frmBudget* w = openBudget();
+        QVERIFY(w);
         pickEntry(w->cboAdults, 2);
         w->txtAirfare->setText(QStringLiteral("100"));
         world->dialogs().answerMessage();
@@ -130,6 +132,7 @@ private slots:
 
     void savedTextsComeBackAsTypedInOneRow() {
         frmBudget* w = openBudget();
+        QVERIFY(w);
         w->cboNights->setEditText(QStringLiteral("2.5"));
         w->txtCarRental->setText(QStringLiteral("45"));
         QTest::mouseClick(w->Command1, Qt::LeftButton);
@@ -143,6 +146,7 @@ private slots:
         const QString shownTotal = w->txtTotalBudget->text();
         world->closeAll();
         w = openBudget();
+        QVERIFY(w);
         QCOMPARE(QStringList({w->cboNights->currentText(), w->txtAirfare->text(), w->txtSouvenier->text()}),
                  QStringList({"2.5", "$1,200", "3'"}));
         QCOMPARE(w->cboDays->count(), 101);
@@ -168,6 +172,7 @@ private slots:
                                 "Total Disney World Budget: $36.00"));
 
         frmBudget* w = openBudget();
+        QVERIFY(w);
         w->cboAdults->setEditText(QStringLiteral("2"));
         w->txtAdultPark->setText(QStringLiteral("50"));
         QTest::mouseClick(w->Picture3, Qt::LeftButton);
@@ -180,6 +185,7 @@ private slots:
 
     void enteringACostBoxSelectsItsText() {
         frmBudget* w = openBudget();
+        QVERIFY(w);
         QApplication::setActiveWindow(w);
         QVERIFY(QTest::qWaitForWindowActive(w));
         w->txtHotel->setText(QStringLiteral("129.99"));

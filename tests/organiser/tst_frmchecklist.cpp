@@ -25,6 +25,7 @@ private slots:
                     QStringLiteral("INSERT INTO ArriveInfo (chk1, chk2, chk3, chk4, chk5, chk6, chk7, chk8, chk9, "
                                    "chk10) VALUES (1, 1, 1, 1, 1, 1, 1, 1, 1, 0)"));
         frmCheckList* w = openChecklist();
+        QVERIFY(w);
         QCOMPARE(w->visibleSteps(), 10);
         for (int step = 1; step <= 10; ++step)
             QCOMPARE(w->stepShownDone(step), step < 10);
@@ -38,6 +39,7 @@ private slots:
 
     void itsOwnTextsWithOddStepsInRedAndCloseShowsTheMainWindow() {
         frmCheckList* w = openChecklist();
+        QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Your Vacation Checklist"));
         QCOMPARE(w->Label2[0]->text(), QStringLiteral("Complete the \"Trip Wizard\" Questionaire."));
         QCOMPARE(w->Label2[0]->palette().color(QPalette::WindowText), QColor(255, 0, 0));

@@ -71,6 +71,7 @@ private slots:
         QFETCH(QString, shown);
         storeFlags(*world, flags);
         frmCheckListNew* w = openChecklist();
+        QVERIFY(w);
         QCOMPARE(shownSteps(w), shown);
         for (int i = 7; i < 10; ++i) {
             QVERIFY(w->Label3[i]->isHidden());
@@ -99,14 +100,18 @@ private slots:
         QFETCH(QString, shown);
         storeFlags(*world, flags);
         frmCheckListNew* w = openChecklist();
+        QVERIFY(w);
         QTest::mouseClick(w->findChild<common::PictureButton*>(button), Qt::LeftButton);
         QCOMPARE(storedFlags(*world), stored);
         QCOMPARE(shownSteps(w), shown);
     }
 
     void theReservationRecordSavedAfterAStepKeepsIt() {
-        QTest::mouseClick(openChecklist()->Picture1, Qt::LeftButton);
+        frmCheckListNew* w = openChecklist();
+        QVERIFY(w);
+        QTest::mouseClick(w->Picture1, Qt::LeftButton);
         auto* plane = qobject_cast<frmPlane*>(Forms::open(QStringLiteral("frmPlane")));
+        QVERIFY(plane);
         QCOMPARE(plane->txtHotel->text(), QString());
         plane->txtHotel->setText(QStringLiteral("Animal Kingdom Lodge"));
         QTest::mouseClick(plane->Picture3, Qt::LeftButton);
@@ -125,6 +130,7 @@ private slots:
         QFETCH(bool, fromMenu);
         storeFlags(*world, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
         frmCheckListNew* w = openChecklist();
+        QVERIFY(w);
         if (fromMenu)
             w->mnuStartOver->trigger();
         else
@@ -136,6 +142,7 @@ private slots:
 
     void printSendsAnImageOfTheWindowEachTime() {
         frmCheckListNew* w = openChecklist();
+        QVERIFY(w);
         w->mnuPrint->trigger();
         QTest::mouseClick(w->Picture3, Qt::LeftButton);
         const auto& documents = world->printer().documents;
@@ -157,10 +164,14 @@ private slots:
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (1, 'First', 0), "
                                    "(2, 'Second', 0)"));
-        const QString firstTip = qobject_cast<frmTamble*>(Forms::open(QStringLiteral("frmTamble")))->lblTip->text();
+        auto* first = qobject_cast<frmTamble*>(Forms::open(QStringLiteral("frmTamble")));
+        QVERIFY(first);
+        const QString firstTip = first->lblTip->text();
         if (!mainLeftOpen)
             Forms::unload(QStringLiteral("frmTamble"));
-        QTest::mouseClick(openChecklist()->Picture4, Qt::LeftButton);
+        frmCheckListNew* w = openChecklist();
+        QVERIFY(w);
+        QTest::mouseClick(w->Picture4, Qt::LeftButton);
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmCheckListNew")));
         auto* main = Forms::findAs<frmTamble>(QStringLiteral("frmTamble"));
@@ -172,20 +183,25 @@ private slots:
 
     void theCloseBoxShowsTheMainWindowWithoutRebuildingIt() {
         auto* main = Forms::open(QStringLiteral("frmTamble"));
-        openChecklist()->close();
+        QVERIFY(main);
+        frmCheckListNew* w = openChecklist();
+        QVERIFY(w);
+        w->close();
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmCheckListNew")));
         QCOMPARE(Forms::find(QStringLiteral("frmTamble")), main);
 
         Forms::unload(QStringLiteral("frmTamble"));
-        openChecklist()->close();
+        w = openChecklist();
+        QVERIFY(w);
+        w->close();
         TestWorld::settle();
         QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
     }
 
     void exitWhileTheChecklistIsOpenEndsTheProgram() {
-        Forms::open(QStringLiteral("frmTamble"));
-        openChecklist();
+        QVERIFY(Forms::open(QStringLiteral("frmTamble")));
+        QVERIFY(openChecklist());
         Forms::closeAllWindows();
         TestWorld::settle();
         QVERIFY(Forms::loadedNames().isEmpty());

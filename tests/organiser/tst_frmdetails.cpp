@@ -56,6 +56,7 @@ private slots:
 
     void firstSaveStoresTheDayWithTextsAsTyped() {
         frmDetails* w = openJournal();
+        QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("My Trip Details - Tuesday"));
         w->txtDetails->setPlainText("It's great");
         w->txtFavorite->setPlainText("Mickey's PhilharMagic");
@@ -71,6 +72,7 @@ private slots:
 
         world->closeAll();
         w = openJournal();
+        QVERIFY(w);
         QCOMPARE(w->txtFavorite->toPlainText(), QStringLiteral("Mickey's PhilharMagic"));
         QVERIFY(w->Check6->isChecked() && !w->chkMagic->isChecked());
         QCOMPARE(w->txtOther->text(), QStringLiteral("Disney's Boardwalk"));
@@ -79,6 +81,7 @@ private slots:
     void nextAndPreviousDaySaveThenMove() {
         storeDay(*world, 1, 1, "2004-06-10", "First");
         frmDetails* w = openJournal();
+        QVERIFY(w);
         QCOMPARE(w->dtStart->date(), QDate(2004, 6, 10));
         click(w->Picture5);
         QCOMPARE(w->cbDayNum->text(), QStringLiteral("2"));
@@ -100,6 +103,7 @@ private slots:
         storeDay(*world, 1, 3, "2004-06-12", "Third");
         storeDay(*world, 2, 2, "2004-07-02", "Trip two");
         frmDetails* w = openJournal();
+        QVERIFY(w);
         w->dtStart->setDate(QDate(2004, 5, 5));
         w->cbDayNum->setText("3");
         click(w->cbDayNum);
@@ -138,6 +142,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, message);
         frmDetails* w = openJournal();
+        QVERIFY(w);
         w->txtDetails->setPlainText("Keep me");
         if (dayBox)
             w->cbDayNum->setText(text);
@@ -159,6 +164,7 @@ private slots:
                     "INSERT INTO Details (TripNum, DayNum, TSD, Details, Park2, Park7, Park8, Park8Name) "
                     "VALUES (2, 3, '2004-07-03', 'Day three', 1, 1, 1, 'Fort Wilderness')");
         frmDetails* w = openJournal();
+        QVERIFY(w);
         w->cbTrip->setEditText("2");
         world->dialogs().answerInput("3");
         w->mnuPrint->trigger();
@@ -186,6 +192,7 @@ private slots:
         QFETCH(int, documents);
         QFETCH(bool, refused);
         frmDetails* w = openJournal();
+        QVERIFY(w);
         world->dialogs().answerInput(answer);
         if (refused)
             world->dialogs().answerMessage();
@@ -205,11 +212,14 @@ private slots:
 
     void fileCloseReturnsToTheMainWindowAndCloseOnlyUnloads() {
         frmDetails* w = openJournal();
+        QVERIFY(w);
         click(w->Picture2);
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded("frmDetails") && !Forms::isLoaded(Forms::mainWindowName()));
 
-        openJournal()->mnuHome->trigger();
+        w = openJournal();
+        QVERIFY(w);
+        w->mnuHome->trigger();
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded("frmDetails") && Forms::isLoaded(Forms::mainWindowName()));
     }

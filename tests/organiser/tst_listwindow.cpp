@@ -80,6 +80,7 @@ private slots:
         QFETCH(QString, table);
         QFETCH(QString, add);
         ListWindow* w = open(form);
+        QVERIFY(w);
         QLineEdit* txtAdd = child<QLineEdit>(w, "txtAdd");
         auto* Command1 = child<QPushButton>(w, "Command1");
         QCOMPARE(paneOf(w)->text(), QString());
@@ -127,6 +128,7 @@ private slots:
         const QString table = form == "frmList" ? "DontForget(Item)" : "UserTips(Tip)";
         world->exec(kUser, "INSERT INTO " + table + " VALUES ('Dont'), ('Don''t'), ('Hat'), ('Don''t')");
         ListWindow* w = open(form);
+        QVERIFY(w);
         typeOver(child<common::DropDownList>(w, "cbItems"), "Don't");
         world->dialogs().answerMessage(answer);
         click(w, qPrintable(remove));
@@ -140,6 +142,7 @@ private slots:
         world->exec(kContent, "INSERT INTO Contacts VALUES ('Pet''s hotel', '555-0101', 'Rex'), ('', 'none', NULL), "
                               "('Airline', '800-555-0199', ''), ('Pet''s hotel', '555-0102', NULL)");
         ListWindow* w = open("frmContact");
+        QVERIFY(w);
         common::RichTextBox* pane = paneOf(w);
         QCOMPARE(pane->text(), QStringLiteral("--Pet's hotel    555-0101     (Rex)\n--    none\n"
                                               "--Airline    800-555-0199\n--Pet's hotel    555-0102\n"));
@@ -163,6 +166,7 @@ private slots:
     void addingAContactNeedsADescription() {
         world->exec(kContent, "INSERT INTO Contacts VALUES ('Airline', '800-555-0199', 'Seats 3A')");
         ListWindow* w = open("frmContact");
+        QVERIFY(w);
         auto* txtContact = child<QLineEdit>(w, "txtContact");
         auto* txtPhone = child<QLineEdit>(w, "txtPhone");
         auto* txtNotes = child<QLineEdit>(w, "txtNotes");
@@ -187,6 +191,7 @@ private slots:
         for (int i = 1; i <= 30; ++i)
             world->exec(kContent, "INSERT INTO Contacts VALUES (?, '', '')", {QStringLiteral("Contact %1").arg(i)});
         ListWindow* w = open("frmContact");
+        QVERIFY(w);
         common::RichTextBox* pane = paneOf(w);
         const int last = int(pane->text().indexOf("Contact 30"));
         QCOMPARE(pane->formatAt(last).foreground().color(), QColor(Qt::red));
@@ -219,6 +224,7 @@ private slots:
         QFETCH(QString, hint);
         QFETCH(QString, header);
         ListWindow* w = open(form);
+        QVERIFY(w);
         child<QLineEdit>(w, entry)->setText("Sunscreen");
         child<QPushButton>(w, "Command1")->click();
         QTest::keyClick(paneOf(w), Qt::Key_Down); // moving about the pane is no typing

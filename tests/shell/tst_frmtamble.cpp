@@ -69,6 +69,7 @@ private slots:
             world->exec(platform::Database::contentFileName(),
                         QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults) VALUES (?, 2)"), {tripDate});
         frmTamble* main = openMain();
+        QVERIFY(main);
         QCOMPARE(main->Label11->text(), caption);
         QCOMPARE(inkOf(main->Label11), red ? QColor(255, 0, 0) : QColor(Qt::black));
     }
@@ -79,7 +80,9 @@ private slots:
                                             "(1, 'Tip three', 3), (2, 'Tip one a', 1), (3, 'Tip one b', 1)"));
         QStringList shown;
         for (int start = 0; start < 3; ++start) {
-            shown << openMain()->lblTip->text();
+            frmTamble* main = openMain();
+            QVERIFY(main);
+            shown << main->lblTip->text();
             world->closeAll();
         }
         QVERIFY(shown[0] == "Tip one a" || shown[0] == "Tip one b");
@@ -113,6 +116,7 @@ private slots:
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (1, 'A', 0), (2, 'B', 0)"));
         frmTamble* main = openMain();
+        QVERIFY(main);
         const QString tip = main->lblTip->text();
         QCOMPARE(openMain(), main);
         QCOMPARE(main->lblTip->text(), tip);
@@ -120,6 +124,7 @@ private slots:
 
     void homePageLinkHoversAndReportsAFailedBrowser() {
         frmTamble* main = openMain();
+        QVERIFY(main);
         common::HoverLink* link = main->Label3;
         QCOMPARE(link->objectName(), QStringLiteral("Label3"));
         QCOMPARE(link->currentColor(), QColor(0, 0, 255));

@@ -10,8 +10,8 @@
 
 using platform::Forms;
 
-// The menu bar against the windows the program has now. No stand-ins are
-// registered here: what is not built yet stays disabled.
+// The menu bar and the quick links against the table of captions and the
+// windows they open.
 namespace {
 
 struct Row {
@@ -85,15 +85,6 @@ const Row kRows[] = {
     {"mnuAbout1", "mnuAbout", "About Info", "frmMe"},
 };
 
-// The windows a menu item needs that the program does not have yet.
-QStringList missingFor(const QString& item) {
-    QStringList missing;
-    for (const QString& form : shell::windowsOpenedBy(item))
-        if (!Forms::isRegistered(form))
-            missing << form;
-    return missing;
-}
-
 // A quick link's place, given in twips; every link is 390 twips high.
 QRect twips(int left, int top, int width) {
     using platform::twipsToPixels;
@@ -109,18 +100,19 @@ class TestMenuBar : public QObject {
     static frmTamble* openMain() { return dynamic_cast<frmTamble*>(Forms::open(QStringLiteral("frmTamble"))); }
 
 private slots:
-    void init() {
+    // One program folder for all: every item starts from the main window alone.
+    void initTestCase() {
         world = std::make_unique<TestWorld>();
-        // A trip profile, so that the gated items open their windows.
-        world->exec(platform::Database::contentFileName(),
-                    QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults, Kids, Daredevel, Lodging, Wet, Show) "
-                                   "VALUES ('2004-06-20', 1, 0, 0, 0, 0, 0)"));
+        world->addTripProfile(); // so that the gated items open their windows
     }
-    void cleanup() { world.reset(); }
+    void cleanup() { world->closeAll(); }
+    void cleanupTestCase() { world.reset(); }
 
     void tenMenusEachWithItsItemsInOrder() {
+        frmTamble* main = openMain();
+        QVERIFY(main);
         QStringList menus, items, expected;
-        for (QAction* top : openMain()->menuBar()->actions()) {
+        for (QAction* top : main->menuBar()->actions()) {
             menus << top->objectName() + QLatin1Char('=') + top->text();
             for (QAction* item : top->menu()->actions()) {
                 items << top->objectName() + QLatin1Char('/') + item->objectName() + QLatin1Char('=') + item->text();
@@ -135,58 +127,63 @@ private slots:
         QCOMPARE(items, expected);
     }
 
-    void everyItemOpensItsWindowOrWaitsForIt_data() {
+    // Every item is usable and opens exactly its own window, nothing else.
+    void everyItemOpensExactlyItsWindow_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("form");
         for (const Row& row : kRows)
             if (*row.form)
                 QTest::newRow(row.name) << row.name << row.form;
     }
-    void everyItemOpensItsWindowOrWaitsForIt() {
+    void everyItemOpensExactlyItsWindow() {
         QFETCH(QString, item);
         QFETCH(QString, form);
         frmTamble* main = openMain();
-        const bool available = missingFor(item).isEmpty();
-        main->findChild<QAction*>(item)->trigger();
+        QVERIFY(main);
+        auto* action = main->findChild<QAction*>(item);
+        QVERIFY(action && action->isEnabled());
+        action->trigger();
         world->settle();
-        QCOMPARE(Forms::isLoaded(form) && Forms::find(form)->isVisible(), available);
-        if (!available) // and no placeholder in its stead
-            QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
+        QStringList opened = Forms::loadedNames();
+        opened.removeOne(QStringLiteral("frmTamble"));
+        QCOMPARE(opened, QStringList{form});
+        QVERIFY(Forms::find(form)->isVisible());
     }
 
-    // Lists the items still waiting for their windows: the list can only shrink.
-    void stillDisabledItemsWaitOnlyForWindowsNotBuilt() {
-        frmTamble* main = openMain();
-        QStringList disabled;
-        for (const Row& row : kRows) {
-            const QStringList missing = missingFor(row.name);
-            QCOMPARE(main->findChild<QAction*>(QLatin1String(row.name))->isEnabled(), missing.isEmpty());
-            if (!missing.isEmpty())
-                disabled << QStringLiteral("%1 (%2)").arg(row.name, missing.join(QStringLiteral(", ")));
-        }
-        qInfo("%lld menu items still disabled:\n  %s", qint64(disabled.size()),
-              qPrintable(disabled.join(QStringLiteral("\n  "))));
-        for (const char* form : {"frmSearch", "frmLinks", "frmHelp", "frmMe", "frmLoading", "frmScheduleTips"})
-            QVERIFY2(Forms::isRegistered(QLatin1String(form)), form);
+    // Eight links one under the other and Exit beside the last, each usable and
+    // running what its menu item runs.
+    void quickLinkStandsInPlaceAndOpensItsWindow_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<QString>("form"); // empty: Exit
+        // clang-format off
+        QTest::newRow("Start Here") << "Picture12" << twips(480, 2880, 2430) << "frmWizard";
+        QTest::newRow("Travisto Checklist") << "Picture10" << twips(480, 3360, 2430) << "frmCheckListNew";
+        QTest::newRow("Itinerary Suggestions") << "Picture5" << twips(480, 3840, 2430) << "frmLoading";
+        QTest::newRow("My Daily Schedule") << "Picture6" << twips(480, 4320, 2430) << "frmSchedule";
+        QTest::newRow("Don't Leave Me at Home") << "Picture7" << twips(480, 4800, 2430) << "frmList";
+        QTest::newRow("Store My Own Tips") << "Picture8" << twips(480, 5280, 2430) << "frmMyTips";
+        QTest::newRow("Search Our Database") << "Picture11" << twips(480, 5760, 2430) << "frmSearch";
+        QTest::newRow("Play Disney World Trivia") << "Picture4" << twips(480, 6240, 2430) << "frmDWTrivia";
+        QTest::newRow("Exit") << "Picture9" << twips(4200, 6240, 1230) << "";
+        // clang-format on
     }
-
-    // Eight links one under the other, each usable when its item is, and Exit.
-    void quickLinksStandInTheirColumnAndFollowTheirItems() {
+    void quickLinkStandsInPlaceAndOpensItsWindow() {
+        QFETCH(QString, link);
+        QFETCH(QRect, place);
+        QFETCH(QString, form);
         frmTamble* main = openMain();
-        const QStringList links = {"Picture12", "Picture10", "Picture5",  "Picture6",
-                                   "Picture7",  "Picture8",  "Picture11", "Picture4"};
-        const QStringList items = {"",        "mnuChecklist", "mnuItenerary", "mnuViewSchedule",
-                                   "mnuHome", "mnuMyTips",    "mnuSearch",    "mnuWDTrivia"};
-        for (int i = 0; i < 8; ++i) {
-            auto* picture = main->findChild<common::PictureButton*>(links[i]);
-            QCOMPARE(picture->geometry(), twips(480, 2880 + 480 * i, 2430));
-            QVERIFY(!picture->picture().isNull());
-            const bool usable = i == 0 ? Forms::isRegistered(QStringLiteral("frmWizard"))
-                                       : main->findChild<QAction*>(items[i])->isEnabled();
-            QVERIFY2(picture->isEnabled() == usable, qPrintable(links[i]));
-        }
-        QCOMPARE(main->Picture9->geometry(), twips(4200, 6240, 1230));
-        QVERIFY(main->Picture9->isEnabled() && !main->Picture9->picture().isNull());
+        QVERIFY(main);
+        auto* picture = main->findChild<common::PictureButton*>(link);
+        QVERIFY(picture);
+        QCOMPARE(picture->geometry(), place);
+        QVERIFY(picture->isEnabled() && !picture->picture().isNull());
+        QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(5, 5));
+        world->settle();
+        QStringList opened = Forms::loadedNames();
+        opened.removeOne(QStringLiteral("frmTamble"));
+        QCOMPARE(opened, form.isEmpty() ? QStringList() : QStringList{form});
+        QCOMPARE(world->quitCount(), form.isEmpty() ? 1 : 0);
     }
 };
 

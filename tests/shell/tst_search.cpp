@@ -156,6 +156,7 @@ private slots:
     void windowSearchesPrintsUnderSearchResultsAndClosesEmpty() {
         QFETCH(QStringList, controls);
         frmSearch* window = openSearch();
+        QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("Search By Keyword"));
         QCOMPARE(window->Label2->text(), QStringLiteral("In a Hurry?  Type in a keyword below.  We will do our best "
                                                         "to search the Travisto to find tips on your topic. "));
@@ -187,6 +188,7 @@ private slots:
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmSearch")));
         world->settle();
         window = openSearch();
+        QVERIFY(window);
         QVERIFY(window->txtSearch->text().isEmpty() && window->rtParks->text().isEmpty());
     }
 };

@@ -43,6 +43,7 @@ private slots:
 
     void linksOpenFiveDistinctAddressesOrSayTheyNeedTheInternet() {
         auto* links = dynamic_cast<frmLinks*>(Forms::open(QStringLiteral("frmLinks")));
+        QVERIFY(links);
         QCOMPARE(links->windowTitle(), QStringLiteral("Web Links"));
         QStringList addresses;
         for (common::HoverLink* link : {links->Label1, links->Label2, links->Label3, links->Label4, links->Label6}) {
@@ -63,6 +64,7 @@ private slots:
 
     void linksTurnBlueUnderTheMouseUntilTheBackgroundRestoresThem() {
         auto* links = dynamic_cast<frmLinks*>(Forms::open(QStringLiteral("frmLinks")));
+        QVERIFY(links);
         const QString rest = QStringLiteral("#ff0000_"), hover = QStringLiteral("#0000ff");
         QCOMPARE(looks(links), QStringList(5, rest));
         moveOver(links->Label1);
@@ -77,6 +79,7 @@ private slots:
 
     void aboutAndHelpShowTheirTextsAndCloseByTheirPicture() {
         auto* about = dynamic_cast<frmMe*>(Forms::open(QStringLiteral("frmMe")));
+        QVERIFY(about);
         QCOMPARE((QStringList{about->windowTitle(), about->lblTitle->text(), about->lblReferences->text()}),
                  (QStringList{"About", "Travisto 2004", "References:"}));
         QCOMPARE(about->lblDisclaimer->text(),
@@ -86,6 +89,7 @@ private slots:
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmMe")));
 
         auto* help = dynamic_cast<common::WebPageViewer*>(Forms::open(QStringLiteral("frmHelp")));
+        QVERIFY(help);
         QCOMPARE(help->windowTitle(), QStringLiteral("Help Topics"));
         QCOMPARE(help->WebBrowser1->currentPath(), platform::App::file(QStringLiteral("FAQ.htm")));
         QVERIFY(help->WebBrowser1->pageFound());
@@ -105,6 +109,7 @@ private slots:
     void helpJumpsToATopicByMouseAndKeyboard() {
         QFETCH(bool, mouse);
         platform::Form* window = Forms::open(QStringLiteral("frmHelp"));
+        QVERIFY(window);
         auto* page = child<QTextBrowser>(window, QStringLiteral("WebBrowser1"));
         const QString topic = QStringLiteral("Your own records"); // the fifth link; then its heading
         const QTextCursor link = page->document()->find(topic);

@@ -12,8 +12,9 @@
 
 // One test's world: a program folder of its own (both databases built from the
 // shipped SQL, the pages and pictures copied), scripted dialogs, a recording
-// printer and shell, a fixed clock and screen. Build one in init(), check
-// finish() in cleanup().
+// printer and shell, a fixed clock and screen, and timers that wait for
+// `platform::Timer::advance`. Every window of the program is registered. Build
+// one in init() and drop it in cleanup().
 class TestWorld {
 public:
     // `withContent` false builds the databases from the schema files only
@@ -31,6 +32,9 @@ public:
     std::unique_ptr<platform::Database> user();
     // Runs statements on a database of the folder (fixture rows).
     void exec(const QString& file, const QString& sql, const platform::Binds& binds = {});
+    // A trip profile (a family of three, no preferences), so that the windows
+    // that need one open without a message.
+    void addTripProfile();
 
     // Unloads every window and drains deferred deletes.
     void closeAll();

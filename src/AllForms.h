@@ -1,0 +1,5 @@
+#pragma once
+
+// Registers every window of the program with the form registry, subsystem by
+// subsystem. Start-up calls it once, before the main window opens.
+void registerAllForms();

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace shell {
+
+// Registers every window of the application shell with the form registry.
+void registerForms();
+
+// The help page, defined in its own file.
+void registerHelp();
+
+} // namespace shell
