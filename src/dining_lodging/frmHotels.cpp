@@ -5,8 +5,8 @@
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
+#include "common/TripProfile.h"
 #include "dining_lodging/HotelGuide.h"
-#include "itinerary/TripProfile.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
 
@@ -135,7 +135,7 @@ void frmHotels::Form_Load() {
         return;
     }
 
-    const auto profile = itinerary::readTripProfile(*db);
+    const auto profile = common::readTripProfile(*db);
     Label10->setText(dining_lodging::hotelAdvice(profile ? std::optional<int>(profile->lodging) : std::nullopt));
 
     QVector<dining_lodging::HotelRow> rows;

@@ -7,9 +7,9 @@
 #include "common/HoverLink.h"
 #include "common/LongRuns.h"
 #include "common/PictureButton.h"
+#include "common/TripProfile.h"
 #include "common/WholeNumber.h"
 #include "itinerary/ScheduleStore.h"
-#include "itinerary/TripProfile.h"
 #include "platform/Database.h"
 #include "platform/SafeFile.h"
 #include "platform/Services.h"
@@ -375,7 +375,7 @@ void frmSchedule::closeAction() {
 QDate frmSchedule::tripDate() {
     if (!m_content)
         return {};
-    const auto profile = itinerary::readTripProfile(*m_content);
+    const auto profile = common::readTripProfile(*m_content);
     return profile ? profile->tripDate : QDate();
 }
 

@@ -3,7 +3,7 @@
 #include "common/Controls.h"
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
-#include "itinerary/TripProfile.h"
+#include "common/TripProfile.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -148,7 +148,7 @@ void frmWizard::Form_Load() {
     m_db = platform::Database::openContent();
     if (!m_db)
         return;
-    const std::optional<itinerary::TripProfile> profile = itinerary::readTripProfile(*m_db);
+    const std::optional<common::TripProfile> profile = common::readTripProfile(*m_db);
     if (!profile)
         return;
     // A stored date the picker cannot show leaves today's date.
@@ -172,7 +172,7 @@ void frmWizard::SaveTripProfile() {
         m_db = platform::Database::openContent();
     if (!m_db)
         return;
-    itinerary::TripProfile profile;
+    common::TripProfile profile;
     profile.tripDate = DTPicker1->date();
     profile.adults = cbAdults->chosenPosition();
     profile.kids = cbChildren->chosenPosition();
@@ -182,7 +182,7 @@ void frmWizard::SaveTripProfile() {
     profile.show = cboTheatre->chosenPosition();
     // When the profile could not be stored the wizard stays open with the
     // user's answers, so nothing is lost.
-    if (!itinerary::writeTripProfile(*m_db, profile))
+    if (!common::writeTripProfile(*m_db, profile))
         return;
     platform::Forms::open(QStringLiteral("frmCheckListNew"));
     platform::Forms::unload(objectName());

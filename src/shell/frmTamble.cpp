@@ -2,6 +2,8 @@
 
 #include "common/Controls.h"
 #include "common/HoverLink.h"
+#include "common/TripProfile.h"
+#include "common/WebLink.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -36,11 +38,6 @@ QStringList screenWarnings(int twipsPerPixelX, int screenWidthTwips) {
         warnings << QStringLiteral(
             "Travisto is best viewed at 600 X 800 screen resolution.  See windows help to change this setting");
     return warnings;
-}
-
-void OpenWebLink(const QString& address) {
-    if (!platform::Shell::instance().openUrl(address))
-        platform::msgBox(QStringLiteral("You must be connected to the internet for these links to work properly"));
 }
 
 } // namespace shell
@@ -184,17 +181,15 @@ void frmTamble::showTipOfTheDay(platform::Database& db) {
 }
 
 void frmTamble::showCountdown(platform::Database& db) {
-    platform::Recordset rs = db.query(QStringLiteral("Select * From TravelInfo"));
-    QDate tripDate;
-    if (!rs.eof())
-        tripDate = QDate::fromString(rs.text(QStringLiteral("TripDate")).left(10), Qt::ISODate);
-    const shell::Countdown countdown = shell::countdownCaption(tripDate, platform::Clock::today());
+    const std::optional<common::TripProfile> profile = common::readTripProfile(db);
+    const shell::Countdown countdown =
+        shell::countdownCaption(profile ? profile->tripDate : QDate(), platform::Clock::today());
     Label11->setText(countdown.caption);
     setInk(Label11, countdown.red ? platform::bgrColor(0x000000FF) : QColor(Qt::black));
 }
 
 void frmTamble::Label3_Click() {
-    shell::OpenWebLink(homePageAddress());
+    common::OpenWebLink(homePageAddress());
 }
 
 // Closing the main window by its close box is the program's Exit.

@@ -8,7 +8,7 @@ namespace platform {
 class Database;
 }
 
-namespace itinerary {
+namespace common {
 
 // The trip profile: the one row of TravelInfo. Every answer is the position
 // of the chosen item in its question's list, -1 when nothing was chosen; the
@@ -34,4 +34,4 @@ std::optional<TripProfile> readTripProfile(platform::Database& db);
 // when the statement failed (the database has told the user).
 bool writeTripProfile(platform::Database& db, const TripProfile& profile);
 
-} // namespace itinerary
+} // namespace common
