@@ -1,6 +1,7 @@
 #include "shell/frmTamble.h"
 
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/HoverLink.h"
 #include "common/TripProfile.h"
 #include "common/WebLink.h"
@@ -164,7 +165,7 @@ void frmTamble::Form_Load() {
          shell::screenWarnings(platform::Screen::twipsPerPixelX(), platform::Screen::widthTwips()))
         platform::msgBox(warning);
 
-    auto db = platform::Database::openContent();
+    auto db = common::openContentOrSay();
     if (!db)
         return;
     showTipOfTheDay(*db);
@@ -172,16 +173,20 @@ void frmTamble::Form_Load() {
 }
 
 void frmTamble::showTipOfTheDay(platform::Database& db) {
-    platform::Recordset rs = db.query(QStringLiteral("Select * from tblHomeTips Order By Counter"));
+    platform::Recordset rs = common::queryOrSay(db, QStringLiteral("Select * from tblHomeTips Order By Counter"));
     if (rs.eof())
         return;
     lblTip->setText(rs.text(QStringLiteral("Tip")));
-    db.executeQuietly(QStringLiteral("Update tblHomeTips Set Counter = Counter + 1 Where intId = ?"),
-                      {rs.value(QStringLiteral("intId"))});
+    // The counter is the program's own bookkeeping: a folder that cannot be
+    // written leaves it as it is without troubling the user (the database logs it).
+    db.execute(QStringLiteral("Update tblHomeTips Set Counter = Counter + 1 Where intId = ?"),
+               {rs.value(QStringLiteral("intId"))});
 }
 
 void frmTamble::showCountdown(platform::Database& db) {
     const std::optional<common::TripProfile> profile = common::readTripProfile(db);
+    if (!profile)
+        common::sayDatabaseFailure(db);
     const shell::Countdown countdown =
         shell::countdownCaption(profile ? profile->tripDate : QDate(), platform::Clock::today());
     Label11->setText(countdown.caption);
