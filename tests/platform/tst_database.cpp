@@ -32,12 +32,6 @@ private slots:
         QVERIFY(!QFile::exists(path));
         // The window decides what the user sees; the database shows nothing.
         QCOMPARE(world->dialogs().messages(), QStringList());
-        const QString content = QDir(world->folder()).filePath(Database::contentFileName());
-        QVERIFY(QFile::remove(content));
-        world->dialogs().answerMessage();
-        QVERIFY(!common::openContentOrSay());
-        QCOMPARE(world->dialogs().messages(),
-                 QStringList{QStringLiteral("The database file %1 could not be found.").arg(content)});
     }
 
     void nullIsToldApartFromTheEmptyText() {
