@@ -12,8 +12,12 @@ int main(int argc, char* argv[]) {
     platform::App::installFonts();
 
     // The two databases are made beside the program on its first start.
-    if (!platform::SchemaLoader::ensureProgramDatabases())
+    const platform::SchemaLoader::Readiness databases = platform::SchemaLoader::ensureProgramDatabases();
+    for (const QString& message : databases.messages)
+        platform::msgBox(message);
+    if (!databases.ok)
         return 1;
+    // Registers every window and names the main window.
     registerAllForms();
     if (!platform::Forms::open(platform::Forms::mainWindowName()))
         return 1;

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
     QTemporaryDir dir;
     platform::App::setPath(dir.path());
-    if (!platform::SchemaLoader::ensureProgramDatabases())
+    if (!platform::SchemaLoader::ensureProgramDatabases().ok)
         return 1;
     platform::Dialogs::install(std::make_unique<platform::ScriptedDialogs>());
     platform::Printer::install(std::make_unique<platform::RecordingPrinter>());

@@ -134,7 +134,7 @@ int main(int argc, char* argv[]) {
     // A program folder with both databases and the Magic Kingdom map.
     QTemporaryDir folder;
     platform::App::setPath(folder.path());
-    if (!platform::SchemaLoader::ensureProgramDatabases())
+    if (!platform::SchemaLoader::ensureProgramDatabases().ok)
         return 1;
     QDir().mkpath(folder.filePath(QStringLiteral("images")));
     QFile::copy(QStringLiteral(TRAVISTO_DATA_DIR "/pages/images/mkmap.gif"),

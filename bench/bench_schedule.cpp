@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     registerAllForms();
     QTemporaryDir dir;
     platform::App::setPath(dir.path());
-    if (!platform::SchemaLoader::ensureProgramDatabases())
+    if (!platform::SchemaLoader::ensureProgramDatabases().ok)
         return 1;
     auto dialogs = std::make_unique<platform::ScriptedDialogs>();
     platform::ScriptedDialogs* script = dialogs.get();

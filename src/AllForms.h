@@ -1,5 +1,6 @@
 #pragma once
 
 // Registers every window of the program with the form registry, subsystem by
-// subsystem. Start-up calls it once, before the main window opens.
+// subsystem, the main window among them. Start-up calls it once, before the
+// main window opens.
 void registerAllForms();

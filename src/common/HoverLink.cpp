@@ -1,11 +1,12 @@
 #include "common/HoverLink.h"
 
+#include "platform/Forms.h"
+
 #include <QMouseEvent>
 
 namespace common {
 
 HoverLink::HoverLink(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
-    setProperty("travistoHoverLink", true);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
     restore();
@@ -43,8 +44,27 @@ void HoverLink::restore() {
 }
 
 void HoverLink::hover() {
+    followWindowBackground();
     m_hovered = true;
     apply(m_hover, m_keepUnderline && m_underlineAtRest);
+}
+
+void HoverLink::followWindowBackground() {
+    // Only a hovered link needs bringing back, so the link starts following
+    // its window the first time it is hovered there.
+    auto* form = qobject_cast<platform::Form*>(window());
+    if (form && !form->client()->isAncestorOf(this))
+        form = nullptr;
+    if (form == m_followed)
+        return;
+    if (m_followed)
+        disconnect(m_followed, &platform::Form::backgroundTouched, this, nullptr);
+    m_followed = form;
+    if (form)
+        connect(form, &platform::Form::backgroundTouched, this, [this] {
+            if (m_hovered)
+                restore();
+        });
 }
 
 void HoverLink::mouseMoveEvent(QMouseEvent* event) {

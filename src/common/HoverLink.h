@@ -2,6 +2,11 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPointer>
+
+namespace platform {
+class Form;
+}
 
 namespace common {
 
@@ -24,7 +29,8 @@ public:
     bool isHovered() const { return m_hovered; }
 
     // Back to the rest colour and underline.
-    Q_INVOKABLE void restore();
+    void restore();
+    // Takes the hover look until the window's background is touched.
     void hover();
 
 signals:
@@ -36,6 +42,9 @@ protected:
 
 private:
     void apply(const QColor& color, bool underline);
+    // Follows the background of the window the link sits on, so that
+    // touching it brings the link back to rest.
+    void followWindowBackground();
 
     QColor m_rest{0, 0, 255};
     QColor m_hover{255, 0, 0};
@@ -43,6 +52,7 @@ private:
     bool m_underlineAtRest = true;
     bool m_keepUnderline = false;
     bool m_hovered = false;
+    QPointer<platform::Form> m_followed;
 };
 
 } // namespace common

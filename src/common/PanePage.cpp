@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "platform/Database.h"
@@ -76,7 +77,7 @@ PanePage::~PanePage() = default;
 void PanePage::Form_Load() {
     if (!m_pane)
         return;
-    m_database = m_frame.userDatabase ? platform::Database::openUser() : platform::Database::openContent();
+    m_database = m_frame.userDatabase ? openUserOrSay() : openContentOrSay();
     if (!m_database) {
         platform::Forms::unload(objectName());
         return;

@@ -1,6 +1,7 @@
 #include "common/TipPageViewer.h"
 
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/HoverLink.h"
 #include "common/RichTextBox.h"
 #include "platform/Database.h"
@@ -98,7 +99,7 @@ void TipPageViewer::Form_Load() {
 
 void TipPageViewer::fillPage(platform::Database& db) {
     QStringList tips;
-    for (platform::Recordset rs = db.query(m_kind.sql); !rs.eof(); rs.moveNext())
+    for (platform::Recordset rs = queryOrSay(db, m_kind.sql); !rs.eof(); rs.moveNext())
         tips << rs.text(QStringLiteral("Tip"));
 
     const PaneText text = composePane(tips, m_kind.marker, m_kind.extraLineEnd);

@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/DiningText.h"
 #include "dining_lodging/Registration.h"
@@ -144,7 +145,7 @@ RestaurantList::RestaurantList(RestaurantListKind kind)
 }
 
 void RestaurantList::fillPage(platform::Database& content) {
-    platform::Recordset rs = content.query(m_kind.query);
+    platform::Recordset rs = common::queryOrSay(content, m_kind.query);
     const QList<RestaurantRow> rows = readRestaurantRows(rs);
     RestaurantPage page =
         m_kind.resort ? composeResortRestaurants(rows) : composeParkRestaurants(rows, m_kind.separator);

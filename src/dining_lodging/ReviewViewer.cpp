@@ -1,6 +1,7 @@
 #include "dining_lodging/ReviewViewer.h"
 
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/DropDownList.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/DiningText.h"
@@ -135,9 +136,10 @@ void ReviewViewer::fillPage(platform::Database& content) {
     if (m_kind.resorts)
         return;
     // Rows without a restaurant name are resort reviews, never a restaurant.
-    platform::Recordset rs = content.query(QStringLiteral("Select Distinct Restaurant From Reviews Where Park = ? "
-                                                          "And Restaurant Is Not Null Order By Restaurant"),
-                                           {m_kind.park});
+    platform::Recordset rs = common::queryOrSay(content,
+                                                QStringLiteral("Select Distinct Restaurant From Reviews Where Park = ? "
+                                                               "And Restaurant Is Not Null Order By Restaurant"),
+                                                {m_kind.park});
     QStringList names;
     for (; !rs.eof(); rs.moveNext())
         names << rs.text(QStringLiteral("Restaurant"));
@@ -154,9 +156,10 @@ void ReviewViewer::Combo1_Click(int index) {
     // The name is bound, so a name with an apostrophe finds its reviews.
     platform::Recordset rs =
         m_kind.resorts
-            ? content->query(QStringLiteral("Select * From Reviews Where HotelId = ? And Restaurant Is Null"),
-                             {index + 1})
-            : content->query(QStringLiteral("Select * From Reviews Where Restaurant = ?"), {choice});
+            ? common::queryOrSay(*content,
+                                 QStringLiteral("Select * From Reviews Where HotelId = ? And Restaurant Is Null"),
+                                 {index + 1})
+            : common::queryOrSay(*content, QStringLiteral("Select * From Reviews Where Restaurant = ?"), {choice});
     lblTitle->setText(choice + QStringLiteral(" Reviews"));
     QList<Review> reviews;
     reviews.reserve(rs.recordCount());

@@ -2,11 +2,12 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
+#include "common/TripProfile.h"
 #include "dining_lodging/HotelGuide.h"
-#include "itinerary/TripProfile.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
 
@@ -129,18 +130,20 @@ frmHotels::frmHotels() : platform::Form(QStringLiteral("frmHotels")) {
 }
 
 void frmHotels::Form_Load() {
-    auto db = platform::Database::openContent();
+    auto db = common::openContentOrSay();
     if (!db) {
-        platform::Forms::unload(objectName()); // the missing database has been reported
+        platform::Forms::unload(objectName()); // the user has been told why
         return;
     }
 
-    const auto profile = itinerary::readTripProfile(*db);
+    const auto profile = common::readTripProfile(*db);
+    if (!profile)
+        common::sayDatabaseFailure(*db);
     Label10->setText(dining_lodging::hotelAdvice(profile ? std::optional<int>(profile->lodging) : std::nullopt));
 
     QVector<dining_lodging::HotelRow> rows;
-    platform::Recordset rs =
-        db->query(QStringLiteral("Select Type, Hotel, Cost, Description from Hotels Where Type In (1,2,3,4,5)"));
+    platform::Recordset rs = common::queryOrSay(
+        *db, QStringLiteral("Select Type, Hotel, Cost, Description from Hotels Where Type In (1,2,3,4,5)"));
     for (; !rs.eof(); rs.moveNext())
         rows.append({rs.integer(QStringLiteral("Type")), rs.text(QStringLiteral("Hotel")),
                      rs.text(QStringLiteral("Cost")), rs.text(QStringLiteral("Description"))});

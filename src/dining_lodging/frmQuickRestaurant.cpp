@@ -1,6 +1,7 @@
 #include "dining_lodging/frmQuickRestaurant.h"
 
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/ListBox.h"
 #include "common/LongRuns.h"
 #include "common/PictureButton.h"
@@ -58,14 +59,14 @@ frmQuickRestaurant::frmQuickRestaurant() : platform::Form(QStringLiteral("frmQui
 frmQuickRestaurant::~frmQuickRestaurant() = default;
 
 void frmQuickRestaurant::Form_Load() {
-    m_content = platform::Database::openContent();
+    m_content = common::openContentOrSay();
     if (!m_content) {
         platform::Forms::unload(objectName());
         return;
     }
     QStringList names;
-    platform::Recordset rs =
-        m_content->query(QStringLiteral("Select Location from Reservations order by Location COLLATE NOCASE"));
+    platform::Recordset rs = common::queryOrSay(
+        *m_content, QStringLiteral("Select Location from Reservations order by Location COLLATE NOCASE"));
     for (; !rs.eof(); rs.moveNext())
         names << rs.text(QStringLiteral("Location"));
     // Filled without picking a name: the headings show until the user picks one.
@@ -81,8 +82,8 @@ void frmQuickRestaurant::lstRides_Click() {
         return;
     const QString name = item->text();
     // The name is bound, so names with apostrophes find their row.
-    const platform::Recordset rs =
-        m_content->query(QStringLiteral("Select Description, ParkLand from Reservations Where Location = ?"), {name});
+    const platform::Recordset rs = common::queryOrSay(
+        *m_content, QStringLiteral("Select Description, ParkLand from Reservations Where Location = ?"), {name});
     Label2->setText(name);
     if (rs.eof())
         return;

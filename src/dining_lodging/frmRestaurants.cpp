@@ -1,6 +1,7 @@
 #include "dining_lodging/frmRestaurants.h"
 
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/DiningText.h"
 #include "dining_lodging/RestaurantList.h"
@@ -27,8 +28,8 @@ frmRestaurants::frmRestaurants()
 void frmRestaurants::fillPage(platform::Database& content) {
     QList<QList<dining_lodging::RestaurantRow>> parks;
     for (int park = 1; park <= 4; ++park) {
-        platform::Recordset rs = content.query(
-            QStringLiteral("Select * from Reservations Where Restaurant = 1 And ParkLocation = ?"), {park});
+        platform::Recordset rs = common::queryOrSay(
+            content, QStringLiteral("Select * from Reservations Where Restaurant = 1 And ParkLocation = ?"), {park});
         parks.append(dining_lodging::readRestaurantRows(rs));
     }
     pane()->setText(dining_lodging::composeAllRestaurants(parks));

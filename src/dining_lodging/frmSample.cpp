@@ -1,5 +1,6 @@
 #include "dining_lodging/frmSample.h"
 
+#include "common/DatabaseMessages.h"
 #include "dining_lodging/ResortComparison.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
@@ -23,14 +24,14 @@ common::WebPageKind sampleWindow() {
 frmSample::frmSample() : common::WebPageViewer(sampleWindow()) {}
 
 void frmSample::Form_Load() {
-    auto db = platform::Database::openContent();
+    auto db = common::openContentOrSay();
     if (!db) {
-        // The missing database has been reported; an empty page would only look printable.
+        // The user has been told why; an empty page would only look printable.
         platform::Forms::unload(objectName());
         return;
     }
     QVector<dining_lodging::ResortInfo> resorts;
-    platform::Recordset rs = db->query(QStringLiteral("Select * from HotelInfo order by Category,Name"));
+    platform::Recordset rs = common::queryOrSay(*db, QStringLiteral("Select * from HotelInfo order by Category,Name"));
     for (; !rs.eof(); rs.moveNext())
         resorts.append({rs.text(QStringLiteral("Name")), rs.text(QStringLiteral("Setting")),
                         rs.text(QStringLiteral("Dining")), rs.text(QStringLiteral("Category")),

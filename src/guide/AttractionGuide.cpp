@@ -1,6 +1,7 @@
 #include "guide/AttractionGuide.h"
 
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
@@ -180,7 +181,9 @@ AttractionGuide::AttractionGuide(AttractionGuideKind kind)
 }
 
 void AttractionGuide::fillPage(platform::Database& content) {
-    const GuidePage page = composeGuide(m_kind, readGuideRows(m_kind, content));
+    const QVector<GuideRow> rows = readGuideRows(m_kind, content);
+    common::sayDatabaseFailure(content);
+    const GuidePage page = composeGuide(m_kind, rows);
     common::RichTextBox& box = *pane();
     box.setText(page.text);
     // Each name and heading is formatted where it was written, so a name or a

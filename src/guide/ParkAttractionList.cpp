@@ -4,6 +4,7 @@
 #include "common/RichTextBox.h"
 #include "guide/Registration.h"
 #include "platform/Database.h"
+#include "platform/Services.h"
 #include "platform/Twips.h"
 
 #include <QFrame>
@@ -155,7 +156,10 @@ ParkListPage composeParkList(const ParkListKind& kind, platform::Database& conte
             --headingLength;
         page.headings.append({int(page.text.size()), headingLength});
         page.text += heading + QStringLiteral("\n\n");
-        for (platform::Recordset rs = content.query(kind.query, {kind.keys[park]}); !rs.eof(); rs.moveNext()) {
+        platform::Recordset rs = content.query(kind.query, {kind.keys[park]});
+        if (!rs.ok())
+            page.failures << content.failureText();
+        for (; !rs.eof(); rs.moveNext()) {
             const ParkListRow row = kind.row(rs);
             page.leads.append({int(page.text.size()), row.lead});
             page.text += row.text + QLatin1Char('\n');
@@ -226,6 +230,8 @@ ParkAttractionList::ParkAttractionList(ParkListKind kind) : common::PanePage(lis
 
 void ParkAttractionList::fillPage(platform::Database& content) {
     const ParkListPage page = composeParkList(m_kind, content);
+    for (const QString& failure : page.failures)
+        platform::msgBox(failure);
     common::RichTextBox& box = *pane();
     box.setText(page.text);
     // Each heading and each row's marker or name is formatted where it was

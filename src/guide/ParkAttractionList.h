@@ -47,6 +47,9 @@ struct ParkListPage {
     QString text;
     QVector<TextSpan> headings;
     QVector<TextSpan> leads;
+    // What the user is told about each park whose rows could not be read
+    // (its heading stands without rows).
+    QStringList failures;
 };
 
 // Reads the four parks' rows and composes the page: per park its heading and

@@ -1,6 +1,7 @@
 #include "guide/TriviaQuiz.h"
 
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/OptionButton.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
@@ -131,7 +132,7 @@ TriviaQuiz::~TriviaQuiz() = default;
 
 void TriviaQuiz::Form_Load() {
     m_score = {};
-    m_db = platform::Database::openContent();
+    m_db = common::openContentOrSay();
     if (!m_db || !drawQuestion(m_kind.resortQuiz ? trivia::Draw::First : trivia::Draw::Next))
         showNoQuestion();
 }
@@ -139,9 +140,10 @@ void TriviaQuiz::Form_Load() {
 bool TriviaQuiz::drawQuestion(trivia::Draw draw) {
     // The least drawn question first; among equal counts, the table's order.
     platform::Recordset rs =
-        m_db->query(QStringLiteral("Select QuestionId, Question, CorrectAnswer, Answer2, Answer3, Answer4 from Trivia "
-                                   "Where TriviaType = ? order by Displayed, QuestionId limit 1"),
-                    {m_kind.triviaType});
+        common::queryOrSay(*m_db,
+                           QStringLiteral("Select QuestionId, Question, CorrectAnswer, Answer2, Answer3, Answer4 "
+                                          "from Trivia Where TriviaType = ? order by Displayed, QuestionId limit 1"),
+                           {m_kind.triviaType});
     if (rs.eof())
         return false;
     const int id = rs.integer(QStringLiteral("QuestionId"));
@@ -165,7 +167,9 @@ bool TriviaQuiz::drawQuestion(trivia::Draw draw) {
     for (int i = 0; i < 4; ++i)
         buttons[i]->setText(buttonText(m_captions[i]));
 
-    m_db->executeQuietly(QStringLiteral("Update Trivia Set Displayed = Displayed + 1 Where QuestionId = ?"), {id});
+    // The count is the program's own bookkeeping: a folder that cannot be
+    // written leaves it as it is without troubling the user (the database logs it).
+    m_db->execute(QStringLiteral("Update Trivia Set Displayed = Displayed + 1 Where QuestionId = ?"), {id});
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "guide/frmBasics.h"
 
 #include "common/CWordWrap.h"
+#include "common/DatabaseMessages.h"
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
@@ -73,9 +74,9 @@ frmBasics::frmBasics() : platform::Form(QStringLiteral("frmBasics")) {
 }
 
 void frmBasics::Form_Load() {
-    // A missing database has been reported already; the window then shows
-    // empty topics rather than failing on every pick.
-    m_db = platform::Database::openContent();
+    // A missing database is reported once here; the window then shows empty
+    // topics rather than failing on every pick.
+    m_db = common::openContentOrSay();
 }
 
 QString frmBasics::topicText(platform::Database& content, int topic) {
@@ -92,7 +93,12 @@ QString frmBasics::topicText(platform::Database& content, int topic) {
 void frmBasics::Combo1_Click(int index) {
     if (index < 0)
         return;
-    rtParks->setText(m_db ? topicText(*m_db, index + 1) : QString());
+    QString text;
+    if (m_db) {
+        text = topicText(*m_db, index + 1);
+        common::sayDatabaseFailure(*m_db);
+    }
+    rtParks->setText(text);
 }
 
 void frmBasics::mnuPrint_Click() {

@@ -3,8 +3,8 @@
 #include "common/Controls.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
+#include "common/WebLink.h"
 #include "platform/Twips.h"
-#include "shell/frmTamble.h"
 
 #include <QLabel>
 
@@ -74,7 +74,7 @@ void frmCountdown::Label5_Click() {
 
 void frmCountdown::Label6_Click() {
     // Where the resort publishes its park hours.
-    shell::OpenWebLink(QStringLiteral("https://disneyworld.disney.go.com/calendars/"));
+    common::OpenWebLink(QStringLiteral("https://disneyworld.disney.go.com/calendars/"));
 }
 
 void frmCountdown::Picture9_Click() {

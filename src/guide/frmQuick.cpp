@@ -1,6 +1,7 @@
 #include "guide/frmQuick.h"
 
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/ListBox.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
@@ -65,12 +66,12 @@ QString frmQuick::parkName(int parkId) {
 }
 
 void frmQuick::Form_Load() {
-    m_db = platform::Database::openContent();
+    m_db = common::openContentOrSay();
     if (!m_db)
         return;
     // Rows of the same name stay in the order the look-up returns them.
-    platform::Recordset rs =
-        m_db->query(QStringLiteral("Select Attraction from ParkPlanner order by Attraction COLLATE NOCASE, rowid"));
+    platform::Recordset rs = common::queryOrSay(
+        *m_db, QStringLiteral("Select Attraction from ParkPlanner order by Attraction COLLATE NOCASE, rowid"));
     QStringList names;
     for (; !rs.eof(); rs.moveNext())
         names << rs.text(QStringLiteral("Attraction"));
@@ -92,8 +93,9 @@ void frmQuick::lstRides_Click() {
         if (lstRides->item(i)->text() == name)
             ++occurrence;
 
-    platform::Recordset rs = m_db->query(
-        QStringLiteral("Select Description, ParkId from ParkPlanner Where Attraction = ? order by rowid"), {name});
+    platform::Recordset rs = common::queryOrSay(
+        *m_db, QStringLiteral("Select Description, ParkId from ParkPlanner Where Attraction = ? order by rowid"),
+        {name});
     Label2->setText(name);
     for (int i = 0; i < occurrence && !rs.eof(); ++i)
         rs.moveNext();

@@ -1,5 +1,6 @@
 #include "guide/frmTickets.h"
 
+#include "common/DatabaseMessages.h"
 #include "common/RichTextBox.h"
 #include "guide/TipPages.h"
 #include "platform/Database.h"
@@ -84,7 +85,9 @@ QString frmTickets::introduction() {
 frmTickets::frmTickets() : common::TipPageViewer(ticketsKind()) {}
 
 void frmTickets::fillPage(platform::Database& content) {
-    const TicketsPage page = composeTickets(readTicketKinds(content));
+    const QVector<TicketKind> kinds = readTicketKinds(content);
+    common::sayDatabaseFailure(content);
+    const TicketsPage page = composeTickets(kinds);
     common::RichTextBox& box = *pane();
     box.setText(page.text);
     // Each title and feature line is formatted where it was written, so a

@@ -21,10 +21,11 @@ public:
     // The stored day, or nothing when the day has no row (or cannot be read).
     std::optional<ScheduleDay> read(int scheduleNum, int dayNum);
     // The stored days 1 to lastDay of a schedule, in day order; days without a
-    // row are left out. Nothing when the table cannot be read (already reported).
+    // row are left out. Nothing when the table cannot be read (the database
+    // tells why).
     std::optional<QList<ScheduleDay>> readUpTo(int scheduleNum, int lastDay);
     // Inserts the day's row, or rewrites it when it exists. False when the
-    // database refused (already reported to the user).
+    // database refused (it tells why).
     bool write(int scheduleNum, const ScheduleDay& day);
 
     // The current row of a record set on Schedule; Null reads as the empty text.

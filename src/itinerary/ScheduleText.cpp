@@ -1,7 +1,6 @@
 #include "itinerary/ScheduleText.h"
 
 #include "common/WholeNumber.h"
-#include "itinerary/TripProfile.h"
 #include "platform/Services.h"
 
 #include <QLocale>

@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/DropDownList.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
@@ -198,7 +199,7 @@ void frmParks::showParkAdvice(int park) {
 }
 
 std::optional<itinerary::MatchValues> frmParks::readProfile() {
-    platform::Recordset rs = m_db->query(QStringLiteral("Select * from TravelInfo"));
+    platform::Recordset rs = common::queryOrSay(*m_db, QStringLiteral("Select * from TravelInfo"));
     if (!rs.ok())
         return std::nullopt;
     if (rs.eof()) {
@@ -215,7 +216,7 @@ std::optional<itinerary::MatchValues> frmParks::readProfile() {
 
 void frmParks::BuildParkItinerary(int park, itinerary::FillRun run) {
     rtParks2->setText(QString());
-    m_db = platform::Database::openContent();
+    m_db = common::openContentOrSay();
     if (!m_db)
         return;
     const std::optional<itinerary::MatchValues> match = readProfile();
@@ -225,9 +226,9 @@ void frmParks::BuildParkItinerary(int park, itinerary::FillRun run) {
     std::array<QVector<itinerary::SuggestedAttraction>, 3> parts;
     for (int part = 0; part < 3; ++part) {
         const itinerary::PartQuery q = itinerary::partQuery(itinerary::DayPart(part + 1), park, *match);
-        platform::Recordset rs = m_db->query(q.sql, q.binds);
+        platform::Recordset rs = common::queryOrSay(*m_db, q.sql, q.binds);
         if (!rs.ok())
-            return; // already reported; an incomplete day would mislead
+            return; // the user has been told why; an incomplete day would mislead
         for (; !rs.eof(); rs.moveNext())
             parts[size_t(part)].append({rs.text(QStringLiteral("Attraction")), rs.text(QStringLiteral("TimeTip"))});
     }

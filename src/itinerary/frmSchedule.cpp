@@ -2,14 +2,15 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/DayPaging.h"
 #include "common/DropDownList.h"
 #include "common/HoverLink.h"
 #include "common/LongRuns.h"
 #include "common/PictureButton.h"
+#include "common/TripProfile.h"
 #include "common/WholeNumber.h"
 #include "itinerary/ScheduleStore.h"
-#include "itinerary/TripProfile.h"
 #include "platform/Database.h"
 #include "platform/SafeFile.h"
 #include "platform/Services.h"
@@ -334,11 +335,11 @@ void frmSchedule::Form_Load() {
     cbDayNum->addItems(numberEntries(21));
     cbDayNum->setShownText(QStringLiteral("1"));
 
-    m_content = platform::Database::openContent();
+    m_content = common::openContentOrSay();
     if (m_content)
-        m_user = platform::Database::openUser();
+        m_user = common::openUserOrSay();
     if (!m_content || !m_user) {
-        // The missing file has been reported; the planner cannot work without it.
+        // The user has been told which file is missing; the planner cannot work without it.
         platform::Forms::unload(objectName());
         return;
     }
@@ -347,15 +348,14 @@ void frmSchedule::Form_Load() {
     cboScheduleNumber->addItems(numberEntries(100));
     cboScheduleNumber->setShownText(QStringLiteral("1"));
 
-    if (const auto day = ScheduleStore(*m_user).read(1, 1))
-        showStoredDay(*day);
+    showDayRow(1, 1);
     for (int p = 0; p < 3; ++p)
         FillAttractionLists(p, m_parts[size_t(p)].park->currentText());
 
     // On opening the places are sorted by name without regard to case.
     QStringList sorted;
-    platform::Recordset rs =
-        m_content->query(QStringLiteral("select Location from Reservations Order By Location COLLATE NOCASE"));
+    platform::Recordset rs = common::queryOrSay(
+        *m_content, QStringLiteral("select Location from Reservations Order By Location COLLATE NOCASE"));
     for (; !rs.eof(); rs.moveNext())
         sorted << rs.text(QStringLiteral("Location"));
     fillReservationLists(sorted);
@@ -375,7 +375,9 @@ void frmSchedule::closeAction() {
 QDate frmSchedule::tripDate() {
     if (!m_content)
         return {};
-    const auto profile = itinerary::readTripProfile(*m_content);
+    const auto profile = common::readTripProfile(*m_content);
+    if (!profile)
+        common::sayDatabaseFailure(*m_content);
     return profile ? profile->tripDate : QDate();
 }
 
@@ -384,8 +386,8 @@ const QStringList& frmSchedule::attractionsOf(int park) {
     if (!cached) {
         cached.emplace();
         if (m_content) {
-            platform::Recordset rs =
-                m_content->query(QStringLiteral("Select Attraction from ParkPlanner Where ParkId = ?"), {park});
+            platform::Recordset rs = common::queryOrSay(
+                *m_content, QStringLiteral("Select Attraction from ParkPlanner Where ParkId = ?"), {park});
             for (; !rs.eof(); rs.moveNext())
                 cached->append(rs.text(QStringLiteral("Attraction")));
         }
@@ -397,7 +399,8 @@ const QStringList& frmSchedule::reservationPlaces() {
     if (!m_places) {
         m_places.emplace();
         if (m_content) {
-            platform::Recordset rs = m_content->query(QStringLiteral("select Location from Reservations"));
+            platform::Recordset rs =
+                common::queryOrSay(*m_content, QStringLiteral("select Location from Reservations"));
             for (; !rs.eof(); rs.moveNext())
                 m_places->append(rs.text(QStringLiteral("Location")));
         }
@@ -437,6 +440,15 @@ void frmSchedule::clearDay() {
             emptyList(list);
 }
 
+void frmSchedule::showDayRow(int scheduleNum, int dayNum) {
+    if (!m_user)
+        return;
+    if (const auto day = ScheduleStore(*m_user).read(scheduleNum, dayNum))
+        showStoredDay(*day);
+    else
+        common::sayDatabaseFailure(*m_user);
+}
+
 void frmSchedule::showStoredDay(const ScheduleDay& day) {
     for (size_t p = 0; p < m_parts.size(); ++p) {
         m_parts[p].park->setShownText(day.parts[p].park);
@@ -471,9 +483,8 @@ ScheduleDay frmSchedule::shownDay(int dayNum) const {
 void frmSchedule::showDayFromStore() {
     const std::optional<int> dayNum = common::readKey(cbDayNum->currentText());
     const std::optional<int> scheduleNum = common::readKey(cboScheduleNumber->currentText());
-    if (m_user && dayNum && scheduleNum)
-        if (const auto day = ScheduleStore(*m_user).read(*scheduleNum, *dayNum))
-            showStoredDay(*day);
+    if (dayNum && scheduleNum)
+        showDayRow(*scheduleNum, *dayNum);
     for (int p = 0; p < 3; ++p)
         FillAttractionLists(p, m_parts[size_t(p)].park->currentText());
     // After opening the places come in table order.
@@ -529,8 +540,12 @@ std::optional<int> frmSchedule::scheduleBoxNumber() const {
 }
 
 bool frmSchedule::saveDay(const common::DayKeys& keys) {
-    if (!m_user || !ScheduleStore(*m_user).write(keys.book, shownDay(keys.day)))
+    if (!m_user)
         return false;
+    if (!ScheduleStore(*m_user).write(keys.book, shownDay(keys.day))) {
+        common::sayDatabaseFailure(*m_user);
+        return false;
+    }
     const QDate start = tripDate();
     if (start.isValid())
         txtTSD->setText(platform::shortDate(itinerary::dayDate(start, keys.day)));
@@ -599,8 +614,10 @@ void frmSchedule::mnuExport_Click() {
     if (!file || file->isEmpty())
         return;
     const auto days = ScheduleStore(*m_user).readUpTo(*scheduleNum, count.count);
-    if (!days)
+    if (!days) {
+        common::sayDatabaseFailure(*m_user);
         return;
+    }
     const QByteArray bytes = itinerary::exportText(*days).toUtf8();
     QString reason;
     if (!platform::saveWholeFile(*file, bytes, &reason))
@@ -621,6 +638,8 @@ void frmSchedule::mnuPrint_Click() {
     if (count.kind != common::CountAnswer::Count)
         return;
     const auto days = ScheduleStore(*m_user).readUpTo(*scheduleNum, count.count);
+    if (!days)
+        common::sayDatabaseFailure(*m_user);
     if (!days || days->isEmpty())
         return;
     const QDate start = tripDate();

@@ -161,6 +161,8 @@ private:
     void clearDay();
     // Sets the day's controls from a stored day.
     void showStoredDay(const itinerary::ScheduleDay& day);
+    // Shows the stored row of a day, when it has one.
+    void showDayRow(int scheduleNum, int dayNum);
     // Shows the day named by the day and schedule boxes, from the query of its row on.
     void showDayFromStore();
     // Reads the day's controls.

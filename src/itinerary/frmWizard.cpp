@@ -1,9 +1,10 @@
 #include "itinerary/frmWizard.h"
 
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
-#include "itinerary/TripProfile.h"
+#include "common/TripProfile.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -145,12 +146,14 @@ frmWizard::~frmWizard() = default;
 
 void frmWizard::Form_Load() {
     DTPicker1->setDate(platform::Clock::today());
-    m_db = platform::Database::openContent();
+    m_db = common::openContentOrSay();
     if (!m_db)
         return;
-    const std::optional<itinerary::TripProfile> profile = itinerary::readTripProfile(*m_db);
-    if (!profile)
+    const std::optional<common::TripProfile> profile = common::readTripProfile(*m_db);
+    if (!profile) {
+        common::sayDatabaseFailure(*m_db);
         return;
+    }
     // A stored date the picker cannot show leaves today's date.
     if (profile->tripDate.isValid())
         DTPicker1->setDate(profile->tripDate);
@@ -169,10 +172,10 @@ void frmWizard::Picture2_Click() {
 
 void frmWizard::SaveTripProfile() {
     if (!m_db)
-        m_db = platform::Database::openContent();
+        m_db = common::openContentOrSay();
     if (!m_db)
         return;
-    itinerary::TripProfile profile;
+    common::TripProfile profile;
     profile.tripDate = DTPicker1->date();
     profile.adults = cbAdults->chosenPosition();
     profile.kids = cbChildren->chosenPosition();
@@ -182,8 +185,10 @@ void frmWizard::SaveTripProfile() {
     profile.show = cboTheatre->chosenPosition();
     // When the profile could not be stored the wizard stays open with the
     // user's answers, so nothing is lost.
-    if (!itinerary::writeTripProfile(*m_db, profile))
+    if (!common::writeTripProfile(*m_db, profile)) {
+        common::sayDatabaseFailure(*m_db);
         return;
+    }
     platform::Forms::open(QStringLiteral("frmCheckListNew"));
     platform::Forms::unload(objectName());
 }

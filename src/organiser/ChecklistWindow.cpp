@@ -1,6 +1,7 @@
 #include "organiser/ChecklistWindow.h"
 
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
 #include "platform/Printer.h"
@@ -328,7 +329,7 @@ void ChecklistWindow::buildRows() {
 }
 
 void ChecklistWindow::Form_Load() {
-    m_db = platform::Database::openUser();
+    m_db = common::openUserOrSay();
     redraw();
 }
 
@@ -336,8 +337,10 @@ void ChecklistWindow::Form_Load() {
 // stored row no step has been done yet, so every step shows its button.
 void ChecklistWindow::redraw() {
     std::array<bool, 10> done{};
-    if (m_db)
+    if (m_db) {
         done = readStepFlags(*m_db);
+        common::sayDatabaseFailure(*m_db);
+    }
     bool allDone = true;
     for (int i = 0; i < visibleSteps(); ++i) {
         doneMarks[i]->setVisible(done[i]);
@@ -354,7 +357,7 @@ bool ChecklistWindow::stepShownDone(int step) const {
 void ChecklistWindow::markStepDone(int step) {
     if (!m_db || step < 1 || step > visibleSteps())
         return;
-    platform::Recordset rs = m_db->query(QStringLiteral("Select * from ArriveInfo"));
+    platform::Recordset rs = common::queryOrSay(*m_db, QStringLiteral("Select * from ArriveInfo"));
     if (!rs.ok())
         return;
     const QString update = QStringLiteral("Update ArriveInfo Set chk%1 = 1").arg(step);
@@ -362,19 +365,20 @@ void ChecklistWindow::markStepDone(int step) {
         // The flags live in the reservation record's row; until that record
         // has been saved there is no row, so make the row (empty texts, no
         // step done) to keep the step the user has just finished.
-        m_db->transaction([&] {
-            return m_db->execute(QStringLiteral("Insert Into ArriveInfo DEFAULT VALUES")) && m_db->execute(update);
-        });
+        if (!m_db->transaction([&] {
+                return m_db->execute(QStringLiteral("Insert Into ArriveInfo DEFAULT VALUES")) && m_db->execute(update);
+            }))
+            common::sayDatabaseFailure(*m_db);
     } else {
-        m_db->execute(update);
+        common::executeOrSay(*m_db, update);
     }
     redraw();
 }
 
 void ChecklistWindow::mnuStartOver_Click() {
     if (m_db)
-        m_db->execute(QStringLiteral("Update ArriveInfo Set chk1 = 0,chk2 = 0, chk3 = 0, chk4 = 0,chk5 = 0, "
-                                     "chk6 = 0,chk7 = 0,chk8= 0, chk9 = 0, chk10 = 0"));
+        common::executeOrSay(*m_db, QStringLiteral("Update ArriveInfo Set chk1 = 0,chk2 = 0, chk3 = 0, chk4 = 0,"
+                                                   "chk5 = 0, chk6 = 0,chk7 = 0,chk8= 0, chk9 = 0, chk10 = 0"));
     redraw();
 }
 

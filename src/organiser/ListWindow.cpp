@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
@@ -318,7 +319,7 @@ void ListWindow::fillPage(platform::Database&) {
 
 // Rebuilds the pane and the combo box from the table; the combo box's text is emptied.
 void ListWindow::relist() {
-    platform::Recordset rs = database()->query(m_kind.listSql);
+    platform::Recordset rs = common::queryOrSay(*database(), m_kind.listSql);
     ListPage page = m_kind.compose(rs);
     common::RichTextBox& box = *pane();
     box.setText(page.text);
@@ -340,8 +341,8 @@ void ListWindow::Command1_Click() {
     platform::Binds values;
     for (QLineEdit* box : m_entries)
         values << box->text();
-    // A failed insert has been reported; the boxes keep what the user typed.
-    if (!database() || !database()->execute(m_kind.insertSql, values))
+    // After a failed insert the boxes keep what the user typed.
+    if (!database() || !common::executeOrSay(*database(), m_kind.insertSql, values))
         return;
     for (QLineEdit* box : m_entries)
         box->clear();
@@ -356,7 +357,7 @@ void ListWindow::Command2_Click() {
     const QString key = cbItems->currentText();
     if (!m_kind.confirmRemoval || platform::msgBox(QStringLiteral("Are you sure you wish to delete this item"),
                                                    platform::Buttons::YesNo) == platform::Answer::Yes)
-        database()->execute(m_kind.deleteSql, {key});
+        common::executeOrSay(*database(), m_kind.deleteSql, {key});
     relist();
 }
 

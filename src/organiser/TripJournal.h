@@ -53,7 +53,8 @@ public:
     std::optional<JournalDay> read(int tripNum, int dayNum);
     // The trip's stored days 1 to `lastDay`, in day order; nothing when the read failed.
     std::optional<QList<JournalDay>> readUpTo(int tripNum, int lastDay);
-    // Inserts or updates the day; false when it could not be stored (already reported).
+    // Inserts or updates the day; false when it could not be stored (the
+    // database tells why).
     bool write(int tripNum, const JournalDay& day);
 
 private:

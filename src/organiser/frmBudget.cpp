@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
@@ -213,7 +214,7 @@ std::array<common::DropDownList*, 4> frmBudget::countBoxes() const {
 
 void frmBudget::Form_Load() {
     Label5->hide();
-    m_db = platform::Database::openUser();
+    m_db = common::openUserOrSay();
 
     // Every list offers the counts 0 to 100 and keeps the text it shows.
     QStringList counts;
@@ -224,7 +225,7 @@ void frmBudget::Form_Load() {
 
     if (!m_db)
         return;
-    platform::Recordset rs = m_db->query(QStringLiteral("Select * From Budget"));
+    platform::Recordset rs = common::queryOrSay(*m_db, QStringLiteral("Select * From Budget"));
     if (rs.eof())
         return; // first use: every field stays at "0" and nothing is computed
 
@@ -312,10 +313,10 @@ void frmBudget::showFigures() {
 
 void frmBudget::Command1_Click() {
     if (!m_db)
-        m_db = platform::Database::openUser();
+        m_db = common::openUserOrSay();
     if (!m_db)
         return;
-    platform::Recordset rs = m_db->query(QStringLiteral("Select * from Budget"));
+    platform::Recordset rs = common::queryOrSay(*m_db, QStringLiteral("Select * from Budget"));
     if (!rs.ok())
         return;
     platform::Binds values;
@@ -323,8 +324,8 @@ void frmBudget::Command1_Click() {
         values << box->currentText();
     for (QLineEdit* box : costBoxes())
         values << box->text();
-    // A failed statement has been reported; the window keeps what the user typed.
-    m_db->execute(rs.eof() ? organiser::budgetInsertSql() : organiser::budgetUpdateSql(), values);
+    // After a failed statement the window keeps what the user typed.
+    common::executeOrSay(*m_db, rs.eof() ? organiser::budgetInsertSql() : organiser::budgetUpdateSql(), values);
 }
 
 void frmBudget::mnuPrint_Click() {

@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/DayPaging.h"
 #include "common/DropDownList.h"
 #include "common/HoverLink.h"
@@ -230,7 +231,7 @@ std::array<QCheckBox*, organiser::kJournalPlaceCount> frmDetails::placeBoxes() c
 void frmDetails::Form_Load() {
     Label9->setText(QStringLiteral("Click here to print a detailed empty journal page.  Print as many sheets as days "
                                    "you will be at Walt Disney World"));
-    m_db = platform::Database::openUser();
+    m_db = common::openUserOrSay();
     for (int n = 1; n <= 100; ++n)
         cbTrip->addItem(QString::number(n));
     cbDayNum->setText(QStringLiteral("1"));
@@ -274,6 +275,8 @@ bool frmDetails::LoadJournalDay(int tripNum, int dayNum) {
     const auto day = JournalStore(*m_db).read(tripNum, dayNum);
     if (day)
         showDay(*day);
+    else
+        common::sayDatabaseFailure(*m_db);
     return day.has_value();
 }
 
@@ -311,7 +314,7 @@ void frmDetails::cbTrip_Click() {
 
 bool frmDetails::SaveJournalDay(const common::DayKeys& keys) {
     if (!m_db)
-        m_db = platform::Database::openUser();
+        m_db = common::openUserOrSay();
     if (!m_db)
         return false;
     JournalDay day;
@@ -324,7 +327,10 @@ bool frmDetails::SaveJournalDay(const common::DayKeys& keys) {
     for (size_t i = 0; i < boxes.size(); ++i)
         day.places[i] = boxes[i]->isChecked();
     day.otherPlace = txtOther->text();
-    return JournalStore(*m_db).write(keys.book, day);
+    if (JournalStore(*m_db).write(keys.book, day))
+        return true;
+    common::sayDatabaseFailure(*m_db);
+    return false;
 }
 
 void frmDetails::cmdUpdate_Click() {
@@ -406,6 +412,8 @@ void frmDetails::mnuPrint_Click() {
     if (!tripNum || !m_db)
         return;
     const auto days = JournalStore(*m_db).readUpTo(*tripNum, *count);
+    if (!days)
+        common::sayDatabaseFailure(*m_db);
     if (!days || days->isEmpty())
         return;
     const QDate shown = dtStart->date();

@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
@@ -180,7 +181,7 @@ std::array<QLineEdit*, organiser::kReservationFieldCount> frmPlane::fieldBoxes()
 }
 
 void frmPlane::Form_Load() {
-    m_db = platform::Database::openUser();
+    m_db = common::openUserOrSay();
     LoadRecord();
 }
 
@@ -188,7 +189,7 @@ void frmPlane::Form_Load() {
 void frmPlane::LoadRecord() {
     if (!m_db)
         return;
-    platform::Recordset rs = m_db->query(QStringLiteral("Select * from ArriveInfo"));
+    platform::Recordset rs = common::queryOrSay(*m_db, QStringLiteral("Select * from ArriveInfo"));
     if (rs.eof())
         return;
     const auto boxes = fieldBoxes();
@@ -206,18 +207,18 @@ void frmPlane::Command1_Click() {
 // Stores the twelve texts exactly as typed, as the one row of the table.
 void frmPlane::SaveReservationRecord() {
     if (!m_db)
-        m_db = platform::Database::openUser();
+        m_db = common::openUserOrSay();
     if (!m_db)
         return;
-    platform::Recordset rs = m_db->query(QStringLiteral("Select * from ArriveInfo"));
+    platform::Recordset rs = common::queryOrSay(*m_db, QStringLiteral("Select * from ArriveInfo"));
     if (!rs.ok())
         return;
     platform::Binds values;
     for (QLineEdit* box : fieldBoxes())
         values << box->text();
     const QString sql = rs.eof() ? organiser::reservationInsertSql() : organiser::reservationUpdateSql();
-    // A failed save has been reported; the boxes keep what the user typed.
-    if (!m_db->execute(sql, values))
+    // After a failed save the boxes keep what the user typed.
+    if (!common::executeOrSay(*m_db, sql, values))
         return;
     LoadRecord();
 }

@@ -134,9 +134,11 @@ QString Database::failureMessage(DbFailure kind, const QString& path) {
     return QStringLiteral("The database file %1 could not carry out a request; it may be damaged.").arg(file);
 }
 
-std::unique_ptr<Database> Database::open(const QString& path) {
+std::unique_ptr<Database> Database::open(const QString& path, QString* why) {
     if (!QFileInfo::exists(path)) {
-        msgBox(QStringLiteral("The database file %1 could not be found.").arg(path));
+        qWarning("no database file %s", qPrintable(path));
+        if (why)
+            *why = QStringLiteral("The database file %1 could not be found.").arg(path);
         return nullptr;
     }
     static std::atomic<int> counter{0};
@@ -149,19 +151,20 @@ std::unique_ptr<Database> Database::open(const QString& path) {
             qWarning("cannot open %s: %s", qPrintable(path), qPrintable(db.lastError().text()));
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(connection);
-            msgBox(QStringLiteral("The database file %1 could not be opened.").arg(path));
+            if (why)
+                *why = QStringLiteral("The database file %1 could not be opened.").arg(path);
             return nullptr;
         }
     }
     return std::unique_ptr<Database>(new Database(path, connection));
 }
 
-std::unique_ptr<Database> Database::openContent() {
-    return open(App::file(contentFileName()));
+std::unique_ptr<Database> Database::openContent(QString* why) {
+    return open(App::file(contentFileName()), why);
 }
 
-std::unique_ptr<Database> Database::openUser() {
-    return open(App::file(userFileName()));
+std::unique_ptr<Database> Database::openUser(QString* why) {
+    return open(App::file(userFileName()), why);
 }
 
 Database::Database(const QString& path, const QString& connection) : m_path(path), m_connection(connection) {}
@@ -174,12 +177,10 @@ Database::~Database() {
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-void Database::report(const QString& sql, const QSqlError& error) {
+void Database::fail(const QString& sql, const QSqlError& error) {
     m_lastError = error.text();
     m_lastFailure = classify(error);
     qWarning("SQL failed: %s: %s", qPrintable(sql), qPrintable(m_lastError));
-    if (m_reportErrors)
-        msgBox(failureMessage(m_lastFailure, m_path));
 }
 
 Recordset Database::query(const QString& sql, const Binds& binds) {
@@ -187,14 +188,14 @@ Recordset Database::query(const QString& sql, const Binds& binds) {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
-        report(sql, q.lastError());
+        fail(sql, q.lastError());
         rs.m_ok = false;
         return rs;
     }
     for (const QVariant& v : binds)
         q.addBindValue(v);
     if (!q.exec()) {
-        report(sql, q.lastError());
+        fail(sql, q.lastError());
         rs.m_ok = false;
         return rs;
     }
@@ -213,7 +214,7 @@ Recordset Database::query(const QString& sql, const Binds& binds) {
     }
     if (q.lastError().isValid()) {
         // A row that could not be fetched: what was read is not the whole answer.
-        report(sql, q.lastError());
+        fail(sql, q.lastError());
         rs.m_rows.clear();
         rs.m_ok = false;
         return rs;
@@ -235,26 +236,18 @@ bool Database::run(const QString& sql, const Binds& binds) {
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     m_rowsAffected = 0;
     if (!q.prepare(sql)) {
-        report(sql, q.lastError());
+        fail(sql, q.lastError());
         return false;
     }
     for (const QVariant& v : binds)
         q.addBindValue(v);
     if (!q.exec()) {
-        report(sql, q.lastError());
+        fail(sql, q.lastError());
         return false;
     }
     m_rowsAffected = q.numRowsAffected();
     succeeded();
     return true;
-}
-
-bool Database::executeQuietly(const QString& sql, const Binds& binds) {
-    const bool shown = m_reportErrors;
-    m_reportErrors = false;
-    const bool done = execute(sql, binds);
-    m_reportErrors = shown;
-    return done;
 }
 
 bool Database::transaction(const std::function<bool()>& work) {
@@ -264,7 +257,7 @@ bool Database::transaction(const std::function<bool()>& work) {
     // queue one behind the other instead of both reading and then colliding.
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        report(QStringLiteral("BEGIN IMMEDIATE"), q.lastError());
+        fail(QStringLiteral("BEGIN IMMEDIATE"), q.lastError());
         return false;
     }
     m_inTransaction = true;
@@ -275,7 +268,7 @@ bool Database::transaction(const std::function<bool()>& work) {
         return false;
     }
     if (!q.exec(QStringLiteral("COMMIT"))) {
-        report(QStringLiteral("COMMIT"), q.lastError());
+        fail(QStringLiteral("COMMIT"), q.lastError());
         q.exec(QStringLiteral("ROLLBACK"));
         return false;
     }

@@ -21,7 +21,7 @@ public:
     void moveNext() { ++m_row; }
     void moveFirst() { m_row = 0; }
     int recordCount() const { return int(m_rows.size()); }
-    // False when the query failed (the failure has been reported).
+    // False when the query failed; the database that ran it tells why.
     bool ok() const { return m_ok; }
 
     bool hasField(const QString& name) const { return m_columns.contains(name.toLower()); }
@@ -59,16 +59,21 @@ enum class DbFailure {
 // One open database file. SQL text sits with its caller; every value that
 // comes from the user or from a list is bound, never pasted into the text.
 //
+// A failure is returned to the caller, never shown: a request gives false or
+// a record set whose ok() is false, and failureText() says in the user's words
+// what went wrong. The window that made the request decides what the user sees.
+//
 // A request that meets a lock waits a short, bounded time (busyTimeout) for
 // the other copy of the program to finish before it gives up as Busy.
 class Database {
 public:
-    // Opens an existing database file. A missing file is reported to the user
-    // in a message box naming it, and gives null; it is never created empty.
-    static std::unique_ptr<Database> open(const QString& path);
+    // Opens an existing database file. A missing file is never created empty:
+    // it gives null, as does a file that cannot be opened, and `why` (when
+    // given) then holds what the user is told, naming the file.
+    static std::unique_ptr<Database> open(const QString& path, QString* why = nullptr);
     // Opens the content database or the user database of the program's folder.
-    static std::unique_ptr<Database> openContent();
-    static std::unique_ptr<Database> openUser();
+    static std::unique_ptr<Database> openContent(QString* why = nullptr);
+    static std::unique_ptr<Database> openUser(QString* why = nullptr);
     static QString contentFileName() { return QStringLiteral("Tamble25.mdb"); }
     static QString userFileName() { return QStringLiteral("VividodovUser.mdb"); }
 
@@ -76,15 +81,11 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Runs a query and reads all its rows. A failing statement is reported to
-    // the user and gives an empty record set whose ok() is false.
+    // Runs a query and reads all its rows. A failing statement gives an empty
+    // record set whose ok() is false.
     Recordset query(const QString& sql, const Binds& binds = {});
-    // Runs a statement. A failure is reported to the user and gives false.
+    // Runs a statement; false when it failed.
     bool execute(const QString& sql, const Binds& binds = {});
-    // Runs a statement whose failure the user need not hear of, such as a
-    // counter kept for the program's own use in a folder that cannot be
-    // written: the failure is only logged.
-    bool executeQuietly(const QString& sql, const Binds& binds = {});
     // Rows changed by the latest execute.
     int rowsAffected() const { return m_rowsAffected; }
     // Runs several statements as one transaction; on a failure nothing stays.
@@ -95,6 +96,9 @@ public:
     QString lastError() const { return m_lastError; }
     // The kind of the latest failure; None after a request that succeeded.
     DbFailure lastFailure() const { return m_lastFailure; }
+    // What the user is told about the latest failure; empty after a request
+    // that succeeded.
+    QString failureText() const { return failureMessage(m_lastFailure, m_path); }
     // What the user is told about a failure of the kind on the file at `path`.
     static QString failureMessage(DbFailure kind, const QString& path);
 
@@ -108,13 +112,11 @@ public:
     static QString connectOptions();
     // The kind of an engine error.
     static DbFailure classify(const QSqlError& error);
-    // When false, failures are not shown to the user (the caller reports them).
-    void setReportErrors(bool on) { m_reportErrors = on; }
 
 private:
     explicit Database(const QString& path, const QString& connection);
     bool run(const QString& sql, const Binds& binds);
-    void report(const QString& sql, const QSqlError& error);
+    void fail(const QString& sql, const QSqlError& error);
     void succeeded() { m_lastFailure = DbFailure::None; }
 
     QString m_path;
@@ -122,7 +124,6 @@ private:
     QString m_lastError;
     DbFailure m_lastFailure = DbFailure::None;
     int m_rowsAffected = 0;
-    bool m_reportErrors = true;
     bool m_inTransaction = false;
 };
 

@@ -21,6 +21,7 @@ struct Registry {
     QHash<QString, QPointer<Form>> loaded;
     QStringList loadOrder;
     QSet<QString> unloading;
+    QString mainWindow;
     bool exiting = false;
     bool endWhenNoWindow = true;
     std::function<void()> quit = [] { QCoreApplication::quit(); };
@@ -99,12 +100,8 @@ QAction* Form::addNamedItem(QMenu* menu, const QString& name, const QString& cap
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_client && event->type() == QEvent::MouseMove) {
-        // Moving over the window background restores every link of the window.
-        for (QWidget* w : m_client->findChildren<QWidget*>())
-            if (w->property("travistoHoverLink").toBool())
-                QMetaObject::invokeMethod(w, "restore");
-    }
+    if (watched == m_client && event->type() == QEvent::MouseMove)
+        emit backgroundTouched();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -193,6 +190,14 @@ void Forms::unload(const QString& name) {
     form->deleteLater();
     if (!r.exiting)
         endIfNoWindowLeft();
+}
+
+void Forms::setMainWindow(const QString& name) {
+    registry().mainWindow = name;
+}
+
+QString Forms::mainWindowName() {
+    return registry().mainWindow;
 }
 
 void Forms::returnToMainWindow(const QString& callerName) {

@@ -35,6 +35,12 @@ public:
     // Adds an item with its control name to a menu.
     static QAction* addNamedItem(QMenu* menu, const QString& name, const QString& caption);
 
+signals:
+    // The mouse moved over the client area's own background, not over a
+    // control on it: controls that change their look under the mouse (the
+    // window's links) come back to rest.
+    void backgroundTouched();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,8 +79,10 @@ public:
     template <typename T> static T* findAs(const QString& name) { return qobject_cast<T*>(find(name)); }
     template <typename T> static T* loadAs(const QString& name) { return qobject_cast<T*>(load(name)); }
 
-    // The main window's form name.
-    static QString mainWindowName() { return QStringLiteral("frmTamble"); }
+    // Names the main window, the one Exit closes first and the windows go
+    // back to; start-up names it when it registers the windows.
+    static void setMainWindow(const QString& name);
+    static QString mainWindowName();
 
     // Loads and shows the main window (its Load runs only when it was not
     // loaded), then unloads the calling window.

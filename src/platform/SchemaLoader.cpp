@@ -367,30 +367,31 @@ SchemaLoader::Result SchemaLoader::ensure(const QString& path, const QString& sq
     return result;
 }
 
-bool SchemaLoader::ensureProgramDatabases() {
+SchemaLoader::Readiness SchemaLoader::ensureProgramDatabases() {
     const struct {
         QString file;
         QString folder;
     } databases[] = {{Database::contentFileName(), contentSqlFolder()}, {Database::userFileName(), userSqlFolder()}};
-    bool ok = true;
+    Readiness readiness;
     for (const auto& d : databases) {
         const QString path = App::file(d.file);
         const Result r = ensure(path, d.folder);
         const QString file = QDir::toNativeSeparators(path);
         if (!r.ok) {
-            msgBox(r.failure == DbFailure::Other
-                       ? QStringLiteral("The database file %1 could not be prepared; it may be damaged or not a "
-                                        "Travisto database.")
-                             .arg(file)
-                       : Database::failureMessage(r.failure, path));
-            ok = false;
+            readiness.messages << (r.failure == DbFailure::Other
+                                       ? QStringLiteral("The database file %1 could not be prepared; it may be "
+                                                        "damaged or not a Travisto database.")
+                                             .arg(file)
+                                       : Database::failureMessage(r.failure, path));
+            readiness.ok = false;
         } else if (!r.problems.isEmpty()) {
-            msgBox(QStringLiteral("The database file %1 comes from an older version of Travisto and cannot be fully "
-                                  "brought up to date: %2. The windows that use it may not work.")
-                       .arg(file, r.problems.join(QStringLiteral("; "))));
+            readiness.messages << QStringLiteral("The database file %1 comes from an older version of Travisto and "
+                                                 "cannot be fully brought up to date: %2. The windows that use it "
+                                                 "may not work.")
+                                      .arg(file, r.problems.join(QStringLiteral("; ")));
         }
     }
-    return ok;
+    return readiness;
 }
 
 } // namespace platform

@@ -38,6 +38,15 @@ public:
         QStringList problems;
     };
 
+    // What preparing the program's databases came to: `ok` is false when a
+    // file could not be prepared, and the program cannot start; `messages`
+    // holds what the user is to be told, in order (also about a file that is
+    // used although it could not be fully brought up to date).
+    struct Readiness {
+        bool ok = true;
+        QStringList messages;
+    };
+
     // The resource folders of the content and user databases.
     static QString contentSqlFolder() { return QStringLiteral(":/sql/content"); }
     static QString userSqlFolder() { return QStringLiteral(":/sql/user"); }
@@ -45,8 +54,8 @@ public:
     // Creates the database at `path` from `sqlFolder` when missing, or brings
     // it up to date; never overwrites a file that is there.
     static Result ensure(const QString& path, const QString& sqlFolder);
-    // Both databases of the program's folder; failures are reported to the user.
-    static bool ensureProgramDatabases();
+    // Both databases of the program's folder; shows nothing itself.
+    static Readiness ensureProgramDatabases();
 
     // Splits SQL text into statements at semicolons outside quotes and comments.
     static QStringList splitStatements(const QString& sql);

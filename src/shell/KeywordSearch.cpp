@@ -102,7 +102,7 @@ KeywordPattern keywordPattern(const QString& keyword) {
     return pattern;
 }
 
-QString keywordSearchText(platform::Database& db, const QString& keyword) {
+QString keywordSearchText(platform::Database& db, const QString& keyword, QStringList* failures) {
     const KeywordPattern pattern = keywordPattern(keyword);
     // Every query runs before any entry is written.
     std::vector<platform::Recordset> results;
@@ -117,6 +117,8 @@ QString keywordSearchText(platform::Database& db, const QString& keyword) {
                                   ? QLatin1Char('(') + conditions.join(QStringLiteral(" Or ")) + QLatin1Char(')')
                                   : conditions.join(QString());
         results.push_back(db.query(QLatin1String(group.select) + where, binds));
+        if (!results.back().ok() && failures)
+            *failures << db.failureText();
     }
     // One running number across all groups; the text is built once.
     QString text;

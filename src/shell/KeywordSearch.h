@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 class Database;
@@ -27,6 +28,8 @@ KeywordPattern keywordPattern(const QString& keyword);
 // content database for `keyword` (its wildcards as above), without regard to
 // case anywhere in the searched columns, and composes the result: every
 // entry numbered in one run across the five groups, in that group order.
-QString keywordSearchText(platform::Database& db, const QString& keyword);
+// A group that cannot be searched adds no entry; `failures` (when given)
+// receives what the user is told about each such group, in group order.
+QString keywordSearchText(platform::Database& db, const QString& keyword, QStringList* failures = nullptr);
 
 } // namespace shell

@@ -9,6 +9,7 @@
 void shell::registerForms() {
     using platform::Forms;
     Forms::registerForm<frmTamble>(QStringLiteral("frmTamble"));
+    Forms::setMainWindow(QStringLiteral("frmTamble"));
     Forms::registerForm<frmSearch>(QStringLiteral("frmSearch"));
     Forms::registerForm<frmMe>(QStringLiteral("frmMe"));
     Forms::registerForm<frmLinks>(QStringLiteral("frmLinks"));

@@ -2,7 +2,8 @@
 
 namespace shell {
 
-// Registers every window of the application shell with the form registry.
+// Registers every window of the application shell with the form registry,
+// and names the main window among them.
 void registerForms();
 
 // The help page, defined in its own file.

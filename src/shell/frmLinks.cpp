@@ -3,6 +3,7 @@
 #include "common/Controls.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
+#include "common/WebLink.h"
 #include "platform/Twips.h"
 #include "shell/frmTamble.h"
 
@@ -96,7 +97,7 @@ frmLinks::frmLinks() : platform::Form(QStringLiteral("frmLinks")) {
         placeTwips(label, 240, link.top, 4200, 360);
         this->*link.label = label;
         const QString target = label->objectName();
-        connect(label, &common::HoverLink::clicked, this, [target] { shell::OpenWebLink(address(target)); });
+        connect(label, &common::HoverLink::clicked, this, [target] { common::OpenWebLink(address(target)); });
     }
 
     Label8 = new QLabel(QStringLiteral("(Official Walt Disney World Web Site)"), c);

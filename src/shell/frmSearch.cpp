@@ -2,9 +2,11 @@
 
 #include "common/CWordWrap.h"
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "platform/Database.h"
+#include "platform/Services.h"
 #include "platform/Twips.h"
 #include "shell/KeywordSearch.h"
 
@@ -103,10 +105,14 @@ frmSearch::frmSearch() : platform::Form(QStringLiteral("frmSearch")) {
 
 void frmSearch::Command1_Click() {
     // The keyword is taken exactly as typed; a database that cannot be
-    // opened has been reported and leaves the pane empty.
+    // opened is reported and leaves the pane empty.
     QString result;
-    if (auto db = platform::Database::openContent())
-        result = shell::keywordSearchText(*db, txtSearch->text());
+    if (auto db = common::openContentOrSay()) {
+        QStringList failures;
+        result = shell::keywordSearchText(*db, txtSearch->text(), &failures);
+        for (const QString& failure : failures)
+            platform::msgBox(failure);
+    }
     rtParks->setText(result);
 }
 

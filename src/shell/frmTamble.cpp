@@ -1,7 +1,10 @@
 #include "shell/frmTamble.h"
 
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/HoverLink.h"
+#include "common/TripProfile.h"
+#include "common/WebLink.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -36,11 +39,6 @@ QStringList screenWarnings(int twipsPerPixelX, int screenWidthTwips) {
         warnings << QStringLiteral(
             "Travisto is best viewed at 600 X 800 screen resolution.  See windows help to change this setting");
     return warnings;
-}
-
-void OpenWebLink(const QString& address) {
-    if (!platform::Shell::instance().openUrl(address))
-        platform::msgBox(QStringLiteral("You must be connected to the internet for these links to work properly"));
 }
 
 } // namespace shell
@@ -167,7 +165,7 @@ void frmTamble::Form_Load() {
          shell::screenWarnings(platform::Screen::twipsPerPixelX(), platform::Screen::widthTwips()))
         platform::msgBox(warning);
 
-    auto db = platform::Database::openContent();
+    auto db = common::openContentOrSay();
     if (!db)
         return;
     showTipOfTheDay(*db);
@@ -175,26 +173,28 @@ void frmTamble::Form_Load() {
 }
 
 void frmTamble::showTipOfTheDay(platform::Database& db) {
-    platform::Recordset rs = db.query(QStringLiteral("Select * from tblHomeTips Order By Counter"));
+    platform::Recordset rs = common::queryOrSay(db, QStringLiteral("Select * from tblHomeTips Order By Counter"));
     if (rs.eof())
         return;
     lblTip->setText(rs.text(QStringLiteral("Tip")));
-    db.executeQuietly(QStringLiteral("Update tblHomeTips Set Counter = Counter + 1 Where intId = ?"),
-                      {rs.value(QStringLiteral("intId"))});
+    // The counter is the program's own bookkeeping: a folder that cannot be
+    // written leaves it as it is without troubling the user (the database logs it).
+    db.execute(QStringLiteral("Update tblHomeTips Set Counter = Counter + 1 Where intId = ?"),
+               {rs.value(QStringLiteral("intId"))});
 }
 
 void frmTamble::showCountdown(platform::Database& db) {
-    platform::Recordset rs = db.query(QStringLiteral("Select * From TravelInfo"));
-    QDate tripDate;
-    if (!rs.eof())
-        tripDate = QDate::fromString(rs.text(QStringLiteral("TripDate")).left(10), Qt::ISODate);
-    const shell::Countdown countdown = shell::countdownCaption(tripDate, platform::Clock::today());
+    const std::optional<common::TripProfile> profile = common::readTripProfile(db);
+    if (!profile)
+        common::sayDatabaseFailure(db);
+    const shell::Countdown countdown =
+        shell::countdownCaption(profile ? profile->tripDate : QDate(), platform::Clock::today());
     Label11->setText(countdown.caption);
     setInk(Label11, countdown.red ? platform::bgrColor(0x000000FF) : QColor(Qt::black));
 }
 
 void frmTamble::Label3_Click() {
-    shell::OpenWebLink(homePageAddress());
+    common::OpenWebLink(homePageAddress());
 }
 
 // Closing the main window by its close box is the program's Exit.

@@ -162,7 +162,4 @@ Countdown countdownCaption(const QDate& tripDate, const QDate& today);
 // The screen-setting warnings due for these metrics, in the order shown.
 QStringList screenWarnings(int twipsPerPixelX, int screenWidthTwips);
 
-// Opens a web address in the default browser; tells the user when it cannot.
-void OpenWebLink(const QString& address);
-
 } // namespace shell

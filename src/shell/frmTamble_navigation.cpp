@@ -1,4 +1,5 @@
 #include "common/Controls.h"
+#include "common/DatabaseMessages.h"
 #include "common/PictureButton.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
@@ -208,12 +209,12 @@ void frmTamble::openAndCloseMain(const QString& formName) {
 }
 
 bool frmTamble::StartHereCheck(const QString& profileQuery) {
-    auto db = platform::Database::openContent();
+    auto db = common::openContentOrSay();
     if (!db)
-        return false; // the missing database has been reported
-    const platform::Recordset rs = db->query(profileQuery);
+        return false; // the user has been told why
+    const platform::Recordset rs = common::queryOrSay(*db, profileQuery);
     if (!rs.ok())
-        return false; // the failing query has been reported
+        return false; // the user has been told why
     if (rs.eof()) {
         platform::msgBox(QStringLiteral("Please complete the Start Here Page"));
         return false;

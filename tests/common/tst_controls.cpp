@@ -2,6 +2,7 @@
 
 #include "common/CWordWrap.h"
 #include "common/DropDownList.h"
+#include "common/HoverLink.h"
 #include "common/ListBox.h"
 #include "common/OptionButton.h"
 #include "common/PictureButton.h"
@@ -12,12 +13,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 
 using common::PictureButton;
 
 namespace {
+
+// The mouse moves over `widget` without a button held.
+void moveOver(QWidget* widget, QPointF at = QPointF(2, 2)) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
 
 // Shows `control` in an active window above a text box that can take the focus from it.
 QLineEdit* showWithNeighbour(QWidget& window, QWidget* control) {
@@ -84,6 +92,43 @@ private slots:
         QTest::keyClick(&second, Qt::Key_Left);
         QTest::keyClick(&first, Qt::Key_Space);
         QVERIFY(first.isChecked() && !second.isChecked());
+    }
+
+    void linksComeToRestWhenTheMouseTouchesTheirOwnWindowsBackground() {
+        platform::Form window(QStringLiteral("frmLinksProbe")), other(QStringLiteral("frmOtherProbe"));
+        window.setClientSizeTwips(6000, 3000);
+        auto* frame = new QWidget(window.client());
+        frame->setGeometry(100, 100, 200, 100);
+        // One link straight on the client area, one inside a frame on it, one made after the window showed.
+        auto* onClient = new common::HoverLink(QStringLiteral("Home"), window.client());
+        auto* inFrame = new common::HoverLink(QStringLiteral("Tips"), frame);
+        window.show();
+        auto* late = new common::HoverLink(QStringLiteral("Links"), window.client());
+        auto* elsewhere = new common::HoverLink(QStringLiteral("Other"), other.client());
+        const QList<common::HoverLink*> links = {onClient, inFrame, late, elsewhere};
+        auto hovered = [&] {
+            QList<bool> states;
+            for (common::HoverLink* link : links)
+                states << (link->isHovered() && link->currentColor() == QColor(255, 0, 0) && !link->isUnderlined());
+            return states;
+        };
+        for (common::HoverLink* link : links)
+            moveOver(link);
+        QCOMPARE(hovered(), QList<bool>({true, true, true, true}));
+        // Over a link nothing comes to rest.
+        moveOver(onClient);
+        QCOMPARE(hovered(), QList<bool>({true, true, true, true}));
+        moveOver(window.client(), QPointF(400, 20));
+        QCOMPARE(hovered(), QList<bool>({false, false, false, true}));
+        QCOMPARE(onClient->currentColor(), QColor(0, 0, 255));
+        QVERIFY(onClient->isUnderlined());
+        // A link moved to another window follows that window's background.
+        late->setParent(other.client());
+        moveOver(late);
+        moveOver(window.client(), QPointF(400, 20));
+        QVERIFY(late->isHovered());
+        moveOver(other.client(), QPointF(400, 20));
+        QCOMPARE(hovered(), QList<bool>({false, false, false, false}));
     }
 
     void aSelectionStartOutsideTheTextKeepsTheSelection() {

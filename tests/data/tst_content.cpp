@@ -157,7 +157,7 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             before << file.readAll();
         }
-        QVERIFY(platform::SchemaLoader::ensureProgramDatabases());
+        QVERIFY(platform::SchemaLoader::ensureProgramDatabases().ok);
         for (int i = 0; i < files.size(); ++i) {
             QFile file(platform::App::file(files[i]));
             QVERIFY(file.open(QIODevice::ReadOnly));

@@ -2,7 +2,7 @@
 
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
-#include "itinerary/TripProfile.h"
+#include "common/TripProfile.h"
 #include "itinerary/frmWizard.h"
 
 #include <QAction>

@@ -103,7 +103,7 @@ private slots:
 
         world->exec(kUser, "DROP TABLE " + table);
         txtAdd->setText("Park tickets");
-        world->dialogs().answerMessage(); // the database's own report of the failure
+        world->dialogs().answerMessage(); // the window tells why the add failed
         click(w, qPrintable(add));
         QCOMPARE(txtAdd->text(), QStringLiteral("Park tickets")); // kept for another try
     }

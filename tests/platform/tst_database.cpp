@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "common/DatabaseMessages.h"
 #include "platform/SchemaLoader.h"
 
 #include <QDir>
@@ -23,12 +24,14 @@ private slots:
     void init() { world = std::make_unique<TestWorld>(false); }
     void cleanup() { world.reset(); }
 
-    void aMissingFileIsReportedByNameAndNeverCreated() {
+    void aMissingFileIsNamedToTheCallerAndNeverCreated() {
         const QString path = QDir(world->folder()).filePath(QStringLiteral("Nowhere.mdb"));
-        world->dialogs().answerMessage();
-        QVERIFY(!Database::open(path));
-        QVERIFY(world->dialogs().messages().value(0).contains(path));
+        QString why;
+        QVERIFY(!Database::open(path, &why));
+        QCOMPARE(why, QStringLiteral("The database file %1 could not be found.").arg(path));
         QVERIFY(!QFile::exists(path));
+        // The window decides what the user sees; the database shows nothing.
+        QCOMPARE(world->dialogs().messages(), QStringList());
     }
 
     void nullIsToldApartFromTheEmptyText() {
@@ -85,12 +88,18 @@ private slots:
                             : failure == DbFailure::MissingTable
                                 ? QStringLiteral("INSERT INTO Souvenirs (Item) VALUES (?)")
                                 : QStringLiteral("INSERT INTO UserTips (Tip) VALUES (?)");
-        world->dialogs().answerMessage();
+        const QString told =
+            Database::failureMessage(failure, QDir(world->folder()).filePath(Database::userFileName()));
+        // The database returns the failure and shows nothing itself...
         QVERIFY(!db->execute(sql, {QString(20000, QLatin1Char('t'))}));
         QCOMPARE(db->lastFailure(), failure);
-        QCOMPARE(world->dialogs().messages(), QStringList{Database::failureMessage(
-                                                  failure, QDir(world->folder()).filePath(Database::userFileName()))});
-        QVERIFY(!world->dialogs().messages()[0].contains(db->lastError()));
+        QCOMPARE(db->failureText(), told);
+        QVERIFY(!told.contains(db->lastError()));
+        QCOMPARE(world->dialogs().messages(), QStringList());
+        // ...and a window's request tells the user once, in the same words.
+        world->dialogs().answerMessage();
+        QVERIFY(!common::executeOrSay(*db, sql, {QString(20000, QLatin1Char('t'))}));
+        QCOMPARE(world->dialogs().messages(), QStringList{told});
         held.reset();
         Database::setOpenReadOnly(false);
         Database::setBusyTimeout(wait);

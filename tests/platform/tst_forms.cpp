@@ -12,6 +12,7 @@ namespace {
 struct Counts {
     int loads = 0;
     int unloads = 0;
+    QStringList unloaded;
 };
 Counts counts;
 
@@ -19,7 +20,10 @@ class ProbeForm : public Form {
 public:
     explicit ProbeForm(const QString& name) : Form(name) {}
     void Form_Load() override { ++counts.loads; }
-    void Form_Unload() override { ++counts.unloads; }
+    void Form_Unload() override {
+        ++counts.unloads;
+        counts.unloaded << objectName();
+    }
     void closeAction() override { Forms::returnToMainWindow(objectName()); }
 };
 
@@ -32,6 +36,7 @@ void registerProbe(const QString& name) {
 class TestForms : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
+    QString mainWindow;
 
 private slots:
     void initTestCase() {
@@ -40,9 +45,13 @@ private slots:
     }
     void init() {
         world = std::make_unique<TestWorld>(false);
+        mainWindow = Forms::mainWindowName();
         counts = {};
     }
-    void cleanup() { world.reset(); }
+    void cleanup() {
+        world.reset();
+        Forms::setMainWindow(mainWindow);
+    }
 
     void openLoadsOnceAndBringsForwardAfterwards() {
         Form* first = Forms::open(QStringLiteral("frmProbeA"));
@@ -77,13 +86,21 @@ private slots:
         QCOMPARE(counts.unloads, 1);
     }
 
-    void returnToMainWindowLoadsItAndUnloadsTheCaller() {
+    void theMainWindowIsTheOneStartUpNames() {
+        // The program's start-up names its own main window as it registers the windows.
+        QCOMPARE(Forms::mainWindowName(), QStringLiteral("frmTamble"));
+        Forms::setMainWindow(QStringLiteral("frmProbeB"));
         QVERIFY(Forms::open(QStringLiteral("frmProbeA")));
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
         Forms::returnToMainWindow(QStringLiteral("frmProbeA"));
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
-        QVERIFY(Forms::find(QStringLiteral("frmTamble"))->isVisible());
+        QVERIFY(Forms::isLoaded(QStringLiteral("frmProbeB")));
+        QVERIFY(Forms::find(QStringLiteral("frmProbeB"))->isVisible());
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmProbeA")));
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
+        // Exit unloads the named main window before the others.
+        Forms::open(QStringLiteral("frmProbeA"));
+        counts.unloaded.clear();
+        Forms::closeAllWindows();
+        QCOMPARE(counts.unloaded, QStringList({"frmProbeB", "frmProbeA"}));
     }
 
     void theCloseBoxRunsTheWindowsOwnCloseAction() {

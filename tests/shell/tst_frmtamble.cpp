@@ -102,7 +102,7 @@ private slots:
                     QStringLiteral("INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (1, 'Only tip', 0)"));
         platform::Database::setOpenReadOnly(true);
         // The start (an up-to-date file is only read), then a return after the main window was closed.
-        QVERIFY(platform::SchemaLoader::ensureProgramDatabases());
+        QCOMPARE(platform::SchemaLoader::ensureProgramDatabases().messages, QStringList());
         for (int start = 0; start < 2; ++start) {
             QCOMPARE(openMain()->lblTip->text(), QStringLiteral("Only tip"));
             world->closeAll();

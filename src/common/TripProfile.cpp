@@ -1,8 +1,8 @@
-#include "itinerary/TripProfile.h"
+#include "common/TripProfile.h"
 
 #include "platform/Database.h"
 
-namespace itinerary {
+namespace common {
 
 std::optional<TripProfile> readTripProfile(platform::Database& db) {
     platform::Recordset rs = db.query(QStringLiteral("Select * from TravelInfo"));
@@ -34,4 +34,4 @@ bool writeTripProfile(platform::Database& db, const TripProfile& profile) {
         {date, profile.adults, profile.kids, profile.daredevel, profile.lodging, profile.show, profile.wet});
 }
 
-} // namespace itinerary
+} // namespace common

@@ -8,7 +8,7 @@ namespace platform {
 class Database;
 }
 
-namespace itinerary {
+namespace common {
 
 // The trip profile: the one row of TravelInfo. Every answer is the position
 // of the chosen item in its question's list, -1 when nothing was chosen; the
@@ -24,14 +24,14 @@ struct TripProfile {
 };
 
 // The first row of TravelInfo, or nothing when the table is empty or cannot
-// be read. A date that is not an ISO date comes back invalid; an answer that
-// is empty or not a number comes back as -1.
+// be read (the database then tells why). A date that is not an ISO date comes
+// back invalid; an answer that is empty or not a number comes back as -1.
 std::optional<TripProfile> readTripProfile(platform::Database& db);
 
 // Stores the profile: inserts the row when the table is empty, otherwise
 // rewrites every row (the table holds one). DaysOfTrip is never named, so a
 // new row takes the column's default and a rewrite leaves it alone. False
-// when the statement failed (the database has told the user).
+// when a statement failed (the database tells why).
 bool writeTripProfile(platform::Database& db, const TripProfile& profile);
 
-} // namespace itinerary
+} // namespace common
