@@ -100,10 +100,10 @@ private slots:
                              QStringLiteral("\nété 🎢 'quoted' \"twice\"");
         world->exec(platform::Database::userFileName(), insert, {note});
         QWidget* window = Forms::open(form);
-        auto* notes = child<QPlainTextEdit>(window, box);
+        auto* notes = must<QPlainTextEdit>(window, box);
         QCOMPARE(notes->wordWrapMode(), QTextOption::WrapAnywhere);
         QCOMPARE(notes->toPlainText(), note);
-        QTest::mouseClick(child<QPushButton>(window, QStringLiteral("cmdUpdate")), Qt::LeftButton);
+        QTest::mouseClick(must<QPushButton>(window, QStringLiteral("cmdUpdate")), Qt::LeftButton);
         QCOMPARE(world->user()->query(select).value(0).toString(), note);
     }
 };

@@ -62,7 +62,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "Forms: the window frmProbeB is registered twice");
         registerProbe(QStringLiteral("frmProbeB"));
         QVERIFY(Forms::load(QStringLiteral("frmProbeA")));
-        QVERIFY(!Forms::find(QStringLiteral("frmProbeA"))->isVisible());
+        QVERIFY(Forms::isLoaded(QStringLiteral("frmProbeA")) && !isShown(QStringLiteral("frmProbeA")));
     }
 
     void unloadDestroysAndTheNextOpenLoadsAfresh() {
@@ -82,7 +82,7 @@ private slots:
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
         Forms::returnToMainWindow(QStringLiteral("frmProbeA"));
         QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
-        QVERIFY(Forms::find(QStringLiteral("frmTamble"))->isVisible());
+        QVERIFY(isShown(QStringLiteral("frmTamble")));
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmProbeA")));
     }
 

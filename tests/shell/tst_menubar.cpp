@@ -2,7 +2,6 @@
 
 #include "common/PictureButton.h"
 #include "platform/Twips.h"
-#include "shell/frmTamble.h"
 
 #include <QAction>
 #include <QMenu>
@@ -97,7 +96,7 @@ class TestMenuBar : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    static frmTamble* openMain() { return dynamic_cast<frmTamble*>(Forms::open(QStringLiteral("frmTamble"))); }
+    static platform::Form* openMain() { return Forms::open(QStringLiteral("frmTamble")); }
 
 private slots:
     // One program folder for all: every item starts from the main window alone.
@@ -109,7 +108,7 @@ private slots:
     void cleanupTestCase() { world.reset(); }
 
     void tenMenusEachWithItsItemsInOrder() {
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
         QStringList menus, items, expected;
         for (QAction* top : main->menuBar()->actions()) {
@@ -138,16 +137,16 @@ private slots:
     void everyItemOpensExactlyItsWindow() {
         QFETCH(QString, item);
         QFETCH(QString, form);
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
-        auto* action = main->findChild<QAction*>(item);
-        QVERIFY(action && action->isEnabled());
+        auto* action = must<QAction>(main, item);
+        QVERIFY(action->isEnabled());
         action->trigger();
         world->settle();
         QStringList opened = Forms::loadedNames();
         opened.removeOne(QStringLiteral("frmTamble"));
         QCOMPARE(opened, QStringList{form});
-        QVERIFY(Forms::find(form)->isVisible());
+        QVERIFY(isShown(form));
     }
 
     // Eight links one under the other and Exit beside the last, each usable and
@@ -172,10 +171,9 @@ private slots:
         QFETCH(QString, link);
         QFETCH(QRect, place);
         QFETCH(QString, form);
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
-        auto* picture = main->findChild<common::PictureButton*>(link);
-        QVERIFY(picture);
+        auto* picture = must<common::PictureButton>(main, link);
         QCOMPARE(picture->geometry(), place);
         QVERIFY(picture->isEnabled() && !picture->picture().isNull());
         QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(5, 5));

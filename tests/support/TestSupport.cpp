@@ -6,6 +6,7 @@
 #include "platform/Timer.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -164,6 +165,25 @@ void TestWorld::settle() {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+void failMissingControl(const QObject* window, const QString& name, const char* type, const std::source_location& at) {
+    const QString message = window ? QStringLiteral("%1 has no %2 named %3").arg(window->objectName(), type, name)
+                                   : QStringLiteral("no window to find the %1 named %2 in").arg(type, name);
+    QTest::qFail(qPrintable(message), at.file_name(), int(at.line()));
+}
+
+bool isShown(const QString& form) {
+    const platform::Form* window = platform::Forms::find(form);
+    return window && window->isVisible();
+}
+
+void clickOn(QObject* window, const QString& name, const std::source_location& at) {
+    QTest::mouseClick(must<QWidget>(window, name, at), Qt::LeftButton);
+}
+
+void chooseItem(QObject* window, const QString& name, const std::source_location& at) {
+    must<QAction>(window, name, at)->trigger();
 }
 
 void pickEntry(common::DropDownList* box, int position) {
