@@ -78,15 +78,10 @@ class TestFrmSchedule : public QObject {
     platform::Form* openPlanner() { return f = Forms::open(QStringLiteral("frmSchedule")); }
 
     // The planner's controls by name.
-    using Where = std::source_location;
-    common::DropDownList* list(const QString& name, const Where& at = Where::current()) {
-        return must<common::DropDownList>(f, name, at);
-    }
-    QPlainTextEdit* notes(const QString& name, const Where& at = Where::current()) {
-        return must<QPlainTextEdit>(f, name, at);
-    }
-    QLineEdit* box(const QString& name, const Where& at = Where::current()) { return must<QLineEdit>(f, name, at); }
-    void click(const QString& name, const Where& at = Where::current()) { clickOn(f, name, at); }
+    common::DropDownList* list(const QString& name) { return must<common::DropDownList>(f, name); }
+    QPlainTextEdit* notes(const QString& name) { return must<QPlainTextEdit>(f, name); }
+    QLineEdit* box(const QString& name) { return must<QLineEdit>(f, name); }
+    void click(const QString& name) { clickOn(f, name); }
     // Attraction list n (1 to 15): five per part of the day.
     common::DropDownList* choice(int n) { return list(QStringLiteral("cbChoice%1").arg(n)); }
 
@@ -181,24 +176,19 @@ private slots:
     }
 
     // Any number in the day box dates the day from the trip start, 0 and below included.
-    void theDateFollowsTheNumberInTheDayBox_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("day"); // whose date is shown
-        QTest::newRow("0: the day before the trip") << "0" << 0;
-        QTest::newRow("negative") << "-2" << -2;
-        QTest::newRow("a half rounds to even") << "2.5" << 2;
-        QTest::newRow("words: the start date") << "two" << 1;
-        QTest::newRow("empty: the start date") << "" << 1;
-    }
     void theDateFollowsTheNumberInTheDayBox() {
-        QFETCH(QString, text);
-        QFETCH(int, day);
+        const std::pair<QString, int> typedAndShownDay[] = {
+            {"0", 0},   {"-2", -2}, {"2.5", 2}, // a half rounds to even
+            {"two", 1}, {"", 1},                // no number: the start date
+        };
         QVERIFY(openPlanner());
-        pick(list("cbDayNum"), QStringLiteral("3"));
-        typeOver(list("cbDayNum"), text);
-        pick(list("cboScheduleNumber"), QStringLiteral("1"));
-        QCOMPARE(box("txtTSD")->text(), dateOf(day));
-        QCOMPARE(f->windowTitle(), "Day of schedule is " + itinerary::weekdayName(kTripStart.addDays(day - 1)));
+        for (const auto& [text, day] : typedAndShownDay) {
+            pick(list("cbDayNum"), QStringLiteral("3"));
+            typeOver(list("cbDayNum"), text);
+            pick(list("cboScheduleNumber"), QStringLiteral("1"));
+            QCOMPARE(box("txtTSD")->text(), dateOf(day));
+            QCOMPARE(f->windowTitle(), "Day of schedule is " + itinerary::weekdayName(kTripStart.addDays(day - 1)));
+        }
     }
 
     void pickingAParkRefillsOnlyThatPart() {
@@ -219,13 +209,7 @@ private slots:
     }
 
     // One notch each way over a closed list of every kind, with unsaved edits on the day.
-    void theWheelOverAClosedListChangesNothing_data() {
-        QTest::addColumn<QString>("name");
-        for (const char* name : {"cbDayNum", "cboScheduleNumber", "cbPark1", "cbChoice1", "cbDescription"})
-            QTest::addRow("%s", name) << QString::fromLatin1(name);
-    }
     void theWheelOverAClosedListChangesNothing() {
-        QFETCH(QString, name);
         storeDay(1, 2, "MorningPark, MorningRide1, Reservation1", {"Epcot", "Test Track", "Le Cellier"});
         QVERIFY(openPlanner());
         pick(list("cbDayNum"), QStringLiteral("2"));
@@ -238,9 +222,11 @@ private slots:
             return texts << notes("txtMorning")->toPlainText() << box("txtTSD")->text() << f->windowTitle();
         };
         const QStringList before = shown();
-        for (int delta : {-120, 120})
-            QVERIFY(!turnWheel(list(name), delta));
-        QCOMPARE(shown(), before);
+        for (const char* name : {"cbDayNum", "cboScheduleNumber", "cbPark1", "cbChoice1", "cbDescription"}) {
+            for (int delta : {-120, 120})
+                QVERIFY2(!turnWheel(list(name), delta), name);
+            QCOMPARE(shown(), before);
+        }
         click("Picture3");
         QCOMPARE(stored(1, 2, "MorningRide1"), QStringLiteral("Test Track"));
         QCOMPARE(stored(1, 2, "MorningRide2"), QStringLiteral("typed ride"));
@@ -326,7 +312,7 @@ private slots:
         QFETCH(bool, busy);
         const QString userFile = platform::App::file(platform::Database::userFileName());
         const int wait = platform::Database::busyTimeout();
-        platform::Database::setBusyTimeout(50);
+        platform::Database::setBusyTimeout(10);
         platform::Database::setOpenReadOnly(!busy);
         QVERIFY(openPlanner());
         QTest::keyClicks(notes("txtMorning"), QStringLiteral("Dole Whip at 3"));
@@ -463,46 +449,45 @@ private slots:
     }
 
     // No answer asks nothing more; words are refused; 0 and below take no day.
-    void withoutAUsableNumberOfDaysNoDayIsExportedOrPrinted_data() {
-        QTest::addColumn<bool>("print");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("refused");
-        QTest::addColumn<bool>("cancel"); // in the save dialog
-        QTest::newRow("export, no answer") << false << "" << false << false;
-        QTest::newRow("export, cancel in the save dialog") << false << "2" << false << true;
-        QTest::newRow("export, zero") << false << "0" << false << false;
-        QTest::newRow("export, negative") << false << "-1" << false << false;
-        QTest::newRow("export, words") << false << "a week" << true << false;
-        QTest::newRow("export, beyond 16 bits") << false << "32768" << true << false;
-        QTest::newRow("print, no answer") << true << "" << false << false;
-        QTest::newRow("print, zero") << true << "0" << false << false;
-        QTest::newRow("print, words") << true << "a week" << true << false;
-    }
     void withoutAUsableNumberOfDaysNoDayIsExportedOrPrinted() {
-        QFETCH(bool, print);
-        QFETCH(QString, answer);
-        QFETCH(bool, refused);
-        QFETCH(bool, cancel);
+        struct Case {
+            const char* item;
+            QString answer;
+            bool refused;
+            bool cancel; // in the save dialog
+        };
+        const Case cases[] = {
+            {"mnuExport", "", false, false},      {"mnuExport", "2", false, true},
+            {"mnuExport", "0", false, false},     {"mnuExport", "-1", false, false},
+            {"mnuExport", "a week", true, false}, {"mnuExport", "32768", true, false}, // beyond 16 bits
+            {"mnuPrint", "", false, false},       {"mnuPrint", "0", false, false},
+            {"mnuPrint", "a week", true, false},
+        };
         storeDay(1, 1, "Morning", {"x"});
         QVERIFY(openPlanner());
-        const QString path = world->folder() + QStringLiteral("/out.txt");
-        const bool written = !print && !refused && !cancel && !answer.isEmpty();
-        world->dialogs().answerInput(answer);
-        if (written || cancel)
-            world->dialogs().answerSave(cancel ? std::nullopt : std::optional<QString>(path));
-        if (refused)
-            world->dialogs().answerMessage();
-        chooseItem(f, print ? "mnuPrint" : "mnuExport");
-        QCOMPARE(world->dialogs().messages(),
-                 refused ? QStringList{"Please enter a number of days from 1 to 32767."} : QStringList());
-        QCOMPARE(world->printer().documents.size(), 0);
-        // An export of no day still writes its file: only the closing line end.
-        QFile file(path);
-        QCOMPARE(file.exists(), written);
-        if (written) {
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), QByteArray("\r\n"));
+        QStringList refusals;
+        for (const Case& c : cases) {
+            const QString path = world->folder() + QStringLiteral("/out%1.txt").arg(&c - cases);
+            const bool written = c.item == QLatin1String("mnuExport") && !c.refused && !c.cancel && !c.answer.isEmpty();
+            world->dialogs().answerInput(c.answer);
+            if (written || c.cancel)
+                world->dialogs().answerSave(c.cancel ? std::nullopt : std::optional<QString>(path));
+            if (c.refused) {
+                world->dialogs().answerMessage();
+                refusals << QStringLiteral("Please enter a number of days from 1 to 32767.");
+            }
+            chooseItem(f, c.item);
+            QCOMPARE(world->dialogs().messages(), refusals);
+            QCOMPARE(world->printer().documents.size(), 0);
+            // An export of no day still writes its file: only the closing line end.
+            QFile file(path);
+            QCOMPARE(file.exists(), written);
+            if (written) {
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                QCOMPARE(file.readAll(), QByteArray("\r\n"));
+            }
         }
+        QVERIFY(world->dialogs().allAnswered());
     }
 
     void exportThatCannotBeWrittenIsReportedAndKeepsTheOldFile_data() {
@@ -576,30 +561,23 @@ private slots:
 
     // Each link and reminder picture opens its own window beside the planner,
     // and the shown day is not saved.
-    void eachLinkOpensItsWindowBesideThePlanner_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("form");
-        QTest::newRow("Itinerary Suggestions") << "Label15"
-                                               << "frmParks";
-        QTest::newRow("Fastpass Info") << "Label16"
-                                       << "frmFastpass";
-        QTest::newRow("Line Buster Tips") << "Label17"
-                                          << "frmLines";
-        QTest::newRow("Schedule Tips") << "Label18"
-                                       << "frmScheduleTips";
-        QTest::newRow("Restaurant Reminder") << "Picture6"
-                                             << "frmQuickRestaurant";
-        QTest::newRow("Ride Description Reminder") << "Picture7"
-                                                   << "frmQuick";
-    }
     void eachLinkOpensItsWindowBesideThePlanner() {
-        QFETCH(QString, control);
-        QFETCH(QString, form);
+        const std::pair<const char*, const char*> linkAndWindow[] = {
+            {"Label15", "frmParks"},            // Itinerary Suggestions
+            {"Label16", "frmFastpass"},         // Fastpass Info
+            {"Label17", "frmLines"},            // Line Buster Tips
+            {"Label18", "frmScheduleTips"},     // Schedule Tips
+            {"Picture6", "frmQuickRestaurant"}, // Restaurant Reminder
+            {"Picture7", "frmQuick"},           // Ride Description Reminder
+        };
         QVERIFY(openPlanner());
-        click(control);
-        TestWorld::settle();
-        QCOMPARE(Forms::loadedNames(), (QStringList{"frmSchedule", form}));
-        QVERIFY(isShown(form) && f->isVisible());
+        for (const auto& [control, form] : linkAndWindow) {
+            click(control);
+            TestWorld::settle();
+            QCOMPARE(Forms::loadedNames(), (QStringList{"frmSchedule", form}));
+            QVERIFY(isShown(form) && f->isVisible());
+            Forms::unload(form);
+        }
         QCOMPARE(rowCount(1, 1), 0);
     }
 

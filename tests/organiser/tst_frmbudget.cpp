@@ -35,13 +35,10 @@ class TestFrmBudget : public QObject {
     platform::Form* openBudget() { return w = Forms::open(QStringLiteral("frmBudget")); }
 
     // The budget's controls by name.
-    using Where = std::source_location;
-    QLabel* label(const QString& name, const Where& at = Where::current()) { return must<QLabel>(w, name, at); }
-    QLineEdit* box(const QString& name, const Where& at = Where::current()) { return must<QLineEdit>(w, name, at); }
-    common::DropDownList* count(const QString& name, const Where& at = Where::current()) {
-        return must<common::DropDownList>(w, name, at);
-    }
-    void click(const QString& name, const Where& at = Where::current()) { clickOn(w, name, at); }
+    QLabel* label(const QString& name) { return must<QLabel>(w, name); }
+    QLineEdit* box(const QString& name) { return must<QLineEdit>(w, name); }
+    common::DropDownList* count(const QString& name) { return must<common::DropDownList>(w, name); }
+    void click(const QString& name) { clickOn(w, name); }
 
 private slots:
     void init() {

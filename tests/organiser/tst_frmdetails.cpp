@@ -42,17 +42,12 @@ class TestFrmDetails : public QObject {
     platform::Form* openJournal() { return w = Forms::open(QStringLiteral("frmDetails")); }
 
     // The journal's controls by name.
-    using Where = std::source_location;
-    QPlainTextEdit* pane(const QString& name, const Where& at = Where::current()) {
-        return must<QPlainTextEdit>(w, name, at);
-    }
-    QLineEdit* line(const QString& name, const Where& at = Where::current()) { return must<QLineEdit>(w, name, at); }
-    QCheckBox* place(const QString& name, const Where& at = Where::current()) { return must<QCheckBox>(w, name, at); }
-    QDateEdit* dateBox(const Where& at = Where::current()) { return must<QDateEdit>(w, "dtStart", at); }
-    common::DropDownList* trip(const Where& at = Where::current()) {
-        return must<common::DropDownList>(w, "cbTrip", at);
-    }
-    void click(const QString& name, const Where& at = Where::current()) { clickOn(w, name, at); }
+    QPlainTextEdit* pane(const QString& name) { return must<QPlainTextEdit>(w, name); }
+    QLineEdit* line(const QString& name) { return must<QLineEdit>(w, name); }
+    QCheckBox* place(const QString& name) { return must<QCheckBox>(w, name); }
+    QDateEdit* dateBox() { return must<QDateEdit>(w, "dtStart"); }
+    common::DropDownList* trip() { return must<common::DropDownList>(w, "cbTrip"); }
+    void click(const QString& name) { clickOn(w, name); }
     QString printed(int document) const { return world->printer().words(document, 0).join(' '); }
 
 private slots:

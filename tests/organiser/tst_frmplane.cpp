@@ -47,9 +47,7 @@ class TestFrmPlane : public QObject {
 
     platform::Form* w = nullptr; // the reservation record
     platform::Form* openPlane() { return w = Forms::open(QStringLiteral("frmPlane")); }
-    QLineEdit* box(const QString& name, const std::source_location& at = std::source_location::current()) {
-        return must<QLineEdit>(w, name, at);
-    }
+    QLineEdit* box(const QString& name) { return must<QLineEdit>(w, name); }
     QStringList shownTexts() {
         if (!w)
             return {QStringLiteral("frmPlane did not open")};

@@ -6,11 +6,15 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 using platform::Forms;
 
 // The menu bar and the quick links against the table of captions and the
-// windows they open.
+// windows they open, and every window of the program by the name its openers
+// use. The names are written out here, not taken from the program's own
+// tables, so that a window registered under another name than its menu item,
+// quick link, link or button asks for fails here.
 namespace {
 
 struct Row {
@@ -84,6 +88,29 @@ const Row kRows[] = {
     {"mnuAbout1", "mnuAbout", "About Info", "frmMe"},
 };
 
+// Every registered window.
+const char* const kWindows[] = {
+    // The main window, search, About, web links, help and the loading page.
+    "frmTamble", "frmSearch", "frmMe", "frmLinks", "frmHelp", "frmLoading",
+    // The preferences wizard, the itinerary suggestions, the day planner and its tips page.
+    "frmWizard", "frmParks", "frmSchedule", "frmScheduleTips",
+    // Attraction guides, tip pages, Fastpass, height and favourite lists.
+    "frmMkAttractions", "frmEpcotAttractions", "frmMGMAttractions", "frmAkAttractions", "frmMKTips", "frmEpcotTips",
+    "frmMgmTips", "frmAKTips", "frmDPGeneral", "frmDowntown", "frmSaveMoney", "frmBringHome", "frmLines",
+    "frmKidsStuff", "frmFastpass", "frmHeight", "frmFavorite",
+    // Information pages and maps, quick rides, tickets, park hours, basics, trivia.
+    "frmWhenYouGo", "frmAttendance", "frmFireworks", "frmEarlyEntry", "frmResortMap", "frmMkMap", "frmEpcotMap",
+    "frmMgmMap", "frmAkMap", "frmQuick", "frmTickets", "frmCountdown", "frmBasics", "frmDWTrivia", "frmResults2",
+    "frmTrivia", "frmResults",
+    // Restaurant lists, quick restaurants, character dining, reviews, hotels.
+    "frmMkFood", "frmEpcotFood", "frmMGMfood", "frmAKFood", "frmResortFood", "frmQuickRestaurant", "frmCharacterDining",
+    "frmHotelReviews", "frmMkFoodReview", "frmEpcotFoodReview", "frmMGMFoodReview", "frmAkFoodReview",
+    "frmHotelFoodReviews", "frmHotels",
+    // Budget, reservations, checklist, journal, contacts, own tips, don't-forget list.
+    "frmBudget", "frmPlane", "frmCheckListNew", "frmDetails", "frmContact", "frmMyTips", "frmList",
+    // Windows that no opener names.
+    "frmGeneral", "frmRestaurants", "frmSample", "frmHotelCategory", "frmCheckList"};
+
 // A quick link's place, given in twips; every link is 390 twips high.
 QRect twips(int left, int top, int width) {
     using platform::twipsToPixels;
@@ -99,12 +126,22 @@ class TestMenuBar : public QObject {
     static platform::Form* openMain() { return Forms::open(QStringLiteral("frmTamble")); }
 
 private slots:
-    // One program folder for all: every item starts from the main window alone.
+    // One program folder for all: every item starts from the main window alone,
+    // which stays loaded from one item to the next unless the item closed it.
     void initTestCase() {
         world = std::make_unique<TestWorld>();
         world->addTripProfile(); // so that the gated items open their windows
     }
-    void cleanup() { world->closeAll(); }
+    void cleanup() {
+        if (Forms::exiting()) {
+            world->closeAll();
+            return;
+        }
+        for (const QString& name : Forms::loadedNames())
+            if (name != QLatin1String("frmTamble"))
+                Forms::unload(name);
+        TestWorld::settle();
+    }
     void cleanupTestCase() { world.reset(); }
 
     void tenMenusEachWithItsItemsInOrder() {
@@ -147,6 +184,33 @@ private slots:
         opened.removeOne(QStringLiteral("frmTamble"));
         QCOMPARE(opened, QStringList{form});
         QVERIFY(isShown(form));
+    }
+
+    // A window that no menu item opens opens under its own name; the others
+    // are opened through their items above.
+    void everyOtherWindowOpensUnderItsName_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : kWindows)
+            if (std::none_of(std::begin(kRows), std::end(kRows),
+                             [name](const Row& row) { return !qstrcmp(row.form, name); }))
+                QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void everyOtherWindowOpensUnderItsName() {
+        QFETCH(QString, name);
+        platform::Form* form = Forms::open(name);
+        QVERIFY(form);
+        QCOMPARE(form->objectName(), name);
+        QVERIFY(form->isVisible());
+    }
+
+    void noWindowIsRegisteredBesideThese() {
+        QStringList expected;
+        for (const char* name : kWindows)
+            expected << QString::fromLatin1(name);
+        QStringList registered = Forms::registeredNames();
+        std::sort(expected.begin(), expected.end());
+        std::sort(registered.begin(), registered.end());
+        QCOMPARE(registered, expected);
     }
 
     // Eight links one under the other and Exit beside the last, each usable and

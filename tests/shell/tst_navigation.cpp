@@ -130,7 +130,7 @@ private slots:
         auto* loading = Forms::find(QStringLiteral("frmLoading"));
         QVERIFY(loading && loading->isVisible());
         auto* page = must<common::WebBrowser>(loading, QStringLiteral("WebBrowser1"));
-        QVERIFY(page && page->currentPath().endsWith(QStringLiteral("loading.htm")) && page->pageFound());
+        QVERIFY(page->currentPath().endsWith(QStringLiteral("loading.htm")) && page->pageFound());
         // The page fits its window: no scroll bar either way.
         QCOMPARE(page->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(page->verticalScrollBar()->maximum(), 0);
