@@ -12,15 +12,16 @@
 #include <memory>
 #include <source_location>
 
-// One test's world: a program folder of its own (both databases built from the
-// shipped SQL, the pages and pictures copied), scripted dialogs, a recording
+// One test's world: a program folder of its own (both databases copied from
+// those built from the shipped SQL with the tests, the pages and pictures
+// copied), scripted dialogs, a recording
 // printer and shell, a fixed clock and screen, and timers that wait for
 // `platform::Timer::advance`. Every window of the program is registered. Build
 // one in init() and drop it in cleanup().
 class TestWorld {
 public:
-    // `withContent` false builds the databases from the schema files only
-    // (no rows), for tests that bring their own rows.
+    // `withContent` false gives databases with the schema only (no rows), for
+    // tests that bring their own rows.
     explicit TestWorld(bool withContent = true);
     ~TestWorld();
 
