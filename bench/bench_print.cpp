@@ -3,6 +3,7 @@
 // entries; then the time and the peak memory of printing a picture to PDF (a
 // park map, the checklist window's image) beside the program's idle memory.
 // Run by hand: QT_QPA_PLATFORM=offscreen build/bin/bench_print
+#include "AllForms.h"
 #include "common/CWordWrap.h"
 #include "common/RichTextBox.h"
 #include "platform/Forms.h"
@@ -98,6 +99,7 @@ PictureMeasure measureWindowPrint(const QString& form, int runs) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    registerAllForms();
     platform::Dialogs::install(std::make_unique<platform::ScriptedDialogs>());
     const QString text = sampleText(30000);
 

@@ -70,13 +70,9 @@ public:
     void Form_Load() override;
     void closeAction() override;
 
-    void printPage();
-    void closePage();
-    void returnHome();
-
+protected:
     RichTextBox* pane() const { return m_pane; }
 
-protected:
     // Fills the page from the database Load opened. Runs once per loading.
     virtual void fillPage(platform::Database& db) = 0;
     // What Print prints: by default the frame's header over the pane's whole text.
@@ -87,6 +83,9 @@ protected:
 
 private:
     void run(PanePageFrame::Action action);
+    void printPage();
+    void closePage();
+    void returnHome();
 
     const PanePageFrame m_frame;
     RichTextBox* m_pane = nullptr;

@@ -58,19 +58,21 @@ public:
     void Form_Load() override;
     void closeAction() override;
 
+protected:
     void mnuPrint_Click();
     void mnuClose_Click();
+
+    WebBrowser* WebBrowser1 = nullptr;
+    const WebPageKind m_kind;
+
+private:
     void Picture1_Click();
     void Picture9_Click();
 
-    WebBrowser* WebBrowser1 = nullptr;
     PictureButton* Picture1 = nullptr;
     PictureButton* Picture9 = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuClose = nullptr;
-
-protected:
-    const WebPageKind m_kind;
 };
 
 } // namespace common

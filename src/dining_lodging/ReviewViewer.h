@@ -41,15 +41,15 @@ class ReviewViewer : public common::PanePage {
 public:
     explicit ReviewViewer(ReviewViewerKind kind);
 
-    // The user picked the item at `index` of Combo1's list.
-    void Combo1_Click(int index);
-
 protected:
     void fillPage(platform::Database& content) override;
     // The printout is headed by the combo box's text.
     QString printHeader() const override;
 
 private:
+    // The user picked the item at `index` of Combo1's list.
+    void Combo1_Click(int index);
+
     const ReviewViewerKind m_kind;
     common::DropDownList* Combo1 = nullptr;
     QLabel* lblTitle = nullptr;

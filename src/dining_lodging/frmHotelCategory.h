@@ -17,6 +17,7 @@ public:
 
     void Form_Load() override;
 
+private:
     void mnuPrint_Click();
     void mnuClose_Click();
 

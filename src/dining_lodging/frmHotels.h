@@ -23,6 +23,10 @@ public:
 
     void Form_Load() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     void mnuPrint_Click();
     void mnuClose_Click();
     void Label9_MouseDown();
@@ -44,7 +48,4 @@ public:
     common::PictureButton* Picture9 = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuClose = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };

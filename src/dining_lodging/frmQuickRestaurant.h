@@ -26,6 +26,7 @@ public:
 
     void Form_Load() override;
 
+private:
     void lstRides_Click();
     void Picture1_Click();
 
@@ -38,6 +39,5 @@ public:
     QLabel* Label3 = nullptr;
     common::PictureButton* Picture1 = nullptr;
 
-private:
     std::unique_ptr<platform::Database> m_content;
 };

@@ -59,13 +59,13 @@ class AttractionGuide : public common::PanePage {
 public:
     explicit AttractionGuide(AttractionGuideKind kind);
 
-    void Label2_Click();
-    void Label3_Click();
-
 protected:
     void fillPage(platform::Database& content) override;
 
 private:
+    void Label2_Click();
+    void Label3_Click();
+
     const AttractionGuideKind m_kind;
 };
 

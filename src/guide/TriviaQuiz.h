@@ -47,14 +47,11 @@ public:
     ~TriviaQuiz() override;
 
     void Form_Load() override;
+
+private:
     void Command1_Click();
     void Command2_Click();
     void mnuClose_Click();
-
-    // The answer on an option button, as stored (the button shows it with any
-    // ampersand kept as text).
-    QString caption(int option) const { return m_captions.at(option); }
-    const trivia::Score& score() const { return m_score; }
 
     QLabel* Label1 = nullptr;
     common::RichTextBox* rtQuestion = nullptr;
@@ -70,7 +67,6 @@ public:
     QMenu* mnuFile = nullptr;
     QAction* mnuClose = nullptr;
 
-private:
     std::array<QRadioButton*, 4> options() const { return {Option1, Option2, Option3, Option4}; }
     void NextQuestion(const QString& verdict);
     // Shows the least drawn question and counts the draw; false when there is none.
@@ -103,6 +99,7 @@ public:
     // Written by the quiz before it shows this window.
     void showScore(const QString& verdict, const QString& scoreLine, const QString& rating);
 
+private:
     void Command1_Click();
     void Picture9_Click();
 
@@ -113,7 +110,6 @@ public:
     common::PictureButton* Picture9 = nullptr;
     QPushButton* Command1 = nullptr;
 
-private:
     TriviaResultsKind m_kind;
 };
 

@@ -24,6 +24,15 @@ public:
     frmBasics();
 
     void Form_Load() override;
+
+    // The paragraphs of one topic, each ending in a line break, in the order
+    // they were stored.
+    static QString topicText(platform::Database& content, int topic);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     void Combo1_Click(int index);
     void mnuPrint_Click();
     void mnuClose_Click();
@@ -31,10 +40,6 @@ public:
     void Picture9_Click();
     void Picture2_Click() {}
     void rtParks_KeyPress();
-
-    // The paragraphs of one topic, each ending in a line break, in the order
-    // they were stored.
-    static QString topicText(platform::Database& content, int topic);
 
     common::PictureButton* Picture2 = nullptr;
     common::DropDownList* Combo1 = nullptr;
@@ -44,9 +49,5 @@ public:
     QAction* mnuPrint = nullptr;
     QAction* mnuClose = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     std::unique_ptr<platform::Database> m_db;
 };

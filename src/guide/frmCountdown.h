@@ -19,6 +19,8 @@ public:
     frmCountdown();
 
     void Form_Load() override {}
+
+private:
     void Label5_Click();
     void Label6_Click();
     void Picture9_Click();

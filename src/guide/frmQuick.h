@@ -24,11 +24,13 @@ public:
     frmQuick();
 
     void Form_Load() override;
-    void lstRides_Click();
-    void Picture1_Click();
 
     // The park's name for a ParkId; empty for any other number.
     static QString parkName(int parkId);
+
+private:
+    void lstRides_Click();
+    void Picture1_Click();
 
     QLabel* Label5 = nullptr;
     QLabel* Label1 = nullptr;
@@ -39,6 +41,5 @@ public:
     QLabel* Label3 = nullptr;
     common::PictureButton* Picture1 = nullptr;
 
-private:
     std::unique_ptr<platform::Database> m_db;
 };

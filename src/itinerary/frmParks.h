@@ -29,6 +29,11 @@ public:
 
     void Form_Load() override;
 
+    // The tip page for a position in the park list; -1 (no item chosen) and
+    // any other position give the Magic Kingdom page.
+    static QString tipPageFor(int listPosition);
+
+private:
     void Combo1_Click();
     void lblTipLink_Click();
     void Picture7_Click();
@@ -36,10 +41,6 @@ public:
     void mnuPrint_Click();
     void mnuHome_Click();
     void Picture2_Click();
-
-    // The tip page for a position in the park list; -1 (no item chosen) and
-    // any other position give the Magic Kingdom page.
-    static QString tipPageFor(int listPosition);
 
     common::PictureButton* Picture7 = nullptr;
     std::array<QLabel*, 2> Label9{};
@@ -55,7 +56,6 @@ public:
     QAction* mnuPrint = nullptr;
     QAction* mnuHome = nullptr;
 
-private:
     void showParkAdvice(int park);
     std::optional<itinerary::MatchValues> readProfile();
     void BuildParkItinerary(int park, itinerary::FillRun run);

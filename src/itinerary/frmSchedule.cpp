@@ -166,9 +166,6 @@ void frmSchedule::buildControls() {
     };
     static const int choiceLefts[4] = {2040, 3990, 5880, 7890};
     static const int choiceWidths[4] = {1935, 1935, 2055, 1935};
-    std::array<DropDownList**, 15> choiceMembers = {&cbChoice1,  &cbChoice2,  &cbChoice3,  &cbChoice4,  &cbChoice5,
-                                                    &cbChoice6,  &cbChoice7,  &cbChoice8,  &cbChoice9,  &cbChoice10,
-                                                    &cbChoice11, &cbChoice12, &cbChoice13, &cbChoice14, &cbChoice15};
     std::array<QLabel**, 3> locationLabels = {&Label3, &Label4, &Label5};
     std::array<DropDownList**, 3> parkMembers = {&cbPark1, &cbPark2, &cbPark3};
     std::array<QPlainTextEdit**, 3> notesMembers = {&txtMorning, &txtAfternoon, &txtEvening};
@@ -192,7 +189,6 @@ void frmSchedule::buildControls() {
                 list->hide();
                 list->setFocusPolicy(Qt::NoFocus);
             }
-            *choiceMembers[size_t(number - 1)] = list;
             m_parts[size_t(p)].rides[size_t(r)] = list;
         }
         Label12[p] = makeLabel(c, QStringLiteral("Label12_%1").arg(p), QLatin1String(lay.notes), lay.notesLeft,

@@ -38,6 +38,10 @@ public:
     // The title-bar close box does what Close does: back to the main window.
     void closeAction() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     // Showing a day.
     void cbDayNum_Click();
     void cboScheduleNumber_Click();
@@ -88,21 +92,6 @@ public:
     common::DropDownList* cbPark1 = nullptr;
     common::DropDownList* cbPark2 = nullptr;
     common::DropDownList* cbPark3 = nullptr;
-    common::DropDownList* cbChoice1 = nullptr;
-    common::DropDownList* cbChoice2 = nullptr;
-    common::DropDownList* cbChoice3 = nullptr;
-    common::DropDownList* cbChoice4 = nullptr;
-    common::DropDownList* cbChoice5 = nullptr;
-    common::DropDownList* cbChoice6 = nullptr;
-    common::DropDownList* cbChoice7 = nullptr;
-    common::DropDownList* cbChoice8 = nullptr;
-    common::DropDownList* cbChoice9 = nullptr;
-    common::DropDownList* cbChoice10 = nullptr;
-    common::DropDownList* cbChoice11 = nullptr;
-    common::DropDownList* cbChoice12 = nullptr;
-    common::DropDownList* cbChoice13 = nullptr;
-    common::DropDownList* cbChoice14 = nullptr;
-    common::DropDownList* cbChoice15 = nullptr;
     QPlainTextEdit* txtMorning = nullptr;
     QPlainTextEdit* txtAfternoon = nullptr;
     QPlainTextEdit* txtEvening = nullptr;
@@ -138,10 +127,9 @@ public:
     QAction* mnuPrint = nullptr;
     QAction* mnuHome = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
+    // A part of the day's controls. Its five attraction lists are cbChoice1 to
+    // cbChoice5 for the morning, cbChoice6 to cbChoice10 for the afternoon and
+    // cbChoice11 to cbChoice15 for the evening; the fifth is never shown.
     struct PartControls {
         common::DropDownList* park = nullptr;
         std::array<common::DropDownList*, 5> rides{};

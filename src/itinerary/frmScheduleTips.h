@@ -9,6 +9,7 @@ class frmScheduleTips : public common::WebPageViewer {
 public:
     frmScheduleTips();
 
+private:
     void Picture1_Click();
     void Picture2_Click();
 

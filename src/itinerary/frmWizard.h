@@ -32,6 +32,7 @@ public:
     // the main window, closed when the wizard was opened, comes back.
     void closeAction() override;
 
+private:
     void Picture2_Click();
     void mnuReturn_Click();
 
@@ -55,7 +56,6 @@ public:
     QMenu* mnuFile = nullptr;
     QAction* mnuReturn = nullptr;
 
-private:
     void SaveTripProfile();
 
     std::unique_ptr<platform::Database> m_db;

@@ -305,27 +305,6 @@ void ChecklistWindow::buildRows() {
     Picture4->setObjectName(QStringLiteral("Picture4"));
     Picture4->setPicture(buttonPicture(QStringLiteral("Home Page")));
     placeTwips(Picture4, kClientWidth - kButtonWidth - 120, bottomRow, kButtonWidth, kButtonHeight);
-
-    Picture1 = finishedButtons[0];
-    Picture2 = doneMarks[0];
-    Picture5 = finishedButtons[1];
-    Picture6 = doneMarks[1];
-    Picture7 = finishedButtons[2];
-    Picture8 = doneMarks[2];
-    Picture9 = finishedButtons[3];
-    Picture10 = doneMarks[3];
-    Picture11 = finishedButtons[4];
-    Picture12 = doneMarks[4];
-    Picture14 = finishedButtons[5];
-    Picture15 = doneMarks[5];
-    Picture16 = finishedButtons[6];
-    Picture17 = doneMarks[6];
-    Picture18 = finishedButtons[7];
-    Picture19 = doneMarks[7];
-    Picture20 = finishedButtons[8];
-    Picture21 = doneMarks[8];
-    Picture22 = finishedButtons[9];
-    Picture23 = doneMarks[9];
 }
 
 void ChecklistWindow::Form_Load() {
@@ -348,10 +327,6 @@ void ChecklistWindow::redraw() {
         allDone = allDone && done[i];
     }
     Picture24->setVisible(allDone);
-}
-
-bool ChecklistWindow::stepShownDone(int step) const {
-    return !doneMarks[step - 1]->isHidden() && finishedButtons[step - 1]->isHidden();
 }
 
 void ChecklistWindow::markStepDone(int step) {

@@ -60,43 +60,26 @@ public:
     // and shown again.
     void Form_Unload() override;
 
+protected:
+    virtual void mnuClose_Click() = 0;
+
+private:
     // Marks step `step` (1-based) done and redraws.
     void markStepDone(int step);
     void mnuStartOver_Click();
     void mnuPrint_Click();
-    virtual void mnuClose_Click() = 0;
 
     int visibleSteps() const { return int(m_kind.steps.size()); }
-    bool stepShownDone(int step) const;
 
     QLabel* Label1 = nullptr;
     std::array<QLabel*, kMaxSteps> Label3{};
     // The step texts; only the visible steps have one.
     std::array<QLabel*, kMaxSteps> stepTexts{};
-    // Finished buttons and done marks by step.
+    // Finished buttons and done marks by step, named after kFinishedNumbers
+    // and kDoneMarkNumbers.
     std::array<common::PictureButton*, kMaxSteps> finishedButtons{};
     std::array<QLabel*, kMaxSteps> doneMarks{};
 
-    common::PictureButton* Picture1 = nullptr;
-    QLabel* Picture2 = nullptr;
-    common::PictureButton* Picture5 = nullptr;
-    QLabel* Picture6 = nullptr;
-    common::PictureButton* Picture7 = nullptr;
-    QLabel* Picture8 = nullptr;
-    common::PictureButton* Picture9 = nullptr;
-    QLabel* Picture10 = nullptr;
-    common::PictureButton* Picture11 = nullptr;
-    QLabel* Picture12 = nullptr;
-    common::PictureButton* Picture14 = nullptr;
-    QLabel* Picture15 = nullptr;
-    common::PictureButton* Picture16 = nullptr;
-    QLabel* Picture17 = nullptr;
-    common::PictureButton* Picture18 = nullptr;
-    QLabel* Picture19 = nullptr;
-    common::PictureButton* Picture20 = nullptr;
-    QLabel* Picture21 = nullptr;
-    common::PictureButton* Picture22 = nullptr;
-    QLabel* Picture23 = nullptr;
     QLabel* Picture13 = nullptr;
     QLabel* Picture24 = nullptr;
     common::PictureButton* Picture25 = nullptr;
@@ -107,7 +90,6 @@ public:
     QAction* mnuPrint = nullptr;
     QAction* mnuClose = nullptr;
 
-private:
     void buildRows();
     void redraw();
 

@@ -85,14 +85,13 @@ class ListWindow : public common::PanePage {
 public:
     explicit ListWindow(ListWindowKind kind);
 
-    void Command1_Click(); // Add
-    void Command2_Click(); // Remove
-
 protected:
     void fillPage(platform::Database& db) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Command1_Click(); // Add
+    void Command2_Click(); // Remove
     void relist();
 
     const ListWindowKind m_kind;

@@ -32,6 +32,10 @@ public:
 
     void Form_Load() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     void Command1_Click();
     void mnuPrint_Click();
     void mnuExit_Click();
@@ -75,10 +79,6 @@ public:
     QAction* mnuPrint = nullptr;
     QAction* mnuExit = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void buildCountQuestions(QWidget* c);
     void buildCostLines(QWidget* c);
 

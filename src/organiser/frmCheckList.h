@@ -8,8 +8,7 @@ class frmCheckList : public organiser::ChecklistWindow {
 public:
     frmCheckList();
 
+private:
     // Close: the window unloads; its Form_Unload shows the main window.
     void mnuClose_Click() override;
-
-    std::array<QLabel*, kMaxSteps>& Label2 = stepTexts;
 };

@@ -8,9 +8,8 @@ class frmCheckListNew : public organiser::ChecklistWindow {
 public:
     frmCheckListNew();
 
+private:
     // Home Page: the main window is rebuilt (a new tip of the day, a fresh
     // countdown) and this window closes.
     void mnuClose_Click() override;
-
-    std::array<QLabel*, kMaxSteps>& Label4 = stepTexts;
 };

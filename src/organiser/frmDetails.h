@@ -38,6 +38,10 @@ public:
 
     void Form_Load() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     void cbDayNum_Click();
     void cbTrip_Click();
     void cmdUpdate_Click();
@@ -92,10 +96,6 @@ public:
     QAction* mnuPrint = nullptr;
     QAction* mnuHome = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void buildPlaces(QWidget* c);
     void buildPanes(QWidget* c);
     void buildButtons(QWidget* c);

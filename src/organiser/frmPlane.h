@@ -31,6 +31,10 @@ public:
 
     void Form_Load() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     void Command1_Click();
     void mnuPrint_Click();
     void mnuClose_Click();
@@ -66,10 +70,6 @@ public:
     QAction* mnuPrint = nullptr;
     QAction* mnuClose = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void SaveReservationRecord();
     void LoadRecord();
 

@@ -15,7 +15,6 @@ using platform::placeTwips;
 namespace {
 
 struct Link {
-    common::HoverLink* frmLinks::*label;
     const char* name;
     int top;
 };
@@ -23,8 +22,7 @@ struct Link {
 // Top to bottom: the program's home page, a travel agency, the resort's
 // official site, a news site about the resort, a limousine service.
 const Link kLinks[] = {
-    {&frmLinks::Label1, "Label1", 1200}, {&frmLinks::Label2, "Label2", 1800}, {&frmLinks::Label3, "Label3", 2400},
-    {&frmLinks::Label4, "Label4", 3000}, {&frmLinks::Label6, "Label6", 3600},
+    {"Label1", 1200}, {"Label2", 1800}, {"Label3", 2400}, {"Label4", 3000}, {"Label6", 3600},
 };
 
 QFont sansSerif(double points, bool bold) {
@@ -83,7 +81,9 @@ frmLinks::frmLinks() : platform::Form(QStringLiteral("frmLinks")) {
     placeTwips(Picture2, 6120, 120, 1440, 1440);
     Picture2->setPixmap(globePicture(Picture2->size()));
 
-    for (const Link& link : kLinks) {
+    common::HoverLink** const members[] = {&Label1, &Label2, &Label3, &Label4, &Label6};
+    for (size_t i = 0; i < std::size(kLinks); ++i) {
+        const Link& link = kLinks[i];
         auto* label = new common::HoverLink(QString(), c);
         label->setObjectName(QString::fromLatin1(link.name));
         label->setFont(sansSerif(12, false));
@@ -95,7 +95,7 @@ frmLinks::frmLinks() : platform::Form(QStringLiteral("frmLinks")) {
         label->setColors(platform::bgrColor(0x000000FF), platform::bgrColor(0x00FF0000));
         label->setUnderlineAtRest(true);
         placeTwips(label, 240, link.top, 4200, 360);
-        this->*link.label = label;
+        *members[i] = label;
         const QString target = label->objectName();
         connect(label, &common::HoverLink::clicked, this, [target] { common::OpenWebLink(address(target)); });
     }
@@ -111,8 +111,8 @@ frmLinks::frmLinks() : platform::Form(QStringLiteral("frmLinks")) {
 }
 
 void frmLinks::Form_Load() {
-    for (const Link& link : kLinks)
-        (this->*link.label)->setText(address(QString::fromLatin1(link.name)));
+    for (common::HoverLink* label : {Label1, Label2, Label3, Label4, Label6})
+        label->setText(address(label->objectName()));
 }
 
 void frmLinks::Picture9_Click() {

@@ -16,10 +16,12 @@ public:
     frmLinks();
 
     void Form_Load() override;
-    void Picture9_Click();
 
     // The address each link opens, by the link's name; it is also its caption.
     static QString address(const QString& linkName);
+
+private:
+    void Picture9_Click();
 
     QLabel* Label5 = nullptr;
     common::HoverLink* Label1 = nullptr;

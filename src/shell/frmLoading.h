@@ -19,6 +19,8 @@ public:
 
     void Form_Load() override;
     void Form_Unload() override;
+
+private:
     void Timer1_Timer();
 
     common::WebBrowser* WebBrowser1 = nullptr;

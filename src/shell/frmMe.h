@@ -17,6 +17,7 @@ class frmMe : public platform::Form {
 public:
     frmMe();
 
+private:
     void Picture9_Click();
 
     QLabel* lblTitle = nullptr;

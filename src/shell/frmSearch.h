@@ -19,6 +19,7 @@ class frmSearch : public platform::Form {
 public:
     frmSearch();
 
+private:
     void Command1_Click();
     void Picture3_Click();
     void Picture1_Click();

@@ -28,6 +28,11 @@ public:
     void Form_Load() override;
     void closeAction() override;
 
+    static QString homePageAddress() { return QStringLiteral("www.travisto.com"); }
+
+private:
+    friend struct TambleNavigation;
+
     void Label3_Click();
     void Label1_Click() {}
 
@@ -42,8 +47,6 @@ public:
     void Picture9_Click();
     // True when the trip profile exists; otherwise the user has been told.
     static bool StartHereCheck(const QString& profileQuery);
-
-    static QString homePageAddress() { return QStringLiteral("www.travisto.com"); }
 
     QLabel* Picture3_1 = nullptr;
     QLabel* Label11 = nullptr;
@@ -138,7 +141,6 @@ public:
     common::PictureButton* Picture4 = nullptr;
     common::PictureButton* Picture9 = nullptr;
 
-private:
     // Opens the window of a plain menu item; the main window stays open.
     static void openFeature(const QString& formName);
     // Opens `formName` and, once it shows, closes the main window.

@@ -32,7 +32,32 @@ struct TopMenu {
     const char* caption;
 };
 
-const TopMenu kMenus[] = {
+// A quick-link button: its control, top in twips, the caption its picture
+// shows, and the menu item whose handler a click runs (none for the two
+// buttons with handlers of their own).
+struct QuickLink {
+    common::PictureButton* frmTamble::*button;
+    const char* name;
+    int left;
+    int top;
+    int width;
+    const char* caption;
+    QAction* frmTamble::*runs;
+};
+
+const QString kWizard = QStringLiteral("frmWizard");
+
+} // namespace
+
+// The tables of the menu bar and the quick links name the window's controls
+// and handlers.
+struct TambleNavigation {
+    static const TopMenu kMenus[];
+    static const MenuItem kItems[];
+    static const QuickLink kQuickLinks[];
+};
+
+const TopMenu TambleNavigation::kMenus[] = {
     {&frmTamble::mnuFile, "mnuFile", "File"},
     {&frmTamble::mnuOptions, "mnuOptions", "Special Features"},
     {&frmTamble::mnuGeneral, "mnuGeneral", "General Info"},
@@ -50,7 +75,7 @@ const TopMenu kMenus[] = {
 #define SPECIAL(menu, control, caption, form)                                                                          \
     { menu, &frmTamble::control, #control, caption, form, &frmTamble::control##_Click }
 
-const MenuItem kItems[] = {
+const MenuItem TambleNavigation::kItems[] = {
     SPECIAL(0, mnuExit, "Exit", ""),
 
     SPECIAL(1, mnuWizard, "Set Your Preferences", "frmWizard"),
@@ -126,20 +151,7 @@ const MenuItem kItems[] = {
 #undef ITEM
 #undef SPECIAL
 
-// A quick-link button: its control, top in twips, the caption its picture
-// shows, and the menu item whose handler a click runs (none for the two
-// buttons with handlers of their own).
-struct QuickLink {
-    common::PictureButton* frmTamble::*button;
-    const char* name;
-    int left;
-    int top;
-    int width;
-    const char* caption;
-    QAction* frmTamble::*runs;
-};
-
-const QuickLink kQuickLinks[] = {
+const QuickLink TambleNavigation::kQuickLinks[] = {
     {&frmTamble::Picture12, "Picture12", 480, 2880, 2430, "Start Here", nullptr},
     {&frmTamble::Picture10, "Picture10", 480, 3360, 2430, "Travisto Checklist", &frmTamble::mnuChecklist},
     {&frmTamble::Picture5, "Picture5", 480, 3840, 2430, "Itinerary Suggestions", &frmTamble::mnuItenerary},
@@ -151,23 +163,19 @@ const QuickLink kQuickLinks[] = {
     {&frmTamble::Picture9, "Picture9", 4200, 6240, 1230, "Exit", nullptr},
 };
 
-const QString kWizard = QStringLiteral("frmWizard");
-
-} // namespace
-
 // The menu bar and the quick-link buttons, every one of them usable.
 void frmTamble::buildNavigation() {
     // The ten menus share the window's width: the menu font of the desktop the
     // window was laid out for keeps them on one line.
     menuBar()->setFont(common::makeFont(QStringLiteral("MS Sans Serif"), 8));
-    for (const TopMenu& top : kMenus) {
+    for (const TopMenu& top : TambleNavigation::kMenus) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(top.caption));
         menu->setObjectName(QString::fromLatin1(top.name));
         menu->menuAction()->setObjectName(QString::fromLatin1(top.name));
         this->*top.menu = menu;
     }
-    for (const MenuItem& item : kItems) {
-        QAction* action = (this->*kMenus[item.menu].menu)->addAction(QString::fromUtf8(item.caption));
+    for (const MenuItem& item : TambleNavigation::kItems) {
+        QAction* action = (this->*TambleNavigation::kMenus[item.menu].menu)->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         this->*item.action = action;
         if (item.handler) {
@@ -178,7 +186,7 @@ void frmTamble::buildNavigation() {
         }
     }
 
-    for (const QuickLink& link : kQuickLinks) {
+    for (const QuickLink& link : TambleNavigation::kQuickLinks) {
         auto* button = new common::PictureButton(client());
         button->setObjectName(QString::fromLatin1(link.name));
         platform::placeTwips(button, link.left, link.top, link.width, 390);

@@ -265,8 +265,9 @@ private slots:
         common::WebPageViewer viewer(
             {QStringLiteral("frmProbe"), QStringLiteral("Gone"), QStringLiteral("nothere.htm")});
         viewer.Form_Load();
-        QVERIFY(!viewer.WebBrowser1->pageFound());
-        QVERIFY(viewer.WebBrowser1->toPlainText().contains(QStringLiteral("nothere.htm")));
+        auto* page = must<common::WebBrowser>(&viewer, "WebBrowser1");
+        QVERIFY(!page->pageFound());
+        QVERIFY(page->toPlainText().contains(QStringLiteral("nothere.htm")));
     }
 };
 

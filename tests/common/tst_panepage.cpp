@@ -60,7 +60,9 @@ private slots:
     void theCloseBoxDoesWhatTheCloseButtonDoes() {
         QFETCH(QString, form);
         QFETCH(bool, home);
-        Forms::open(form)->close(); // the title bar's close box
+        platform::Form* window = Forms::open(form);
+        QVERIFY(window);
+        window->close(); // the title bar's close box
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(form));
         QCOMPARE(Forms::isLoaded(Forms::mainWindowName()), home);

@@ -2,21 +2,27 @@
 
 #include "common/ListBox.h"
 #include "common/PictureButton.h"
-#include "dining_lodging/frmQuickRestaurant.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 
 using platform::Forms;
 
+namespace {
+
+// What the look-up shows: the place's name, its description and where it lies.
+QStringList shownPlace(QObject* w) {
+    return {must<QLabel>(w, "Label2")->text(), must<QPlainTextEdit>(w, "txtRide")->toPlainText(),
+            must<QLabel>(w, "Label3")->text()};
+}
+
+} // namespace
+
 class TestFrmQuickRestaurant : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    frmQuickRestaurant* openLookup() {
-        Forms::open(QStringLiteral("frmQuickRestaurant"));
-        return Forms::findAs<frmQuickRestaurant>(QStringLiteral("frmQuickRestaurant"));
-    }
+    static platform::Form* openLookup() { return Forms::open(QStringLiteral("frmQuickRestaurant")); }
 
 private slots:
     void init() { world = std::make_unique<TestWorld>(false); }
@@ -26,9 +32,9 @@ private slots:
     }
 
     void listsEveryPlaceByNameAndShowsTheFirstMatchingRow() {
-        frmQuickRestaurant* empty = openLookup();
+        platform::Form* empty = openLookup();
         QVERIFY(empty);
-        QCOMPARE(empty->lstRides->count(), 0); // an empty table gives an empty list
+        QCOMPARE(must<common::ListBox>(empty, "lstRides")->count(), 0); // an empty table gives an empty list
         world->closeAll();
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO Reservations (Restaurant, ParkLocation, ParkLand, Location, "
@@ -39,32 +45,27 @@ private slots:
                                    "(1, 2, 'World Showcase', 'Biergarten', 'First of two.'), "
                                    "(1, 7, 'BoardWalk', 'Biergarten', 'Second of two.'), "
                                    "(1, 8, NULL, 'Zero Place', NULL)"));
-        frmQuickRestaurant* w = openLookup();
+        platform::Form* w = openLookup();
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Quick Restaurant Description"));
+        auto* list = must<common::ListBox>(w, "lstRides");
         QStringList names;
-        for (int i = 0; i < w->lstRides->count(); ++i)
-            names << w->lstRides->item(i)->text();
+        for (int i = 0; i < list->count(); ++i)
+            names << list->item(i)->text();
         QCOMPARE(names, QStringList({"Arthur's 27", "behind the Seeds Tour", "Biergarten", "Biergarten",
                                      "Cinderella's Royal Table", "Zero Place"}));
-        QCOMPARE(w->Label2->text(), QStringLiteral("Description"));
+        QCOMPARE(shownPlace(w), QStringList({"Description", "", ""}));
 
-        auto* list = child<common::ListBox>(w, "lstRides");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
-        QCOMPARE(w->Label2->text(), QStringLiteral("Cinderella's Royal Table"));
-        QCOMPARE(w->txtRide->toPlainText(), QStringLiteral("Inside the castle."));
-        QCOMPARE(w->Label3->text(), QStringLiteral("Fantasyland"));
+        QCOMPARE(shownPlace(w), QStringList({"Cinderella's Royal Table", "Inside the castle.", "Fantasyland"}));
         // Either Biergarten shows the first row of that name; the keyboard picks as the mouse does.
         QTest::keyClick(list, Qt::Key_Up);
-        QCOMPARE(w->Label2->text(), QStringLiteral("Biergarten"));
-        QCOMPARE(w->txtRide->toPlainText(), QStringLiteral("First of two."));
-        QCOMPARE(w->Label3->text(), QStringLiteral("World Showcase"));
+        QCOMPARE(shownPlace(w), QStringList({"Biergarten", "First of two.", "World Showcase"}));
         // A row without description or land empties both.
         QTest::keyClick(list, Qt::Key_End);
-        QCOMPARE(w->txtRide->toPlainText(), QString());
-        QCOMPARE(w->Label3->text(), QString());
+        QCOMPARE(shownPlace(w), QStringList({"Zero Place", "", ""}));
 
-        QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
+        clickOn(w, "Picture1");
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmQuickRestaurant")));
     }
 };

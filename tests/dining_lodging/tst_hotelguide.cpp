@@ -3,7 +3,6 @@
 #include "common/HoverLink.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/HotelGuide.h"
-#include "dining_lodging/frmHotels.h"
 
 #include <QAction>
 #include <QFile>
@@ -15,7 +14,8 @@ class TestHotelGuide : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    frmHotels* openGuide() { return qobject_cast<frmHotels*>(Forms::open(QStringLiteral("frmHotels"))); }
+    static platform::Form* openGuide() { return Forms::open(QStringLiteral("frmHotels")); }
+    static QString adviceShown(QObject* w) { return must<QLabel>(w, "Label10")->text(); }
     void content(const QString& sql, const platform::Binds& binds = {}) {
         world->exec(platform::Database::contentFileName(), sql, binds);
     }
@@ -59,31 +59,32 @@ private slots:
     void adviceFollowsTheAnswerStoredWhenTheGuideOpens() {
         QFETCH(QVariant, lodging);
         QFETCH(QString, advice);
-        frmHotels* w = openGuide();
+        platform::Form* w = openGuide();
         QVERIFY(w);
-        QCOMPARE(w->Label10->text(), QString()); // no trip profile: no advice
+        QCOMPARE(adviceShown(w), QString()); // no trip profile: no advice
         content(QStringLiteral("INSERT INTO TravelInfo (Lodging) VALUES (?)"), {lodging});
         QCOMPARE(openGuide(), w);
-        QCOMPARE(w->Label10->text(), QString()); // still open: not rebuilt
-        w->mnuClose->trigger();
+        QCOMPARE(adviceShown(w), QString()); // still open: not rebuilt
+        chooseItem(w, "mnuClose");
         w = openGuide();
         QVERIFY(w);
-        QCOMPARE(w->Label10->text(), advice);
+        QCOMPARE(adviceShown(w), advice);
     }
 
     void listFormatsHeadingsAndHotelsAndPrintsWithoutTheAdvice() {
         content(QStringLiteral("INSERT INTO TravelInfo (Lodging) VALUES (1)"));
         content(QStringLiteral("INSERT INTO Hotels VALUES (4, 'Old Key West', '$259', 'Villas.'), "
                                "(9, 'Hidden Resort', '$1', 'Never.')"));
-        frmHotels* w = openGuide();
+        platform::Form* w = openGuide();
         QVERIFY(w);
-        const QString text = w->rtParks->text();
+        auto* pane = must<common::RichTextBox>(w, "rtParks");
+        const QString text = pane->text();
         QVERIFY(!text.contains("Hidden Resort"));
         const int heading = int(text.indexOf("Disney Moderate Resorts:"));
-        QCOMPARE(w->rtParks->formatAt(heading + 1).foreground().color(), QColor(255, 0, 0));
-        QVERIFY(w->rtParks->isBulleted(int(text.indexOf("Old Key West"))) && !w->rtParks->isBulleted(heading + 1));
+        QCOMPARE(pane->formatAt(heading + 1).foreground().color(), QColor(255, 0, 0));
+        QVERIFY(pane->isBulleted(int(text.indexOf("Old Key West"))) && !pane->isBulleted(heading + 1));
 
-        w->mnuPrint->trigger();
+        chooseItem(w, "mnuPrint");
         QCOMPARE(world->printer().documents.size(), 1);
         const QString printed = world->printer().words(0, 0).join(' ');
         QVERIFY2(printed.startsWith("Walt Disney World Resorts:") && printed.contains("Page 1 Call (407)") &&
@@ -111,13 +112,13 @@ private slots:
     }
 
     void contactLinkOpensTheContactListOnPress() {
-        frmHotels* w = openGuide();
+        platform::Form* w = openGuide();
         QVERIFY(w);
-        auto* link = child<QWidget>(w, QStringLiteral("Label9"));
-        QVERIFY(link && link->isEnabled());
+        auto* link = must<QWidget>(w, QStringLiteral("Label9"));
+        QVERIFY(link->isEnabled());
         QTest::mousePress(link, Qt::LeftButton);
         QCOMPARE(Forms::loadedNames(), (QStringList{"frmHotels", "frmContact"})); // the guide stays open
-        QVERIFY(Forms::find(QStringLiteral("frmContact"))->isVisible());
+        QVERIFY(isShown(QStringLiteral("frmContact")));
     }
 };
 

@@ -3,8 +3,6 @@
 #include "common/PictureButton.h"
 #include "common/WebPageViewer.h"
 #include "dining_lodging/ResortComparison.h"
-#include "dining_lodging/frmHotelCategory.h"
-#include "dining_lodging/frmSample.h"
 
 #include <QAction>
 #include <QDir>
@@ -34,7 +32,8 @@ class TestResortPages : public QObject {
     std::unique_ptr<TestWorld> world;
 
     QString pagePath() const { return QDir(world->folder()).filePath("Hotels.htm"); }
-    frmSample* openSample() { return qobject_cast<frmSample*>(Forms::open(QStringLiteral("frmSample"))); }
+    static platform::Form* openSample() { return Forms::open(QStringLiteral("frmSample")); }
+    static common::WebBrowser* page(QObject* w) { return must<common::WebBrowser>(w, "WebBrowser1"); }
     void addResorts() {
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO HotelInfo VALUES ('Polynesian', 'Theme', 'Food & more', 'Deluxe', 4, "
@@ -55,16 +54,16 @@ private slots:
         for (int opening = 0; opening < 2; ++opening) { // an empty table first, then three resorts
             if (opening == 1)
                 addResorts();
-            frmSample* w = openSample();
+            platform::Form* w = openSample();
             QVERIFY(w);
             QFile file(pagePath());
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(QString::fromUtf8(file.readAll()), kTop + (opening ? rows : QString()) + kBottom + "\r\n");
-            QCOMPARE(w->WebBrowser1->currentPath(), pagePath());
-            QCOMPARE(w->WebBrowser1->toPlainText().contains("All-Star Music"), opening == 1);
-            w->mnuPrint->trigger(); // straight to the printer, no dialog
+            QCOMPARE(page(w)->currentPath(), pagePath());
+            QCOMPARE(page(w)->toPlainText().contains("All-Star Music"), opening == 1);
+            chooseItem(w, "mnuPrint"); // straight to the printer, no dialog
             QCOMPARE(world->printer().documents.value(opening).pages.value(0).kind, QStringLiteral("document"));
-            w->mnuClose->trigger();
+            chooseItem(w, "mnuClose");
             TestWorld::settle();
         }
     }
@@ -91,14 +90,14 @@ private slots:
         std::optional<FullDisk> full;
         if (diskFull)
             full.emplace(512);
-        frmSample* w = openSample();
+        platform::Form* w = openSample();
         full.reset();
         QVERIFY(w);
         QCOMPARE(world->dialogs().messages(),
                  QStringList{QStringLiteral("The resort comparison page could not be saved as %1 (%2). It is shown, "
                                             "but not kept in the program's folder.")
                                  .arg(pagePath(), reason)});
-        QVERIFY(w->WebBrowser1->toPlainText().contains("All-Star Music"));
+        QVERIFY(page(w)->toPlainText().contains("All-Star Music"));
         if (diskFull) {
             QVERIFY(old.open(QIODevice::ReadOnly));
             QCOMPARE(old.readAll(), QByteArray("<html>last time's page</html>"));
@@ -106,11 +105,11 @@ private slots:
     }
 
     void categoryChartFitsTheWindowAndPrintsOnClick() {
-        auto* w = qobject_cast<frmHotelCategory*>(Forms::open(QStringLiteral("frmHotelCategory")));
+        platform::Form* w = Forms::open(QStringLiteral("frmHotelCategory"));
         QVERIFY(w);
-        QCOMPARE(w->Picture1->picture().size(), QSize(400, 500));
+        QCOMPARE(must<common::PictureButton>(w, "Picture1")->picture().size(), QSize(400, 500));
         QVERIFY(w->client()->width() >= 400 && w->client()->height() >= 500);
-        QTest::mouseClick(w->Picture1, Qt::LeftButton);
+        clickOn(w, "Picture1");
         QCOMPARE(world->printer().documents.size(), 1);
         QCOMPARE(world->printer().documents[0].pages.value(0).kind, QStringLiteral("image"));
     }

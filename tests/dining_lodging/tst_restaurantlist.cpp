@@ -72,15 +72,15 @@ private slots:
         QFETCH(int, red);
         platform::Form* w = Forms::open(form);
         QVERIFY(w);
-        auto* pane = child<common::RichTextBox>(w, "rtParks");
+        auto* pane = must<common::RichTextBox>(w, "rtParks");
         QCOMPARE(pane->text(), text);
         if (name >= 0) {
             QVERIFY(pane->isBulleted(name));
             QCOMPARE(pane->formatAt(red).foreground().color(), QColor(255, 0, 0));
         }
-        child<QAction>(w, "mnuPrint")->trigger();
+        must<QAction>(w, "mnuPrint")->trigger();
         QVERIFY(world->printer().words(0, 0).contains(header));
-        QTest::mouseClick(child<QWidget>(w, "Picture9"), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(must<QWidget>(w, "Picture9"), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!Forms::isLoaded(form));
     }
 };

@@ -4,7 +4,6 @@
 #include "common/RichTextBox.h"
 #include "dining_lodging/DiningText.h"
 #include "dining_lodging/ReviewViewer.h"
-#include "shell/frmTamble.h"
 
 #include <QFile>
 #include <QLabel>
@@ -64,12 +63,12 @@ private slots:
         QFETCH(QStringList, titles);
         ReviewViewer* w = open(form);
         QVERIFY(w);
-        auto* Picture1 = child<QWidget>(w, "Picture1");
-        auto* lblTitle = child<QLabel>(w, "lblTitle");
-        auto* rtParks = child<common::RichTextBox>(w, "rtParks");
+        auto* Picture1 = must<QWidget>(w, "Picture1");
+        auto* lblTitle = must<QLabel>(w, "lblTitle");
+        auto* rtParks = must<common::RichTextBox>(w, "rtParks");
         const bool resorts = form == QLatin1String("frmHotelReviews");
         const QString prompt = resorts ? "Choose a Disney resort to see it's review." : "Choose a restaurant";
-        auto* combo = child<common::DropDownList>(w, "Combo1");
+        auto* combo = must<common::DropDownList>(w, "Combo1");
         QStringList listed;
         for (int i = resorts ? 16 : 0; i < combo->count(); ++i)
             listed << combo->itemText(i);
@@ -103,23 +102,23 @@ private slots:
 
     void onlyTheResortFoodViewerClosesBackToTheMainWindow() {
         world = std::make_unique<TestWorld>();
-        auto* main = dynamic_cast<frmTamble*>(Forms::open(QStringLiteral("frmTamble")));
+        platform::Form* main = Forms::open(QStringLiteral("frmTamble"));
         QVERIFY(main);
-        main->mnuResortFoodReviews->trigger();
+        chooseItem(main, "mnuResortFoodReviews");
         world->settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
         ReviewViewer* viewer = open(QStringLiteral("frmHotelFoodReviews"));
         QVERIFY(viewer);
-        QTest::mouseClick(child<QWidget>(viewer, "Picture9"), Qt::LeftButton, {}, QPoint(5, 5));
+        clickOn(viewer, "Picture9");
         world->settle();
         QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
 
-        main = Forms::findAs<frmTamble>(QStringLiteral("frmTamble"));
+        main = Forms::find(QStringLiteral("frmTamble"));
         QVERIFY(main);
-        main->mnuMKFoodReviews->trigger();
+        chooseItem(main, "mnuMKFoodReviews");
         viewer = open(QStringLiteral("frmMkFoodReview"));
         QVERIFY(viewer);
-        QTest::mouseClick(child<QWidget>(viewer, "Picture9"), Qt::LeftButton, {}, QPoint(5, 5));
+        clickOn(viewer, "Picture9");
         world->settle();
         QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
         QCOMPARE(Forms::find(QStringLiteral("frmTamble")), main);
@@ -127,7 +126,7 @@ private slots:
         // Without the content database the viewer reports it and the main window stays.
         QVERIFY(QFile::remove(world->folder() + "/" + platform::Database::contentFileName()));
         world->dialogs().answerMessage();
-        main->mnuResortFoodReviews->trigger();
+        chooseItem(main, "mnuResortFoodReviews");
         world->settle();
         QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
         QVERIFY(main->isVisible());

@@ -52,7 +52,7 @@ private slots:
                                    "(2, 'Straße', 'Cars.', 0), (2, 'Soarin', 'Fly.', 0)"));
         platform::Form* w = Forms::open(form);
         QVERIFY(qobject_cast<AttractionGuide*>(w));
-        auto* rtParks = child<common::RichTextBox>(w, "rtParks");
+        auto* rtParks = must<common::RichTextBox>(w, "rtParks");
         const QString title = QString::fromLatin1(QTest::currentDataTag());
         QCOMPARE(w->windowTitle(), title);
         QCOMPARE(rtParks->text(), text);
@@ -75,18 +75,18 @@ private slots:
             at += int(line.size()) + 1;
         }
 
-        child<QAction>(w, "mnuPrint")->trigger();
-        QTest::mouseClick(child<QWidget>(w, "Picture1"), Qt::LeftButton, {}, QPoint(5, 5));
+        must<QAction>(w, "mnuPrint")->trigger();
+        QTest::mouseClick(must<QWidget>(w, "Picture1"), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(world->printer().documents.size(), 2);
         QCOMPARE(world->printer().words(1, 0).first(), title);
 
         // The links open their pages (the Animal Kingdom guide's as the button goes down); the guide stays open.
-        QTest::mouseClick(child<QWidget>(w, "Label2"), Qt::LeftButton, {}, QPoint(3, 3));
-        QTest::mousePress(child<QWidget>(w, "Label3"), Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseClick(must<QWidget>(w, "Label2"), Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mousePress(must<QWidget>(w, "Label3"), Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(Forms::isLoaded(QStringLiteral("frmTickets")), form == QLatin1String("frmAkAttractions"));
-        QTest::mouseRelease(child<QWidget>(w, "Label3"), Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseRelease(must<QWidget>(w, "Label3"), Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(Forms::loadedNames(), (QStringList{form, "frmFastpass", "frmTickets"}));
-        QTest::mouseClick(child<QWidget>(w, "Picture9"), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(must<QWidget>(w, "Picture9"), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!Forms::isLoaded(form));
     }
 };

@@ -3,7 +3,6 @@
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
-#include "guide/frmBasics.h"
 
 using platform::Forms;
 
@@ -11,8 +10,9 @@ class TestFrmBasics : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    frmBasics* open() { return dynamic_cast<frmBasics*>(Forms::open(QStringLiteral("frmBasics"))); }
-    static void pick(frmBasics* w, int index) { pickEntry(child<common::DropDownList>(w, "Combo1"), index); }
+    static platform::Form* open() { return Forms::open(QStringLiteral("frmBasics")); }
+    static void pick(QObject* w, int index) { pickEntry(must<common::DropDownList>(w, "Combo1"), index); }
+    static common::RichTextBox* pane(QObject* w) { return must<common::RichTextBox>(w, "rtParks"); }
 
 private slots:
     void init() { world = std::make_unique<TestWorld>(false); }
@@ -23,21 +23,21 @@ private slots:
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO Basics (IntId, info) VALUES (2, 'Winter''s quiet.'), (3, 'Drive.'), "
                                    "(2, NULL), (2, 'Summer is busy.')"));
-        frmBasics* w = open();
+        platform::Form* w = open();
         QVERIFY(w);
-        QTest::mouseClick(w->Picture1, Qt::LeftButton);
+        clickOn(w, "Picture1");
         pick(w, 1);
-        QCOMPARE(w->rtParks->text(), QStringLiteral("Winter's quiet.\n\nSummer is busy.\n"));
-        QTest::mouseClick(w->Picture1, Qt::LeftButton);
+        QCOMPARE(pane(w)->text(), QStringLiteral("Winter's quiet.\n\nSummer is busy.\n"));
+        clickOn(w, "Picture1");
         pick(w, 2);
-        QCOMPARE(w->rtParks->text(), QStringLiteral("Drive.\n"));
+        QCOMPARE(pane(w)->text(), QStringLiteral("Drive.\n"));
         // A topic's exact name, typed, loads nothing.
-        auto* combo = child<common::DropDownList>(w, "Combo1");
+        auto* combo = must<common::DropDownList>(w, "Combo1");
         typeOver(combo, QStringLiteral("What are Priority Seatings?"));
         QTest::keyClick(combo, Qt::Key_Return);
-        QCOMPARE(w->rtParks->text(), QStringLiteral("Drive.\n"));
+        QCOMPARE(pane(w)->text(), QStringLiteral("Drive.\n"));
         typeOver(combo, QStringLiteral("Our trip's notes"));
-        QTest::mouseClick(w->Picture1, Qt::LeftButton);
+        clickOn(w, "Picture1");
 
         QCOMPARE(world->printer().documents.size(), 3);
         QList<QStringList> printed;
@@ -54,13 +54,13 @@ private slots:
     void typingInThePaneShowsTheHintAndAMissingDatabaseIsReportedOnce() {
         QFile::remove(platform::App::file(platform::Database::contentFileName()));
         world->dialogs().answerMessage();
-        frmBasics* w = open();
+        platform::Form* w = open();
         QVERIFY(w);
         pick(w, 0);
-        QVERIFY(w->rtParks->text().isEmpty());
-        QTest::keyClick(w->rtParks, Qt::Key_Down); // moving shows nothing
+        QVERIFY(pane(w)->text().isEmpty());
+        QTest::keyClick(pane(w), Qt::Key_Down); // moving shows nothing
         world->dialogs().answerMessage();
-        QTest::keyClick(w->rtParks, Qt::Key_A);
+        QTest::keyClick(pane(w), Qt::Key_A);
         QCOMPARE(world->dialogs().messages().size(), 2);
         QCOMPARE(world->dialogs().messages()[1], QStringLiteral("Add and remove your tips below"));
     }

@@ -2,7 +2,6 @@
 
 #include "common/ListBox.h"
 #include "common/PictureButton.h"
-#include "guide/frmQuick.h"
 
 #include <QLabel>
 #include <QTextEdit>
@@ -13,12 +12,18 @@ class TestFrmQuick : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    static frmQuick* openQuick() { return qobject_cast<frmQuick*>(Forms::open(QStringLiteral("frmQuick"))); }
-    static QStringList entries(frmQuick* w) {
+    static platform::Form* openQuick() { return Forms::open(QStringLiteral("frmQuick")); }
+    static QStringList entries(QObject* w) {
+        auto* rides = must<common::ListBox>(w, "lstRides");
         QStringList list;
-        for (int i = 0; i < w->lstRides->count(); ++i)
-            list << w->lstRides->item(i)->text();
+        for (int i = 0; i < rides->count(); ++i)
+            list << rides->item(i)->text();
         return list;
+    }
+    // What the look-up shows: the ride's name, its description and its park.
+    static QStringList shownRide(QObject* w) {
+        return {must<QLabel>(w, "Label2")->text(), must<QTextEdit>(w, "txtRide")->toPlainText(),
+                must<QLabel>(w, "Label3")->text()};
     }
 
 private slots:
@@ -26,7 +31,7 @@ private slots:
     void cleanup() { world.reset(); }
 
     void listsEveryAttractionByName() {
-        frmQuick* w = openQuick();
+        platform::Form* w = openQuick();
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Quick Ride Description"));
         const QStringList list = entries(w);
@@ -35,8 +40,7 @@ private slots:
         std::sort(sorted.begin(), sorted.end(),
                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
         QCOMPARE(list, sorted);
-        QCOMPARE(w->Label2->text(), QStringLiteral("Ride Description"));
-        QVERIFY(w->Label3->text().isEmpty());
+        QCOMPARE(shownRide(w), QStringList({"Ride Description", "", ""}));
     }
 
     // Two rides share a name, one has an apostrophe and a park number no park has.
@@ -53,17 +57,17 @@ private slots:
                                           {"Character Meet", "On Hollywood Boulevard.", "Disney MGM Studios"},
                                           {"O'Hara's Rapids", "A water park ride.", ""},
                                           {"Zebra Walk", "Along the lagoon.", "Epcot"}};
-        frmQuick* w = openQuick();
+        platform::Form* w = openQuick();
         QVERIFY(w);
         QCOMPARE(entries(w), (QStringList{"Character Meet", "Character Meet", "O'Hara's Rapids", "Zebra Walk"}));
         // A click, then the keys: the look-up follows every move.
-        auto* list = child<common::ListBox>(w, "lstRides");
+        auto* list = must<common::ListBox>(w, "lstRides");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
-        QCOMPARE((QStringList{w->Label2->text(), w->txtRide->toPlainText(), w->Label3->text()}), shown[3]);
+        QCOMPARE(shownRide(w), shown[3]);
         const std::pair<Qt::Key, int> moves[] = {{Qt::Key_Home, 0}, {Qt::Key_Down, 1}, {Qt::Key_Down, 2}};
         for (const auto& [key, row] : moves) {
             QTest::keyClick(list, key);
-            QCOMPARE((QStringList{w->Label2->text(), w->txtRide->toPlainText(), w->Label3->text()}), shown[row]);
+            QCOMPARE(shownRide(w), shown[row]);
         }
     }
 };

@@ -32,7 +32,7 @@ private slots:
                                    "(11, 'Not a ticket', 0, 'Shops', NULL, NULL, NULL, NULL)"));
         platform::Form* w = Forms::open(QStringLiteral("frmTickets"));
         QVERIFY(qobject_cast<frmTickets*>(w));
-        auto* rtParks = child<common::RichTextBox>(w, "rtParks");
+        auto* rtParks = must<common::RichTextBox>(w, "rtParks");
         const QString text = QStringLiteral("Day Ticket\n  One park\n  Two parks\n\nPark Hopper\n\n"
                                             "Annual Pass\n  Free parking\n     \n  Yes\n\n"
                                             "Premium Annual Pass\n  Costs more than a Day Ticket\n\n\n  Untitled\n\n");
@@ -50,23 +50,23 @@ private slots:
             }
             at += int(line.size()) + 1;
         }
-        const QString introduction = child<QLabel>(w, "Label2")->text();
+        const QString introduction = must<QLabel>(w, "Label2")->text();
         QVERIFY(introduction.startsWith(QStringLiteral("You have several options when you are buying Disney "
                                                        "World tickets.  Below are")) &&
                 introduction.endsWith(QStringLiteral("Kids under 3 are free.")));
 
-        child<QAction>(w, "mnuPrint")->trigger();
-        QTest::mouseClick(child<QWidget>(w, "Picture1"), Qt::LeftButton, {}, QPoint(5, 5));
+        must<QAction>(w, "mnuPrint")->trigger();
+        QTest::mouseClick(must<QWidget>(w, "Picture1"), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(world->printer().documents.size(), 2);
         QCOMPARE(world->printer().words(1, 0).first(), QStringLiteral("Walt Disney World Park Ticket Information:"));
 
         // Closed and reopened, the page reads the table again.
         world->exec(platform::Database::contentFileName(), QStringLiteral("DELETE FROM Tips WHERE ParkId = 12"));
-        child<QAction>(w, "mnuClose")->trigger();
+        must<QAction>(w, "mnuClose")->trigger();
         TestWorld::settle();
         w = Forms::open(QStringLiteral("frmTickets"));
         QVERIFY(w);
-        QCOMPARE(child<common::RichTextBox>(w, "rtParks")->text(), QString());
+        QCOMPARE(must<common::RichTextBox>(w, "rtParks")->text(), QString());
     }
 };
 

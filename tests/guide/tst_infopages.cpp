@@ -3,7 +3,6 @@
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "common/WebPageViewer.h"
-#include "guide/frmCountdown.h"
 
 #include <QAction>
 
@@ -40,15 +39,16 @@ private slots:
         QFETCH(QString, form);
         QFETCH(QString, caption);
         QFETCH(QString, file);
-        auto* w = dynamic_cast<common::WebPageViewer*>(Forms::open(form));
+        platform::Form* w = Forms::open(form);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), caption);
-        QVERIFY(w->WebBrowser1->pageFound());
-        QCOMPARE(w->WebBrowser1->currentPath(), platform::App::file(file));
+        auto* page = must<common::WebBrowser>(w, "WebBrowser1");
+        QVERIFY(page->pageFound());
+        QCOMPARE(page->currentPath(), platform::App::file(file));
 
         // Menu and picture print at once, without a dialog; a map prints as the picture itself.
-        w->mnuPrint->trigger();
-        QTest::mouseClick(w->Picture1, Qt::LeftButton);
+        chooseItem(w, "mnuPrint");
+        clickOn(w, "Picture1");
         const auto& docs = world->printer().documents;
         QCOMPARE(docs.size(), 2);
         QCOMPARE(docs[0].pages[0].kind, file.endsWith(QLatin1String("htm")) ? "document" : "image");
@@ -56,12 +56,12 @@ private slots:
     }
 
     void parkHoursLinksOpenTheSiteAndTheEarlyEntryPage() {
-        auto* hours = dynamic_cast<frmCountdown*>(Forms::open(QStringLiteral("frmCountdown")));
+        platform::Form* hours = Forms::open(QStringLiteral("frmCountdown"));
         QVERIFY(hours);
-        QTest::mouseClick(hours->Label6, Qt::LeftButton);
+        clickOn(hours, "Label6");
         world->shell().succeed = false;
         world->dialogs().answerMessage();
-        QTest::mouseClick(hours->Label6, Qt::LeftButton);
+        clickOn(hours, "Label6");
         QCOMPARE(world->shell().opened.size(), 2);
         QCOMPARE(world->dialogs().messages(),
                  QStringList{"You must be connected to the internet for these links to work properly"});
@@ -70,7 +70,7 @@ private slots:
         // The early entry page, open already, comes forward and the park hours go.
         platform::Form* early = Forms::open(QStringLiteral("frmEarlyEntry"));
         QVERIFY(early);
-        QTest::mouseClick(hours->Label5, Qt::LeftButton);
+        clickOn(hours, "Label5");
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmCountdown")));
         QCOMPARE(Forms::find(QStringLiteral("frmEarlyEntry")), early);

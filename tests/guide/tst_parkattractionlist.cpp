@@ -116,18 +116,18 @@ private slots:
         auto* w = Forms::open(form);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), caption);
-        auto* pane = child<common::RichTextBox>(w, QStringLiteral("rtParks"));
+        auto* pane = must<common::RichTextBox>(w, QStringLiteral("rtParks"));
         QCOMPARE(markup(*pane), shown);
 
         // Print from the menu and from the picture: one document each, under its header.
-        child<QAction>(w, QStringLiteral("mnuPrint"))->trigger();
-        QTest::mouseClick(child<QWidget>(w, QStringLiteral("Picture1")), Qt::LeftButton, {}, QPoint(5, 5));
+        must<QAction>(w, QStringLiteral("mnuPrint"))->trigger();
+        QTest::mouseClick(must<QWidget>(w, QStringLiteral("Picture1")), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(world->printer().documents.size(), 2);
         for (int d = 0; d < 2; ++d) {
             QVERIFY(world->printer().words(d, 0).contains(printHeader));
             QVERIFY(world->printer().words(d, 0).contains(QStringLiteral("Mountain"), Qt::CaseInsensitive));
         }
-        QTest::mouseClick(child<QWidget>(w, QStringLiteral("Picture9")), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(must<QWidget>(w, QStringLiteral("Picture9")), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(!Forms::isLoaded(form));
     }
 
@@ -135,7 +135,7 @@ private slots:
         world = std::make_unique<TestWorld>(true);
         auto* w = Forms::open(QStringLiteral("frmFastpass"));
         QVERIFY(w);
-        const QString text = child<common::RichTextBox>(w, QStringLiteral("rtParks"))->text();
+        const QString text = must<common::RichTextBox>(w, QStringLiteral("rtParks"))->text();
         QVERIFY(text.contains(QStringLiteral("\n--Space Mountain (Tomorrowland)\n")));
         QVERIFY(text.contains(QStringLiteral("\n--Kilimanjaro Safaris (Africa)\n")));
         QVERIFY(text.indexOf(QStringLiteral("Epcot participating")) < text.indexOf(QStringLiteral("--Test Track")));

@@ -97,8 +97,7 @@ private slots:
         TipPageViewer* page = openPage(p.form);
         QVERIFY(page);
         QCOMPARE(page->windowTitle(), p.caption);
-        auto* pane = child<common::RichTextBox>(page, p.pane);
-        QVERIFY(pane);
+        auto* pane = must<common::RichTextBox>(page, p.pane);
         QVERIFY(pane->isReadOnly());
 
         const QString text = pane->text();
@@ -106,13 +105,13 @@ private slots:
         QVERIFY2(text.endsWith(p.last), qPrintable(text.right(40)));
         checkMarkers(page, p.marker, p.paragraphs);
 
-        child<QAction>(page, "mnuPrint")->trigger();
-        QTest::mouseClick(child<common::PictureButton>(page, "Picture1"), Qt::LeftButton);
+        must<QAction>(page, "mnuPrint")->trigger();
+        QTest::mouseClick(must<common::PictureButton>(page, "Picture1"), Qt::LeftButton);
         QCOMPARE(world->printer().documents.size(), 2);
         QVERIFY(world->printer().words(0, 0).contains(p.header));
         QVERIFY(world->printer().words(0, 0).contains(p.first.section(QLatin1Char(' '), 0, 0)));
 
-        child<QAction>(page, p.closeItem)->trigger();
+        must<QAction>(page, p.closeItem)->trigger();
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(p.form));
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
@@ -165,7 +164,7 @@ private slots:
         world = std::make_unique<TestWorld>(false);
         TipPageViewer* page = openPage(QStringLiteral("frmLines"));
         QVERIFY(page);
-        child<QAction>(page, "mnuPrint")->trigger();
+        must<QAction>(page, "mnuPrint")->trigger();
         QCOMPARE(world->printer().documents.size(), 1);
         QCOMPARE(world->printer().documents[0].pages.size(), 1);
         QCOMPARE(world->printer().words(0, 0).first(), QStringLiteral("Line Buster Tips"));
@@ -173,9 +172,8 @@ private slots:
     }
 
     void labelsAndMenusAsEachPageNamesThem() {
-        auto* title = child<QLabel>(openPage(QStringLiteral("frmMgmTips")), QStringLiteral("lblTips"));
-        auto* intro = child<QLabel>(openPage(QStringLiteral("frmDowntown")), QStringLiteral("Label2"));
-        QVERIFY(title && intro);
+        auto* title = must<QLabel>(openPage(QStringLiteral("frmMgmTips")), QStringLiteral("lblTips"));
+        auto* intro = must<QLabel>(openPage(QStringLiteral("frmDowntown")), QStringLiteral("Label2"));
         QCOMPARE(title->text(), QStringLiteral("MGM Studio's Tips"));
         QCOMPARE(intro->text(),
                  QStringLiteral("Downtown Disney could be considered a big shopping mall, a miniature theme park, or "
@@ -206,22 +204,21 @@ private slots:
         TipPageViewer* page = openPage(QStringLiteral("frmGeneral"));
         QVERIFY(page);
         QCOMPARE(page->windowTitle(), QStringLiteral("WDW General Information"));
-        QCOMPARE(child<QLabel>(page, "lblTips")->text(), QStringLiteral("Walt Disney World General Information"));
+        QCOMPARE(must<QLabel>(page, "lblTips")->text(), QStringLiteral("Walt Disney World General Information"));
         for (int i = 1; i <= 8; ++i)
-            QVERIFY(child<QLabel>(page, QStringLiteral("Label%1").arg(i))->text().size() > 60);
-        QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+            QVERIFY(must<QLabel>(page, QStringLiteral("Label%1").arg(i))->text().size() > 60);
+        clickOn(page, "Command1");
         QCOMPARE(world->printer().documents.size(), 1);
         QVERIFY(world->printer().words(0, 0).contains(QStringLiteral("Walt Disney World General Information")));
         QVERIFY(world->printer().words(0, 0).contains(QStringLiteral("Epcot")));
-        page->findChild<QAction*>(QStringLiteral("mnuHome"))->trigger();
+        chooseItem(page, "mnuHome");
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmGeneral")));
         QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
     }
 
     void downtownTicketsLinkOpensTheTicketsPage() {
-        auto* link = child<common::HoverLink>(openPage(QStringLiteral("frmDowntown")), QStringLiteral("Label3"));
-        QVERIFY(link);
+        auto* link = must<common::HoverLink>(openPage(QStringLiteral("frmDowntown")), QStringLiteral("Label3"));
         QCOMPARE(link->text(), QStringLiteral("Park Tickets Info"));
         QVERIFY(link->isEnabled());
         QCOMPARE(link->currentColor(), kWhite);

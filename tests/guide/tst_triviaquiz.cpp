@@ -3,15 +3,37 @@
 
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
-#include "guide/TriviaQuiz.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
-using guide::TriviaQuiz;
-using guide::TriviaResults;
 using platform::Forms;
+
+namespace {
+
+QRadioButton* option(QObject* quiz, int n) {
+    return must<QRadioButton>(quiz, QStringLiteral("Option%1").arg(n));
+}
+// The answer on option button n as stored: the button shows an ampersand doubled.
+QString answerOn(QObject* quiz, int n) {
+    return option(quiz, n)->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+// Continue: a picture on the resort quiz, a button on the other.
+void continueQuiz(QObject* quiz) {
+    auto* picture = child<QWidget>(quiz, QStringLiteral("Picture1"));
+    QTest::mouseClick(picture ? picture : must<QWidget>(quiz, QStringLiteral("Command1")), Qt::LeftButton);
+}
+QString shown(QObject* window, const QString& label) {
+    return must<QLabel>(window, label)->text();
+}
+// The verdict on the resort quiz's score window; the other has none.
+QString verdictOn(QObject* results) {
+    auto* verdict = child<QLabel>(results, QStringLiteral("lblanswer"));
+    return verdict ? verdict->text() : QString();
+}
+
+} // namespace
 
 class TestTriviaQuiz : public QObject {
     Q_OBJECT
@@ -26,7 +48,7 @@ class TestTriviaQuiz : public QObject {
     }
     // Plays a game to its end, answering right where `right` says so; returns the last right answer.
     QString play(const QString& form, const QList<bool>& right) {
-        auto* q = qobject_cast<TriviaQuiz*>(Forms::open(form));
+        platform::Form* q = Forms::open(form);
         if (!q) {
             QTest::qFail(qPrintable(form + QStringLiteral(" did not open")), __FILE__, __LINE__);
             return {};
@@ -34,13 +56,13 @@ class TestTriviaQuiz : public QObject {
         QString correct;
         for (bool r : right) {
             correct = scalar(QStringLiteral("Select CorrectAnswer from Trivia Where QuestionId = ?"),
-                             q->lblId->text().toInt())
+                             shown(q, "lblId").toInt())
                           .toString();
-            int i = 0;
-            while ((q->caption(i) == correct) != r)
-                ++i;
-            std::array{q->Option1, q->Option2, q->Option3, q->Option4}[i]->click();
-            QTest::mouseClick(q->Picture1 ? static_cast<QWidget*>(q->Picture1) : q->Command1, Qt::LeftButton);
+            int n = 1;
+            while (n < 4 && (answerOn(q, n) == correct) != r)
+                ++n;
+            option(q, n)->click();
+            continueQuiz(q);
         }
         world->settle();
         return correct;
@@ -55,8 +77,7 @@ private slots:
         play(QStringLiteral("frmTrivia"), QList<bool>(10, true));
         platform::Database::setOpenReadOnly(false);
         QCOMPARE(world->dialogs().messages(), QStringList());
-        QCOMPARE(Forms::findAs<TriviaResults>(QStringLiteral("frmResults"))->Label1->text(),
-                 QStringLiteral("You got 10 Out of 10"));
+        QCOMPARE(shown(Forms::find(QStringLiteral("frmResults")), "Label1"), QStringLiteral("You got 10 Out of 10"));
         QCOMPARE(count(QStringLiteral("Select Sum(Displayed) from Trivia Where TriviaType = ?"), 1), 0);
     }
 
@@ -78,24 +99,22 @@ private slots:
         QCOMPARE(count(QStringLiteral("Select Sum(Displayed) from Trivia Where TriviaType = ?"), type), 10);
         QCOMPARE(count(QStringLiteral("Select Max(Displayed) from Trivia Where TriviaType = ?"), type), 1);
         QVERIFY(!Forms::isLoaded(form));
-        auto* r = Forms::findAs<TriviaResults>(results);
+        platform::Form* r = Forms::find(results);
         QVERIFY(r && r->isVisible());
-        QCOMPARE(r->Label1->text(), QStringLiteral("You got 6 Out of 10"));
-        QCOMPARE(r->Label2->text(), rating);
-        QCOMPARE(r->lblanswer ? r->lblanswer->text() : QString(),
-                 type == 2 ? "Incorrect.  The previous answer was: " + last : QString());
+        QCOMPARE(shown(r, "Label1"), QStringLiteral("You got 6 Out of 10"));
+        QCOMPARE(shown(r, "Label2"), rating);
+        QCOMPARE(verdictOn(r), type == 2 ? "Incorrect.  The previous answer was: " + last : QString());
 
         // A second game ends while the score window is open and overwrites it; then Play Again and Close.
         play(form, QList<bool>(10, true));
-        QCOMPARE(Forms::findAs<TriviaResults>(results), r);
-        QCOMPARE(r->Label1->text(), QStringLiteral("You got 10 Out of 10"));
-        QCOMPARE(r->lblanswer ? r->lblanswer->text() : QString(), type == 2 ? "Correct!!" : QString());
-        QTest::mouseClick(r->Picture1, Qt::LeftButton);
+        QCOMPARE(Forms::find(results), r);
+        QCOMPARE(shown(r, "Label1"), QStringLiteral("You got 10 Out of 10"));
+        QCOMPARE(verdictOn(r), type == 2 ? "Correct!!" : QString());
+        clickOn(r, "Picture1");
         world->settle();
-        auto* q = Forms::findAs<TriviaQuiz>(form);
+        platform::Form* q = Forms::find(form);
         QVERIFY(q && q->isVisible() && !Forms::isLoaded(results));
-        QCOMPARE(q->score().given, 0);
-        q->mnuClose->trigger();
+        chooseItem(q, "mnuClose");
         world->settle();
         QCOMPARE(Forms::loadedNames(), QStringList());
     }
@@ -113,18 +132,17 @@ private slots:
         const int questions = count(QStringLiteral("Select Count(*) from Trivia Where TriviaType = ?"), type);
         QSet<QString> seen;
         QStringList cut;
-        auto* q = qobject_cast<TriviaQuiz*>(Forms::open(form));
+        platform::Form* q = Forms::open(form);
+        QVERIFY(q);
         while (seen.size() < questions) {
-            seen << q->lblId->text();
-            for (QRadioButton* option : {q->Option1, q->Option2, q->Option3, q->Option4})
-                if (const QString c = cutCaption(option); !c.isEmpty())
-                    cut << option->text() + QStringLiteral(": ") + c;
-            QTest::mouseClick(q->Picture1 ? static_cast<QWidget*>(q->Picture1) : q->Command1, Qt::LeftButton);
+            seen << shown(q, "lblId");
+            for (int n = 1; n <= 4; ++n)
+                if (const QString c = cutCaption(option(q, n)); !c.isEmpty())
+                    cut << option(q, n)->text() + QStringLiteral(": ") + c;
+            continueQuiz(q);
             if (!Forms::isLoaded(form)) // the tenth answer: play again
-                QTest::mouseClick(
-                    Forms::find(type == 2 ? "frmResults2" : "frmResults")->findChild<QWidget*>("Picture1"),
-                    Qt::LeftButton);
-            q = Forms::findAs<TriviaQuiz>(form);
+                clickOn(Forms::find(type == 2 ? "frmResults2" : "frmResults"), "Picture1");
+            q = Forms::find(form);
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     }
@@ -135,35 +153,36 @@ private slots:
         addQuestion(2, 2, 1, {"Rock & Roll", "Rock & Roll", "Jazz", "Polka dot"});
         addQuestion(3, 2, 1, {"Third", "x", "y", "z"});
         platform::Clock::setFixed(QDateTime(QDate(2004, 6, 1), QTime(9, 30, 45)));
-        auto* q = qobject_cast<TriviaQuiz*>(Forms::open(QStringLiteral("frmDWTrivia")));
+        platform::Form* q = Forms::open(QStringLiteral("frmDWTrivia"));
         QVERIFY(q);
-        QCOMPARE(q->rtQuestion->text(), QStringLiteral("Question 2?"));
-        QCOMPARE(q->rtQuestion->formatAt(1).foreground().color(), QColor(255, 0, 0));
+        auto* question = must<common::RichTextBox>(q, "rtQuestion");
+        QCOMPARE(question->text(), QStringLiteral("Question 2?"));
+        QCOMPARE(question->formatAt(1).foreground().color(), QColor(255, 0, 0));
         // C is longer than Answer4 only; then s = 45 swaps Option2 and Option4.
-        QCOMPARE((QStringList{q->caption(0), q->caption(1), q->caption(2), q->caption(3)}),
-                 (QStringList{"Polka dot", "Rock & Roll", "Jazz", "Rock & Roll"}));
-        QCOMPARE(q->Option2->text(), QStringLiteral("Rock && Roll"));
-        q->Option4->click();
-        QTest::mouseClick(q->Picture1, Qt::LeftButton);
-        QCOMPARE(q->lblAnswer->text(), QStringLiteral("Correct!!"));
-        QVERIFY(!q->Option4->isChecked()); // the next question comes with no option set
-        QCOMPARE(q->rtQuestion->text(), QStringLiteral("Question 3?"));
+        QCOMPARE((QStringList{option(q, 1)->text(), option(q, 2)->text(), option(q, 3)->text(), option(q, 4)->text()}),
+                 (QStringList{"Polka dot", "Rock && Roll", "Jazz", "Rock && Roll"}));
+        option(q, 4)->click();
+        clickOn(q, "Picture1");
+        QCOMPARE(shown(q, "lblAnswer"), QStringLiteral("Correct!!"));
+        QVERIFY(!option(q, 4)->isChecked()); // the next question comes with no option set
+        QCOMPARE(question->text(), QStringLiteral("Question 3?"));
         // With nothing picked, Option4 is judged: s = 45 swaps Option3 and Option4, leaving "y" there.
-        QCOMPARE(q->caption(3), QStringLiteral("y"));
-        QTest::mouseClick(q->Picture1, Qt::LeftButton);
-        QCOMPARE(q->lblAnswer->text(), QStringLiteral("Incorrect.  The previous answer was: Third"));
-        QCOMPARE(q->rtQuestion->text(), QStringLiteral("Question 2?"));
+        QCOMPARE(answerOn(q, 4), QStringLiteral("y"));
+        clickOn(q, "Picture1");
+        QCOMPARE(shown(q, "lblAnswer"), QStringLiteral("Incorrect.  The previous answer was: Third"));
+        QCOMPARE(question->text(), QStringLiteral("Question 2?"));
     }
 
     void noQuestionLeavesAQuietWindow() {
         world = std::make_unique<TestWorld>(false);
         addQuestion(1, 1, 0, {"Only the other quiz", "a", "b", "c"});
-        auto* q = qobject_cast<TriviaQuiz*>(Forms::open(QStringLiteral("frmDWTrivia")));
+        platform::Form* q = Forms::open(QStringLiteral("frmDWTrivia"));
         QVERIFY(q);
-        QCOMPARE(q->rtQuestion->text(), QStringLiteral("There are no trivia questions to ask."));
-        QVERIFY(!q->Picture1->isEnabled() && !q->Option1->isVisible());
-        q->Command1_Click();
-        QCOMPARE(q->score().given, 0);
+        QCOMPARE(must<common::RichTextBox>(q, "rtQuestion")->text(),
+                 QStringLiteral("There are no trivia questions to ask."));
+        QVERIFY(!must<QWidget>(q, "Picture1")->isEnabled() && !option(q, 1)->isVisible());
+        clickOn(q, "Picture1");
+        QCOMPARE(shown(q, "lblAnswer"), QString());
         QCOMPARE(count(QStringLiteral("Select Sum(Displayed) from Trivia Where TriviaType = ?"), 1), 0);
     }
 };

@@ -34,10 +34,6 @@ void pick(common::DropDownList* list, const QString& text) {
     pickEntry(list, index);
 }
 
-void click(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5));
-}
-
 QString dateOf(int day) {
     return platform::shortDate(kTripStart.addDays(day - 1));
 }
@@ -78,12 +74,16 @@ class TestFrmSchedule : public QObject {
             .value(name)
             .toString();
     }
-    frmSchedule* openPlanner() {
-        Forms::open(QStringLiteral("frmSchedule"));
-        return Forms::findAs<frmSchedule>(QStringLiteral("frmSchedule"));
-    }
+    platform::Form* f = nullptr; // the planner
+    platform::Form* openPlanner() { return f = Forms::open(QStringLiteral("frmSchedule")); }
+
+    // The planner's controls by name.
+    common::DropDownList* list(const QString& name) { return must<common::DropDownList>(f, name); }
+    QPlainTextEdit* notes(const QString& name) { return must<QPlainTextEdit>(f, name); }
+    QLineEdit* box(const QString& name) { return must<QLineEdit>(f, name); }
+    void click(const QString& name) { clickOn(f, name); }
     // Attraction list n (1 to 15): five per part of the day.
-    static QComboBox* choice(frmSchedule* f, int n) { return child<QComboBox>(f, QStringLiteral("cbChoice%1").arg(n)); }
+    common::DropDownList* choice(int n) { return list(QStringLiteral("cbChoice%1").arg(n)); }
 
 private slots:
     void init() {
@@ -98,29 +98,28 @@ private slots:
     }
 
     void opensOnDayOneWithoutAStoredDay() {
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
-        QCOMPARE(f->cbDayNum->currentText(), QStringLiteral("1"));
-        QCOMPARE(f->cboScheduleNumber->currentText(), QStringLiteral("1"));
-        QCOMPARE(f->txtTSD->text(), dateOf(1));
+        QVERIFY(openPlanner());
+        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("1"));
+        QCOMPARE(list("cboScheduleNumber")->currentText(), QStringLiteral("1"));
+        QCOMPARE(box("txtTSD")->text(), dateOf(1));
         QCOMPARE(f->windowTitle(), QStringLiteral("Day of schedule is Saturday"));
-        QCOMPARE(entries(f->cbDayNum).size(), 21);
-        QCOMPARE(entries(f->cboScheduleNumber).last(), QStringLiteral("100"));
-        for (QComboBox* park : {f->cbPark1, f->cbPark2, f->cbPark3}) {
+        QCOMPARE(entries(list("cbDayNum")).size(), 21);
+        QCOMPARE(entries(list("cboScheduleNumber")).last(), QStringLiteral("100"));
+        for (QComboBox* park : {list("cbPark1"), list("cbPark2"), list("cbPark3")}) {
             QCOMPARE(park->currentText(), QStringLiteral("Magic Kingdom"));
             QCOMPARE(entries(park), QStringList({"Magic Kingdom", "Epcot", "MGM Studios", "Animal Kingdom",
                                                  "Typhoon Lagoon", "Blizzard Beach"}));
         }
         for (int n = 1; n <= 15; ++n) {
-            QCOMPARE(entries(choice(f, n)), attractions(1));
-            QCOMPARE(choice(f, n)->currentText(), QString());
+            QCOMPARE(entries(choice(n)), attractions(1));
+            QCOMPARE(choice(n)->currentText(), QString());
         }
-        QVERIFY(f->cbChoice4->isVisible());
-        QVERIFY(f->cbChoice5->isHidden() && f->cbChoice10->isHidden() && f->cbChoice15->isHidden());
+        QVERIFY(list("cbChoice4")->isVisible());
+        QVERIFY(list("cbChoice5")->isHidden() && list("cbChoice10")->isHidden() && list("cbChoice15")->isHidden());
         QStringList sorted = column(QStringLiteral("SELECT Location FROM Reservations"), QStringLiteral("Location"));
         std::sort(sorted.begin(), sorted.end(),
                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-        for (QComboBox* place : {f->cbDescription, f->cbDescription2, f->cbDescription3}) {
+        for (QComboBox* place : {list("cbDescription"), list("cbDescription2"), list("cbDescription3")}) {
             QCOMPARE(entries(place), sorted);
             QCOMPARE(place->currentText(), QString());
         }
@@ -132,116 +131,103 @@ private slots:
                  "Reservation2, Time2, Confirmation2",
                  {"Epcot", "", "Typhoon Lagoon", "Test Track", "Grandma's own ride", "Kept fifth", "Early start",
                   QVariant(), "Le Cellier", "7 pm", "X1"});
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
-        QCOMPARE(f->cbPark1->currentText(), QStringLiteral("Epcot"));
-        QCOMPARE(f->cbPark2->currentText(), QString());
-        QCOMPARE(f->cbPark3->currentText(), QStringLiteral("Typhoon Lagoon"));
-        QCOMPARE(entries(f->cbChoice1), attractions(2));
-        QCOMPARE(entries(f->cbChoice5), attractions(2));
-        QCOMPARE(f->cbChoice1->currentText(), QStringLiteral("Test Track"));
-        QCOMPARE(f->cbChoice3->currentText(), QStringLiteral("Grandma's own ride"));
-        QCOMPARE(f->cbChoice5->currentText(), QStringLiteral("Kept fifth"));
+        QVERIFY(openPlanner());
+        QCOMPARE(list("cbPark1")->currentText(), QStringLiteral("Epcot"));
+        QCOMPARE(list("cbPark2")->currentText(), QString());
+        QCOMPARE(list("cbPark3")->currentText(), QStringLiteral("Typhoon Lagoon"));
+        QCOMPARE(entries(list("cbChoice1")), attractions(2));
+        QCOMPARE(entries(list("cbChoice5")), attractions(2));
+        QCOMPARE(list("cbChoice1")->currentText(), QStringLiteral("Test Track"));
+        QCOMPARE(list("cbChoice3")->currentText(), QStringLiteral("Grandma's own ride"));
+        QCOMPARE(list("cbChoice5")->currentText(), QStringLiteral("Kept fifth"));
         for (int n = 6; n <= 15; ++n)
-            QCOMPARE(choice(f, n)->count(), 0);
-        QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("Early start"));
-        QCOMPARE(f->txtEvening->toPlainText(), QString());
-        QCOMPARE(f->cbDescription2->currentText(), QStringLiteral("Le Cellier"));
-        QCOMPARE(f->txtTime2->text(), QStringLiteral("7 pm"));
-        QCOMPARE(f->txtConfirmation2->text(), QStringLiteral("X1"));
+            QCOMPARE(choice(n)->count(), 0);
+        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("Early start"));
+        QCOMPARE(notes("txtEvening")->toPlainText(), QString());
+        QCOMPARE(list("cbDescription2")->currentText(), QStringLiteral("Le Cellier"));
+        QCOMPARE(box("txtTime2")->text(), QStringLiteral("7 pm"));
+        QCOMPARE(box("txtConfirmation2")->text(), QStringLiteral("X1"));
     }
 
     void pickingAScheduleShowsTheSameDayOfIt() {
         storeDay(1, 3, "Morning, MorningPark", {"Schedule one", "Epcot"});
         storeDay(2, 3, "Morning, MorningPark", {"Schedule two", "MGM Studios"});
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
-        pick(f->cbDayNum, QStringLiteral("3"));
-        QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("Schedule one"));
-        QCOMPARE(f->txtTSD->text(), dateOf(3));
+        QVERIFY(openPlanner());
+        pick(list("cbDayNum"), QStringLiteral("3"));
+        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("Schedule one"));
+        QCOMPARE(box("txtTSD")->text(), dateOf(3));
         QCOMPARE(f->windowTitle(), QStringLiteral("Day of schedule is Monday"));
-        f->txtMorning->setPlainText(QStringLiteral("unsaved change"));
-        pick(f->cboScheduleNumber, QStringLiteral("2"));
-        QCOMPARE(f->cbDayNum->currentText(), QStringLiteral("3"));
-        QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("Schedule two"));
-        QCOMPARE(f->cbPark1->currentText(), QStringLiteral("MGM Studios"));
-        QCOMPARE(entries(f->cbChoice1), attractions(3));
-        QCOMPARE(entries(f->cbChoice6), QStringList());
+        notes("txtMorning")->setPlainText(QStringLiteral("unsaved change"));
+        pick(list("cboScheduleNumber"), QStringLiteral("2"));
+        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("3"));
+        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("Schedule two"));
+        QCOMPARE(list("cbPark1")->currentText(), QStringLiteral("MGM Studios"));
+        QCOMPARE(entries(list("cbChoice1")), attractions(3));
+        QCOMPARE(entries(list("cbChoice6")), QStringList());
         // After a pick the places come in table order.
-        QCOMPARE(entries(f->cbDescription),
+        QCOMPARE(entries(list("cbDescription")),
                  column(QStringLiteral("SELECT Location FROM Reservations ORDER BY rowid"), "Location"));
         QCOMPARE(stored(1, 3, "Morning"), QStringLiteral("Schedule one"));
         // A day without a row is shown empty, with its date.
-        pick(f->cbDayNum, QStringLiteral("4"));
-        QCOMPARE(f->txtMorning->toPlainText(), QString());
-        QCOMPARE(f->cbPark1->currentText(), QString());
-        QCOMPARE(f->txtTSD->text(), dateOf(4));
+        pick(list("cbDayNum"), QStringLiteral("4"));
+        QCOMPARE(notes("txtMorning")->toPlainText(), QString());
+        QCOMPARE(list("cbPark1")->currentText(), QString());
+        QCOMPARE(box("txtTSD")->text(), dateOf(4));
     }
 
     // Any number in the day box dates the day from the trip start, 0 and below included.
-    void theDateFollowsTheNumberInTheDayBox_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("day"); // whose date is shown
-        QTest::newRow("0: the day before the trip") << "0" << 0;
-        QTest::newRow("negative") << "-2" << -2;
-        QTest::newRow("a half rounds to even") << "2.5" << 2;
-        QTest::newRow("words: the start date") << "two" << 1;
-        QTest::newRow("empty: the start date") << "" << 1;
-    }
     void theDateFollowsTheNumberInTheDayBox() {
-        QFETCH(QString, text);
-        QFETCH(int, day);
-        frmSchedule* f = openPlanner();
-        pick(f->cbDayNum, QStringLiteral("3"));
-        typeOver(f->cbDayNum, text);
-        pick(f->cboScheduleNumber, QStringLiteral("1"));
-        QCOMPARE(f->txtTSD->text(), dateOf(day));
-        QCOMPARE(f->windowTitle(), "Day of schedule is " + itinerary::weekdayName(kTripStart.addDays(day - 1)));
+        const std::pair<QString, int> typedAndShownDay[] = {
+            {"0", 0},   {"-2", -2}, {"2.5", 2}, // a half rounds to even
+            {"two", 1}, {"", 1},                // no number: the start date
+        };
+        QVERIFY(openPlanner());
+        for (const auto& [text, day] : typedAndShownDay) {
+            pick(list("cbDayNum"), QStringLiteral("3"));
+            typeOver(list("cbDayNum"), text);
+            pick(list("cboScheduleNumber"), QStringLiteral("1"));
+            QCOMPARE(box("txtTSD")->text(), dateOf(day));
+            QCOMPARE(f->windowTitle(), "Day of schedule is " + itinerary::weekdayName(kTripStart.addDays(day - 1)));
+        }
     }
 
     void pickingAParkRefillsOnlyThatPart() {
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
-        f->cbChoice1->setEditText(QStringLiteral("chosen"));
-        f->cbChoice6->setEditText(QStringLiteral("afternoon choice"));
-        f->txtMorning->setPlainText(QStringLiteral("notes stay"));
-        pick(f->cbPark1, QStringLiteral("Typhoon Lagoon"));
+        QVERIFY(openPlanner());
+        list("cbChoice1")->setEditText(QStringLiteral("chosen"));
+        list("cbChoice6")->setEditText(QStringLiteral("afternoon choice"));
+        notes("txtMorning")->setPlainText(QStringLiteral("notes stay"));
+        pick(list("cbPark1"), QStringLiteral("Typhoon Lagoon"));
         for (int n = 1; n <= 5; ++n) {
-            QCOMPARE(choice(f, n)->count(), 0);
-            QCOMPARE(choice(f, n)->currentText(), QString());
+            QCOMPARE(choice(n)->count(), 0);
+            QCOMPARE(choice(n)->currentText(), QString());
         }
-        pick(f->cbPark1, QStringLiteral("Animal Kingdom"));
-        QCOMPARE(entries(f->cbChoice4), attractions(4));
-        QCOMPARE(f->cbChoice6->currentText(), QStringLiteral("afternoon choice"));
-        QCOMPARE(entries(f->cbChoice6), attractions(1));
-        QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("notes stay"));
+        pick(list("cbPark1"), QStringLiteral("Animal Kingdom"));
+        QCOMPARE(entries(list("cbChoice4")), attractions(4));
+        QCOMPARE(list("cbChoice6")->currentText(), QStringLiteral("afternoon choice"));
+        QCOMPARE(entries(list("cbChoice6")), attractions(1));
+        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("notes stay"));
     }
 
     // One notch each way over a closed list of every kind, with unsaved edits on the day.
-    void theWheelOverAClosedListChangesNothing_data() {
-        QTest::addColumn<QString>("list");
-        for (const char* name : {"cbDayNum", "cboScheduleNumber", "cbPark1", "cbChoice1", "cbDescription"})
-            QTest::addRow("%s", name) << QString::fromLatin1(name);
-    }
     void theWheelOverAClosedListChangesNothing() {
-        QFETCH(QString, list);
         storeDay(1, 2, "MorningPark, MorningRide1, Reservation1", {"Epcot", "Test Track", "Le Cellier"});
-        frmSchedule* f = openPlanner();
-        pick(f->cbDayNum, QStringLiteral("2"));
-        f->txtMorning->setPlainText(QStringLiteral("unsaved notes"));
-        typeOver(f->cbChoice2, QStringLiteral("typed ride"));
-        const auto shown = [f] {
+        QVERIFY(openPlanner());
+        pick(list("cbDayNum"), QStringLiteral("2"));
+        notes("txtMorning")->setPlainText(QStringLiteral("unsaved notes"));
+        typeOver(list("cbChoice2"), QStringLiteral("typed ride"));
+        const auto shown = [this] {
             QStringList texts;
-            for (const QComboBox* box : f->client()->findChildren<QComboBox*>())
-                texts << box->objectName() + '=' + box->currentText() + '/' + QString::number(box->count());
-            return texts << f->txtMorning->toPlainText() << f->txtTSD->text() << f->windowTitle();
+            for (const QComboBox* each : f->client()->findChildren<QComboBox*>())
+                texts << each->objectName() + '=' + each->currentText() + '/' + QString::number(each->count());
+            return texts << notes("txtMorning")->toPlainText() << box("txtTSD")->text() << f->windowTitle();
         };
         const QStringList before = shown();
-        auto* box = child<common::DropDownList>(f, list);
-        for (int delta : {-120, 120})
-            QVERIFY(!turnWheel(box, delta));
-        QCOMPARE(shown(), before);
-        click(f->Picture3);
+        for (const char* name : {"cbDayNum", "cboScheduleNumber", "cbPark1", "cbChoice1", "cbDescription"}) {
+            for (int delta : {-120, 120})
+                QVERIFY2(!turnWheel(list(name), delta), name);
+            QCOMPARE(shown(), before);
+        }
+        click("Picture3");
         QCOMPARE(stored(1, 2, "MorningRide1"), QStringLiteral("Test Track"));
         QCOMPARE(stored(1, 2, "MorningRide2"), QStringLiteral("typed ride"));
         QCOMPARE(stored(1, 2, "Morning"), QStringLiteral("unsaved notes"));
@@ -249,16 +235,15 @@ private slots:
 
     void savingInsertsThenUpdatesAndKeepsTextsExactly() {
         storeDay(2, 1, "Morning", {"other schedule"});
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
+        QVERIFY(openPlanner());
         const QString note = QStringLiteral("Dad's birthday\nCake at 'Ohana");
-        f->txtMorning->setPlainText(note);
-        typeOver(f->cbPark2, QStringLiteral("Grandma's house"));
-        typeOver(f->cbChoice2, QStringLiteral("Peter Pan's Flight"));
-        typeOver(f->cbDescription, QStringLiteral("Cinderella's Royal Table"));
-        QTest::keyClicks(f->txtTime, QStringLiteral("8 o'clock"));
-        QTest::keyClicks(f->txtConfirmation, QStringLiteral("A'1; DROP TABLE Schedule"));
-        click(f->Picture3);
+        notes("txtMorning")->setPlainText(note);
+        typeOver(list("cbPark2"), QStringLiteral("Grandma's house"));
+        typeOver(list("cbChoice2"), QStringLiteral("Peter Pan's Flight"));
+        typeOver(list("cbDescription"), QStringLiteral("Cinderella's Royal Table"));
+        QTest::keyClicks(box("txtTime"), QStringLiteral("8 o'clock"));
+        QTest::keyClicks(box("txtConfirmation"), QStringLiteral("A'1; DROP TABLE Schedule"));
+        click("Picture3");
         QCOMPARE(rowCount(1, 1), 1);
         QCOMPARE(stored(1, 1, "Morning"), note);
         QCOMPARE(stored(1, 1, "AfternoonPark"), QStringLiteral("Grandma's house"));
@@ -268,56 +253,54 @@ private slots:
         QCOMPARE(stored(1, 1, "Confirmation1"), QStringLiteral("A'1; DROP TABLE Schedule"));
         QCOMPARE(stored(1, 1, "MorningPark"), QStringLiteral("Magic Kingdom"));
 
-        f->txtMorning->setPlainText(QStringLiteral("changed"));
-        click(f->Picture3);
+        notes("txtMorning")->setPlainText(QStringLiteral("changed"));
+        click("Picture3");
         QCOMPARE(rowCount(1, 1), 1);
         QCOMPARE(stored(1, 1, "Morning"), QStringLiteral("changed"));
         QCOMPARE(stored(2, 1, "Morning"), QStringLiteral("other schedule"));
 
         // Closed and opened again: the day comes back as saved.
         world->closeAll();
-        f = openPlanner();
-        QVERIFY(f);
-        QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("changed"));
-        QCOMPARE(f->cbPark2->currentText(), QStringLiteral("Grandma's house"));
-        QCOMPARE(f->txtConfirmation->text(), QStringLiteral("A'1; DROP TABLE Schedule"));
+        QVERIFY(openPlanner());
+        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("changed"));
+        QCOMPARE(list("cbPark2")->currentText(), QStringLiteral("Grandma's house"));
+        QCOMPARE(box("txtConfirmation")->text(), QStringLiteral("A'1; DROP TABLE Schedule"));
     }
 
     void nextAndPreviousDaySaveTheShownDayAndMove() {
         storeDay(1, 1, "Morning", {"first day"});
         storeDay(1, 22, "Evening", {"Day 22 notes"});
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
-        pick(f->cbDayNum, QStringLiteral("2"));
-        f->txtAfternoon->setPlainText(QStringLiteral("second day"));
-        click(f->Picture4);
-        QCOMPARE(f->cbDayNum->currentText(), QStringLiteral("1"));
-        QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("first day"));
-        QCOMPARE(f->txtTSD->text(), dateOf(1));
+        QVERIFY(openPlanner());
+        pick(list("cbDayNum"), QStringLiteral("2"));
+        notes("txtAfternoon")->setPlainText(QStringLiteral("second day"));
+        click("Picture4");
+        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("1"));
+        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("first day"));
+        QCOMPARE(box("txtTSD")->text(), dateOf(1));
         QCOMPARE(stored(1, 2, "Afternoon"), QStringLiteral("second day"));
         // Previous Day on day 1 saves and stays.
-        f->txtMorning->setPlainText(QStringLiteral("first day, edited"));
-        click(f->Picture4);
-        QCOMPARE(f->cbDayNum->currentText(), QStringLiteral("1"));
+        notes("txtMorning")->setPlainText(QStringLiteral("first day, edited"));
+        click("Picture4");
+        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("1"));
         QCOMPARE(stored(1, 1, "Morning"), QStringLiteral("first day, edited"));
         QCOMPARE(rowCount(1, 0), 0);
 
         // Next Day goes on beyond the listed days; day 21 is saved on the way, empty.
-        pick(f->cbDayNum, QStringLiteral("21"));
-        click(f->Picture5);
-        QCOMPARE(f->cbDayNum->currentText(), QStringLiteral("22"));
-        QCOMPARE(f->txtTSD->text(), dateOf(22));
+        pick(list("cbDayNum"), QStringLiteral("21"));
+        click("Picture5");
+        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("22"));
+        QCOMPARE(box("txtTSD")->text(), dateOf(22));
         QCOMPARE(f->windowTitle(), QStringLiteral("Day of schedule is Saturday"));
-        QCOMPARE(f->txtEvening->toPlainText(), QStringLiteral("Day 22 notes"));
+        QCOMPARE(notes("txtEvening")->toPlainText(), QStringLiteral("Day 22 notes"));
         QCOMPARE(rowCount(1, 21), 1);
         QCOMPARE(stored(1, 21, "MorningPark"), QString());
 
-        typeOver(f->cbDayNum, QStringLiteral("32767"));
+        typeOver(list("cbDayNum"), QStringLiteral("32767"));
         world->dialogs().answerMessage();
-        click(f->Picture5);
+        click("Picture5");
         QCOMPARE(world->dialogs().messages(), QStringList{"Day 32767 is the last day of a schedule."});
         QCOMPARE(rowCount(1, 32767), 1);
-        QCOMPARE(f->cbDayNum->currentText(), QStringLiteral("32767"));
+        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("32767"));
     }
 
     void aRefusedSaveSaysWhyAndKeepsTheTypedDayOnScreen_data() {
@@ -329,25 +312,24 @@ private slots:
         QFETCH(bool, busy);
         const QString userFile = platform::App::file(platform::Database::userFileName());
         const int wait = platform::Database::busyTimeout();
-        platform::Database::setBusyTimeout(50);
+        platform::Database::setBusyTimeout(10);
         platform::Database::setOpenReadOnly(!busy);
-        frmSchedule* f = openPlanner();
-        auto* notes = child<QPlainTextEdit>(f, QStringLiteral("txtMorning"));
-        QTest::keyClicks(notes, QStringLiteral("Dole Whip at 3"));
+        QVERIFY(openPlanner());
+        QTest::keyClicks(notes("txtMorning"), QStringLiteral("Dole Whip at 3"));
         std::optional<HeldLock> held;
         if (busy)
             held.emplace(userFile, false);
         world->dialogs().answerMessage();
-        click(child<QPushButton>(f, QStringLiteral("cmdNextDay")));
+        click("Picture5"); // Next Day
         const QString why = platform::Database::failureMessage(
             busy ? platform::DbFailure::Busy : platform::DbFailure::ReadOnly, userFile);
         QCOMPARE(world->dialogs().messages(), QStringList{why});
-        QCOMPARE(notes->toPlainText(), QStringLiteral("Dole Whip at 3"));
-        QCOMPARE(child<QComboBox>(f, QStringLiteral("cbDayNum"))->currentText(), QStringLiteral("1"));
+        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("Dole Whip at 3"));
+        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("1"));
         if (busy) {
             // Once the other copy is done, the same click saves.
             held.reset();
-            click(child<QPushButton>(f, QStringLiteral("cmdUpdate")));
+            click("Picture3"); // Save
             QCOMPARE(rowCount(1, 1), 1);
         }
         platform::Database::setOpenReadOnly(false);
@@ -356,21 +338,20 @@ private slots:
 
     void aTypedDayNumberBecomesTheKeyOfTheSave() {
         storeDay(1, 2, "Morning, MorningPark", {"shown day", "Epcot"});
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
-        pick(f->cbDayNum, QStringLiteral("2"));
+        QVERIFY(openPlanner());
+        pick(list("cbDayNum"), QStringLiteral("2"));
         const QString caption = f->windowTitle();
-        typeOver(f->cbDayNum, QStringLiteral("5"));
+        typeOver(list("cbDayNum"), QStringLiteral("5"));
         // Enter in the box picks nothing: the shown day stays.
-        QTest::keyClick(f->cbDayNum, Qt::Key_Return);
-        QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("shown day"));
-        click(f->Picture3);
+        QTest::keyClick(list("cbDayNum"), Qt::Key_Return);
+        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("shown day"));
+        click("Picture3");
         QCOMPARE(stored(1, 5, "Morning"), QStringLiteral("shown day"));
         QCOMPARE(stored(1, 5, "MorningPark"), QStringLiteral("Epcot"));
-        QCOMPARE(f->txtTSD->text(), dateOf(5));
+        QCOMPARE(box("txtTSD")->text(), dateOf(5));
         QCOMPARE(f->windowTitle(), caption);
-        click(f->Picture5);
-        QCOMPARE(f->cbDayNum->currentText(), QStringLiteral("6"));
+        click("Picture5");
+        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("6"));
     }
 
     void aKeyThatIsNotAWholeNumberIsRefused_data() {
@@ -386,17 +367,16 @@ private slots:
         QFETCH(bool, dayBox);
         QFETCH(QString, text);
         QFETCH(QString, message);
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
-        f->txtMorning->setPlainText(QStringLiteral("keep me"));
-        common::DropDownList* box = dayBox ? f->cbDayNum : f->cboScheduleNumber;
+        QVERIFY(openPlanner());
+        notes("txtMorning")->setPlainText(QStringLiteral("keep me"));
+        common::DropDownList* box = dayBox ? list("cbDayNum") : list("cboScheduleNumber");
         typeOver(box, text);
-        for (QWidget* button : QList<QWidget*>{f->Picture3, f->Picture5, f->Picture4}) {
+        for (const char* button : {"Picture3", "Picture5", "Picture4"}) {
             world->dialogs().answerMessage();
             click(button);
         }
         QCOMPARE(world->dialogs().messages(), QStringList(3, message));
-        QCOMPARE(f->txtMorning->toPlainText(), QStringLiteral("keep me"));
+        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("keep me"));
         QCOMPARE(box->currentText(), text);
         QCOMPARE(world->user()->query(QStringLiteral("SELECT COUNT(*) AS n FROM Schedule")).integer("n"), 0);
     }
@@ -410,14 +390,13 @@ private slots:
         storeDay(1, 3, "MorningPark, MorningRide1, Morning", {"Magic Kingdom", "space mountain", "Café"});
         storeDay(1, 4, "Morning", {"beyond the days asked"});
         storeDay(2, 2, "Morning", {"another schedule"});
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
-        pick(f->cbDayNum, QStringLiteral("3"));
-        f->txtMorning->setPlainText(QStringLiteral("not saved"));
+        QVERIFY(openPlanner());
+        pick(list("cbDayNum"), QStringLiteral("3"));
+        notes("txtMorning")->setPlainText(QStringLiteral("not saved"));
         const QString path = world->folder() + QStringLiteral("/out.txt");
         world->dialogs().answerInput(QStringLiteral("3"));
         world->dialogs().answerSave(path);
-        f->mnuExport->trigger();
+        chooseItem(f, "mnuExport");
 
         const auto& shown = world->dialogs().shown();
         QCOMPARE(shown.size(), 2);
@@ -447,7 +426,7 @@ private slots:
 
         // Print: one document per stored day, titled with its number and date.
         world->dialogs().answerInput(QStringLiteral("3"));
-        click(f->Picture1);
+        click("Picture1");
         QCOMPARE(shown[2].text,
                  QStringLiteral("How many days of your schedule would you like to print? Enter numbers only."));
         QCOMPARE(shown[2].title, QStringLiteral("Number of Days - Enter Numbers Only"));
@@ -470,47 +449,45 @@ private slots:
     }
 
     // No answer asks nothing more; words are refused; 0 and below take no day.
-    void withoutAUsableNumberOfDaysNoDayIsExportedOrPrinted_data() {
-        QTest::addColumn<bool>("print");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("refused");
-        QTest::addColumn<bool>("cancel"); // in the save dialog
-        QTest::newRow("export, no answer") << false << "" << false << false;
-        QTest::newRow("export, cancel in the save dialog") << false << "2" << false << true;
-        QTest::newRow("export, zero") << false << "0" << false << false;
-        QTest::newRow("export, negative") << false << "-1" << false << false;
-        QTest::newRow("export, words") << false << "a week" << true << false;
-        QTest::newRow("export, beyond 16 bits") << false << "32768" << true << false;
-        QTest::newRow("print, no answer") << true << "" << false << false;
-        QTest::newRow("print, zero") << true << "0" << false << false;
-        QTest::newRow("print, words") << true << "a week" << true << false;
-    }
     void withoutAUsableNumberOfDaysNoDayIsExportedOrPrinted() {
-        QFETCH(bool, print);
-        QFETCH(QString, answer);
-        QFETCH(bool, refused);
-        QFETCH(bool, cancel);
+        struct Case {
+            const char* item;
+            QString answer;
+            bool refused;
+            bool cancel; // in the save dialog
+        };
+        const Case cases[] = {
+            {"mnuExport", "", false, false},      {"mnuExport", "2", false, true},
+            {"mnuExport", "0", false, false},     {"mnuExport", "-1", false, false},
+            {"mnuExport", "a week", true, false}, {"mnuExport", "32768", true, false}, // beyond 16 bits
+            {"mnuPrint", "", false, false},       {"mnuPrint", "0", false, false},
+            {"mnuPrint", "a week", true, false},
+        };
         storeDay(1, 1, "Morning", {"x"});
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
-        const QString path = world->folder() + QStringLiteral("/out.txt");
-        const bool written = !print && !refused && !cancel && !answer.isEmpty();
-        world->dialogs().answerInput(answer);
-        if (written || cancel)
-            world->dialogs().answerSave(cancel ? std::nullopt : std::optional<QString>(path));
-        if (refused)
-            world->dialogs().answerMessage();
-        (print ? f->mnuPrint : f->mnuExport)->trigger();
-        QCOMPARE(world->dialogs().messages(),
-                 refused ? QStringList{"Please enter a number of days from 1 to 32767."} : QStringList());
-        QCOMPARE(world->printer().documents.size(), 0);
-        // An export of no day still writes its file: only the closing line end.
-        QFile file(path);
-        QCOMPARE(file.exists(), written);
-        if (written) {
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), QByteArray("\r\n"));
+        QVERIFY(openPlanner());
+        QStringList refusals;
+        for (const Case& c : cases) {
+            const QString path = world->folder() + QStringLiteral("/out%1.txt").arg(&c - cases);
+            const bool written = c.item == QLatin1String("mnuExport") && !c.refused && !c.cancel && !c.answer.isEmpty();
+            world->dialogs().answerInput(c.answer);
+            if (written || c.cancel)
+                world->dialogs().answerSave(c.cancel ? std::nullopt : std::optional<QString>(path));
+            if (c.refused) {
+                world->dialogs().answerMessage();
+                refusals << QStringLiteral("Please enter a number of days from 1 to 32767.");
+            }
+            chooseItem(f, c.item);
+            QCOMPARE(world->dialogs().messages(), refusals);
+            QCOMPARE(world->printer().documents.size(), 0);
+            // An export of no day still writes its file: only the closing line end.
+            QFile file(path);
+            QCOMPARE(file.exists(), written);
+            if (written) {
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                QCOMPARE(file.readAll(), QByteArray("\r\n"));
+            }
         }
+        QVERIFY(world->dialogs().allAnswered());
     }
 
     void exportThatCannotBeWrittenIsReportedAndKeepsTheOldFile_data() {
@@ -532,15 +509,14 @@ private slots:
             old.close();
         }
         storeDay(1, 1, "Morning", {"x"});
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
+        QVERIFY(openPlanner());
         world->dialogs().answerInput(QStringLiteral("1"));
         world->dialogs().answerSave(file);
         world->dialogs().answerMessage();
         std::optional<FullDisk> full;
         if (diskFull)
             full.emplace(0);
-        f->mnuExport->trigger();
+        chooseItem(f, "mnuExport");
         full.reset();
         QCOMPARE(world->dialogs().messages(),
                  QStringList{QStringLiteral("The schedule could not be saved to %1: %2.").arg(file, reason)});
@@ -558,12 +534,11 @@ private slots:
     }
     void closeReturnsToTheMainWindow() {
         QFETCH(int, way);
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
+        QVERIFY(openPlanner());
         if (way == 0)
-            click(f->Picture2);
+            click("Picture2");
         else if (way == 1)
-            f->mnuHome->trigger();
+            chooseItem(f, "mnuHome");
         else
             f->close();
         TestWorld::settle();
@@ -573,60 +548,48 @@ private slots:
     }
 
     void linksComeToRestOverTheBackground() {
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
+        QVERIFY(openPlanner());
         // Moving over the window's free space gives every link the plain blue look back.
         QMouseEvent back(QEvent::MouseMove, QPointF(2, 700), QPointF(2, 700), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(f->client(), &back);
         for (const char* name : {"Label15", "Label16", "Label17", "Label18"}) {
-            auto* link = child<common::HoverLink>(f, QLatin1String(name));
-            QVERIFY2(link && link->currentColor() == QColor(0, 0, 0xFF) && link->isUnderlined(), name);
+            auto* link = must<common::HoverLink>(f, QLatin1String(name));
+            QVERIFY2(link->currentColor() == QColor(0, 0, 0xFF) && link->isUnderlined(), name);
         }
     }
 
     // Each link and reminder picture opens its own window beside the planner,
     // and the shown day is not saved.
-    void eachLinkOpensItsWindowBesideThePlanner_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("form");
-        QTest::newRow("Itinerary Suggestions") << "Label15"
-                                               << "frmParks";
-        QTest::newRow("Fastpass Info") << "Label16"
-                                       << "frmFastpass";
-        QTest::newRow("Line Buster Tips") << "Label17"
-                                          << "frmLines";
-        QTest::newRow("Schedule Tips") << "Label18"
-                                       << "frmScheduleTips";
-        QTest::newRow("Restaurant Reminder") << "Picture6"
-                                             << "frmQuickRestaurant";
-        QTest::newRow("Ride Description Reminder") << "Picture7"
-                                                   << "frmQuick";
-    }
     void eachLinkOpensItsWindowBesideThePlanner() {
-        QFETCH(QString, control);
-        QFETCH(QString, form);
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
-        auto* link = child<QWidget>(f, control);
-        QVERIFY(link);
-        click(link);
-        TestWorld::settle();
-        QCOMPARE(Forms::loadedNames(), (QStringList{"frmSchedule", form}));
-        QVERIFY(Forms::find(form)->isVisible() && f->isVisible());
+        const std::pair<const char*, const char*> linkAndWindow[] = {
+            {"Label15", "frmParks"},            // Itinerary Suggestions
+            {"Label16", "frmFastpass"},         // Fastpass Info
+            {"Label17", "frmLines"},            // Line Buster Tips
+            {"Label18", "frmScheduleTips"},     // Schedule Tips
+            {"Picture6", "frmQuickRestaurant"}, // Restaurant Reminder
+            {"Picture7", "frmQuick"},           // Ride Description Reminder
+        };
+        QVERIFY(openPlanner());
+        for (const auto& [control, form] : linkAndWindow) {
+            click(control);
+            TestWorld::settle();
+            QCOMPARE(Forms::loadedNames(), (QStringList{"frmSchedule", form}));
+            QVERIFY(isShown(form) && f->isVisible());
+            Forms::unload(form);
+        }
         QCOMPARE(rowCount(1, 1), 0);
     }
 
     void opensWithoutATripProfile() {
         world->exec(platform::Database::contentFileName(), QStringLiteral("DELETE FROM TravelInfo"));
-        frmSchedule* f = openPlanner();
-        QVERIFY(f);
-        QCOMPARE(f->txtTSD->text(), QString());
+        QVERIFY(openPlanner());
+        QCOMPARE(box("txtTSD")->text(), QString());
         QCOMPARE(f->windowTitle(), QStringLiteral("My Trip Plan"));
-        f->txtMorning->setPlainText(QStringLiteral("no trip yet"));
-        click(f->Picture5);
+        notes("txtMorning")->setPlainText(QStringLiteral("no trip yet"));
+        click("Picture5");
         QCOMPARE(stored(1, 1, "Morning"), QStringLiteral("no trip yet"));
-        QCOMPARE(f->txtTSD->text(), QString()); // still without a date on day 2
+        QCOMPARE(box("txtTSD")->text(), QString()); // still without a date on day 2
     }
 };
 

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "common/PictureButton.h"
-#include "itinerary/frmScheduleTips.h"
+#include "common/WebPageViewer.h"
 
 #include <QAction>
 #include <QScrollBar>
@@ -12,10 +12,7 @@ class TestScheduleTips : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    static frmScheduleTips* openTips() {
-        Forms::open(QStringLiteral("frmScheduleTips"));
-        return Forms::findAs<frmScheduleTips>(QStringLiteral("frmScheduleTips"));
-    }
+    static platform::Form* openTips() { return Forms::open(QStringLiteral("frmScheduleTips")); }
 
 private slots:
     void init() { world = std::make_unique<TestWorld>(false); }
@@ -28,29 +25,31 @@ private slots:
     }
     void showsThePageReopensInPlacePrintsAtOnceAndClosesToTheTop() {
         QFETCH(bool, fromMenu);
-        frmScheduleTips* tips = openTips();
+        platform::Form* tips = openTips();
         QVERIFY(tips);
         QCOMPARE(tips->windowTitle(), QStringLiteral("Schedule Tips"));
-        QCOMPARE(tips->WebBrowser1->currentPath(), platform::App::file(QStringLiteral("scheduleTips.htm")));
-        QVERIFY(tips->WebBrowser1->pageFound());
-        QVERIFY(tips->Picture1->geometry().right() < tips->Picture2->geometry().left());
-        QVERIFY(tips->WebBrowser1->geometry().bottom() < tips->Picture1->geometry().top());
-        QScrollBar* bar = tips->WebBrowser1->verticalScrollBar();
+        auto* page = must<common::WebBrowser>(tips, "WebBrowser1");
+        QCOMPARE(page->currentPath(), platform::App::file(QStringLiteral("scheduleTips.htm")));
+        QVERIFY(page->pageFound());
+        const QRect print = must<QWidget>(tips, "Picture1")->geometry();
+        QVERIFY(print.right() < must<QWidget>(tips, "Picture2")->geometry().left());
+        QVERIFY(page->geometry().bottom() < print.top());
+        QScrollBar* bar = page->verticalScrollBar();
         bar->setValue(bar->maximum());
         QVERIFY(bar->value() > 0);
         QCOMPARE(openTips(), tips);
         QCOMPARE(bar->value(), bar->maximum());
-        fromMenu ? tips->mnuPrint->trigger() : QTest::mouseClick(tips->Picture1, Qt::LeftButton);
+        fromMenu ? chooseItem(tips, "mnuPrint") : clickOn(tips, "Picture1");
         QCOMPARE(world->printer().documents.size(), 1);
         QCOMPARE(world->printer().documents[0].pages.value(0).kind, QStringLiteral("document"));
         QCOMPARE(world->printer().documents[0].pages.value(0).title, QStringLiteral("scheduleTips.htm"));
         QVERIFY(world->dialogs().shown().isEmpty());
-        fromMenu ? tips->mnuClose->trigger() : QTest::mouseClick(tips->Picture2, Qt::LeftButton);
+        fromMenu ? chooseItem(tips, "mnuClose") : clickOn(tips, "Picture2");
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmScheduleTips")));
         world->settle();
         tips = openTips();
         QVERIFY(tips);
-        QCOMPARE(tips->WebBrowser1->verticalScrollBar()->value(), 0);
+        QCOMPARE(must<common::WebBrowser>(tips, "WebBrowser1")->verticalScrollBar()->value(), 0);
     }
 };
 

@@ -3,7 +3,6 @@
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "common/TripProfile.h"
-#include "itinerary/frmWizard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,15 +33,15 @@ void storeProfile(TestWorld& world, const QString& values) {
 }
 
 // Adults, Kids, Daredevel, Wet, Show, Lodging.
-QList<common::DropDownList*> answerBoxes(frmWizard* w) {
+QList<common::DropDownList*> answerBoxes(QObject* w) {
     QList<common::DropDownList*> boxes;
     for (const char* name : {"cbAdults", "cbChildren", "cbWimp", "cboWet", "cboTheatre", "cboResort"})
-        boxes << child<common::DropDownList>(w, QString::fromLatin1(name));
+        boxes << must<common::DropDownList>(w, QString::fromLatin1(name));
     return boxes;
 }
 
 // The chosen positions as "Adults Kids Daredevel Wet Show Lodging".
-QString shownPositions(frmWizard* w) {
+QString shownPositions(QObject* w) {
     QStringList shown;
     for (common::DropDownList* box : answerBoxes(w))
         shown << QString::number(box->chosenPosition());
@@ -55,9 +54,10 @@ class TestFrmWizard : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    static frmWizard* openWizard() { return qobject_cast<frmWizard*>(Forms::open(QStringLiteral("frmWizard"))); }
-    static void pressContinue(frmWizard* w) {
-        QTest::mouseClick(w->Picture2, Qt::LeftButton);
+    static platform::Form* openWizard() { return Forms::open(QStringLiteral("frmWizard")); }
+    static QDateEdit* tripDate(QObject* w) { return must<QDateEdit>(w, "DTPicker1"); }
+    static void pressContinue(QObject* w) {
+        clickOn(w, "Picture2");
         TestWorld::settle();
     }
 
@@ -66,9 +66,9 @@ private slots:
     void cleanup() { world.reset(); }
 
     void firstContinueOnAnEmptyTableStoresTodayAndNoAnswers() {
-        frmWizard* w = openWizard();
+        platform::Form* w = openWizard();
         QVERIFY(w);
-        QCOMPARE(w->DTPicker1->date(), QDate(2004, 6, 1));
+        QCOMPARE(tripDate(w)->date(), QDate(2004, 6, 1));
         QStringList shown;
         for (common::DropDownList* box : answerBoxes(w))
             shown << box->currentText();
@@ -89,20 +89,20 @@ private slots:
     }
     void everyAnswerIsStoredAsItsPositionAndComesBack() {
         QFETCH(QString, chosen);
-        frmWizard* w = openWizard();
+        platform::Form* w = openWizard();
         QVERIFY(w);
         const QStringList answers = chosen.split(QLatin1Char(' '));
         for (int i = 0; i < answers.size(); ++i)
             if (answers[i] != QLatin1String("-1"))
                 pickEntry(answerBoxes(w)[i], answers[i].toInt());
-        w->DTPicker1->setDate(QDate(2004, 12, 24));
+        tripDate(w)->setDate(QDate(2004, 12, 24));
         pressContinue(w);
         QCOMPARE(stored(*world), QStringLiteral("2004-12-24 %1 7").arg(answers.join(QLatin1Char(' '))));
 
         world->closeAll();
         w = openWizard();
         QVERIFY(w);
-        QCOMPARE(w->DTPicker1->date(), QDate(2004, 12, 24));
+        QCOMPARE(tripDate(w)->date(), QDate(2004, 12, 24));
         QCOMPARE(shownPositions(w), answers.join(QLatin1Char(' ')));
     }
 
@@ -115,7 +115,7 @@ private slots:
     }
     void typedAnswersAreNeverStoredHoweverTheFocusLeaves() {
         QFETCH(QString, leave);
-        frmWizard* w = openWizard();
+        platform::Form* w = openWizard();
         QApplication::setActiveWindow(w);
         QVERIFY(QTest::qWaitForWindowActive(w));
         const QList<common::DropDownList*> boxes = answerBoxes(w);
@@ -127,7 +127,7 @@ private slots:
             if (leave == QLatin1String("tab"))
                 QTest::keyClick(box, Qt::Key_Tab);
             else if (leave == QLatin1String("click"))
-                QTest::mouseClick(w->DTPicker1, Qt::LeftButton);
+                QTest::mouseClick(tripDate(w), Qt::LeftButton);
             else
                 QTest::keyClick(box, Qt::Key_Return);
             QCOMPARE(box->currentText(), typed);
@@ -146,15 +146,15 @@ private slots:
     void leavingWithoutContinueStoresNothing() {
         QFETCH(bool, byCloseBox);
         storeProfile(*world, QStringLiteral("'2004-08-15', 2, 1, 0, 1, 0, 0, 7"));
-        frmWizard* w = openWizard();
+        platform::Form* w = openWizard();
         QVERIFY(w);
         pickEntry(answerBoxes(w)[0], 3);
         pickEntry(answerBoxes(w)[5], 1);
-        w->DTPicker1->setDate(QDate(2005, 1, 1));
+        tripDate(w)->setDate(QDate(2005, 1, 1));
         if (byCloseBox)
             w->close();
         else
-            w->mnuReturn->trigger();
+            chooseItem(w, "mnuReturn");
         TestWorld::settle();
         QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmWizard")));
@@ -164,10 +164,10 @@ private slots:
 
     void aLaterContinueRewritesTheRowAndLeavesTheTripLength() {
         storeProfile(*world, QStringLiteral("'2004-07-04', 1, 1, 1, 1, 1, 1, 12"));
-        frmWizard* w = openWizard();
+        platform::Form* w = openWizard();
         QVERIFY(w);
-        QCOMPARE(w->DTPicker1->date(), QDate(2004, 7, 4));
-        w->DTPicker1->setDate(QDate(2004, 9, 30));
+        QCOMPARE(tripDate(w)->date(), QDate(2004, 7, 4));
+        tripDate(w)->setDate(QDate(2004, 9, 30));
         pickEntry(answerBoxes(w)[1], 3);
         pickEntry(answerBoxes(w)[3], 0);
         pressContinue(w);
@@ -175,28 +175,26 @@ private slots:
     }
 
     void theChosenDateDrivesTheCountdownAfterARestart() {
-        frmWizard* w = openWizard();
+        platform::Form* w = openWizard();
         QVERIFY(w);
-        w->DTPicker1->setDate(QDate(2004, 6, 13));
+        tripDate(w)->setDate(QDate(2004, 6, 13));
         pressContinue(w);
         auto* checklist = Forms::find(QStringLiteral("frmCheckListNew"));
         QVERIFY(checklist);
-        QTest::mouseClick(checklist->findChild<common::PictureButton*>(QStringLiteral("Picture4")), Qt::LeftButton);
+        clickOn(checklist, "Picture4");
         TestWorld::settle();
-        auto* countdown = child<QLabel>(Forms::find(QStringLiteral("frmTamble")), QStringLiteral("Label11"));
-        QVERIFY(countdown);
+        auto* countdown = must<QLabel>(Forms::find(QStringLiteral("frmTamble")), QStringLiteral("Label11"));
         QCOMPARE(countdown->text(), QStringLiteral("I go see Tamble in 12 Days!"));
         world->closeAll();
-        countdown = child<QLabel>(Forms::open(QStringLiteral("frmTamble")), QStringLiteral("Label11"));
-        QVERIFY(countdown);
+        countdown = must<QLabel>(Forms::open(QStringLiteral("frmTamble")), QStringLiteral("Label11"));
         QCOMPARE(countdown->text(), QStringLiteral("I go see Tamble in 12 Days!"));
     }
 
     void storedValuesItCannotShowLeaveTheQuestionUnanswered() {
         storeProfile(*world, QStringLiteral("'', 7, 'abc', NULL, 1, 2, -1, 7"));
-        frmWizard* w = openWizard();
+        platform::Form* w = openWizard();
         QVERIFY(w);
-        QCOMPARE(w->DTPicker1->date(), QDate(2004, 6, 1));
+        QCOMPARE(tripDate(w)->date(), QDate(2004, 6, 1));
         QCOMPARE(shownPositions(w), QStringLiteral("-1 -1 -1 1 -1 -1"));
         QCOMPARE(answerBoxes(w)[0]->currentText(), QStringLiteral("# of Adults"));
     }

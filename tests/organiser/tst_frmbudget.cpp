@@ -3,7 +3,6 @@
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "organiser/BudgetSheet.h"
-#include "organiser/frmBudget.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +31,14 @@ class TestFrmBudget : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    static frmBudget* openBudget() { return qobject_cast<frmBudget*>(Forms::open(QStringLiteral("frmBudget"))); }
+    platform::Form* w = nullptr; // the budget
+    platform::Form* openBudget() { return w = Forms::open(QStringLiteral("frmBudget")); }
+
+    // The budget's controls by name.
+    QLabel* label(const QString& name) { return must<QLabel>(w, name); }
+    QLineEdit* box(const QString& name) { return must<QLineEdit>(w, name); }
+    common::DropDownList* count(const QString& name) { return must<common::DropDownList>(w, name); }
+    void click(const QString& name) { clickOn(w, name); }
 
 private slots:
     void init() {
@@ -85,80 +91,77 @@ private slots:
 
     // Unreadable text keeps its line; an emptied box gets its 0 back.
     void typingUpdatesTheWindowButStoresNothingUntilSaved() {
-        frmBudget* w = openBudget();
-        QVERIFY(w);
-        QVERIFY(w->Label5->isHidden());
-        w->cboAdults->setEditText(QStringLiteral("2"));
-        w->cboDays->setEditText(QStringLiteral("4"));
-        QTest::keyClicks(w->txtAdultFood, QStringLiteral("30"));
-        w->txtHotel->setText(QStringLiteral("100"));
-        w->cboNights->setEditText(QStringLiteral("3"));
-        QCOMPARE(w->Label6[1]->text(), QStringLiteral("$240.00"));
-        QCOMPARE(w->txtTotalBudget->text(), QStringLiteral("$540.00"));
-        QVERIFY(!w->Label5->isHidden());
-        QCOMPARE(w->Label5->text(), QStringLiteral("4 day total:"));
+        QVERIFY(openBudget());
+        QVERIFY(label("Label5")->isHidden());
+        count("cboAdults")->setEditText(QStringLiteral("2"));
+        count("cboDays")->setEditText(QStringLiteral("4"));
+        QTest::keyClicks(box("txtAdultFood"), QStringLiteral("30"));
+        box("txtHotel")->setText(QStringLiteral("100"));
+        count("cboNights")->setEditText(QStringLiteral("3"));
+        QCOMPARE(label("Label6_1")->text(), QStringLiteral("$240.00"));
+        QCOMPARE(box("txtTotalBudget")->text(), QStringLiteral("$540.00"));
+        QVERIFY(!label("Label5")->isHidden());
+        QCOMPARE(label("Label5")->text(), QStringLiteral("4 day total:"));
 
-        w->txtHotel->setText(QStringLiteral("abc"));
-        QCOMPARE(w->txtTotal[3]->text(), QStringLiteral("300"));
-        QCOMPARE(w->txtTotalBudget->text(), QStringLiteral("$540.00"));
-        w->cboDays->setEditText(QStringLiteral("0"));
-        QCOMPARE(w->Label6[1]->text(), QStringLiteral("$0.00"));
-        QCOMPARE(w->Label5->text(), QStringLiteral("4 day total:"));
+        box("txtHotel")->setText(QStringLiteral("abc"));
+        QCOMPARE(box("txtTotal_3")->text(), QStringLiteral("300"));
+        QCOMPARE(box("txtTotalBudget")->text(), QStringLiteral("$540.00"));
+        count("cboDays")->setEditText(QStringLiteral("0"));
+        QCOMPARE(label("Label6_1")->text(), QStringLiteral("$0.00"));
+        QCOMPARE(label("Label5")->text(), QStringLiteral("4 day total:"));
 
-        w->txtHotel->clear();
-        w->cboAdults->setEditText(QString());
-        QCOMPARE(w->txtHotel->text(), QStringLiteral("0"));
-        QCOMPARE(w->cboAdults->currentText(), QStringLiteral("0"));
-        QCOMPARE(w->txtTotalBudget->text(), QStringLiteral("$0.00"));
+        box("txtHotel")->clear();
+        count("cboAdults")->setEditText(QString());
+        QCOMPARE(box("txtHotel")->text(), QStringLiteral("0"));
+        QCOMPARE(count("cboAdults")->currentText(), QStringLiteral("0"));
+        QCOMPARE(box("txtTotalBudget")->text(), QStringLiteral("$0.00"));
 
-        w->mnuExit->trigger();
+        chooseItem(w, "mnuExit");
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmBudget")));
         QVERIFY(storedRows(*world).isEmpty());
     }
 
     void headCountBeyondSixteenBitsIsToldAndKeepsTheAirfareLine() {
-        frmBudget* w = openBudget();
-        QVERIFY(w);
-        pickEntry(w->cboAdults, 2);
-        w->txtAirfare->setText(QStringLiteral("100"));
+        QVERIFY(openBudget());
+        pickEntry(count("cboAdults"), 2);
+        box("txtAirfare")->setText(QStringLiteral("100"));
         world->dialogs().answerMessage();
-        w->cboKids->setEditText(QStringLiteral("32767"));
+        count("cboKids")->setEditText(QStringLiteral("32767"));
         QCOMPARE(world->dialogs().messages(), QStringList{organiser::headCountTooLargeMessage()});
-        QCOMPARE(w->lblNumber[0]->text(), QStringLiteral("2"));
-        QCOMPARE(w->Label6[0]->text(), QStringLiteral("$200.00"));
-        QCOMPARE(w->lblNumber[7]->text(), QStringLiteral("32767"));
+        QCOMPARE(label("lblNumber_0")->text(), QStringLiteral("2"));
+        QCOMPARE(label("Label6_0")->text(), QStringLiteral("$200.00"));
+        QCOMPARE(label("lblNumber_7")->text(), QStringLiteral("32767"));
     }
 
     void savedTextsComeBackAsTypedInOneRow() {
-        frmBudget* w = openBudget();
-        QVERIFY(w);
-        w->cboNights->setEditText(QStringLiteral("2.5"));
-        w->txtCarRental->setText(QStringLiteral("45"));
-        QTest::mouseClick(w->Command1, Qt::LeftButton);
-        w->txtAirfare->setText(QStringLiteral("$1,200"));
-        w->txtSouvenier->setText(QStringLiteral("3'"));
-        w->cboDays->setEditText(QStringLiteral("7"));
-        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        QVERIFY(openBudget());
+        count("cboNights")->setEditText(QStringLiteral("2.5"));
+        box("txtCarRental")->setText(QStringLiteral("45"));
+        click("Command1");
+        box("txtAirfare")->setText(QStringLiteral("$1,200"));
+        box("txtSouvenier")->setText(QStringLiteral("3'"));
+        count("cboDays")->setEditText(QStringLiteral("7"));
+        click("Command1");
         QCOMPARE(storedRows(*world),
                  QStringList({"0", "0", "2.5", "7", "$1,200", "0", "0", "0", "3'", "45", "0", "0"}));
 
-        const QString shownTotal = w->txtTotalBudget->text();
+        const QString shownTotal = box("txtTotalBudget")->text();
         world->closeAll();
-        w = openBudget();
-        QVERIFY(w);
-        QCOMPARE(QStringList({w->cboNights->currentText(), w->txtAirfare->text(), w->txtSouvenier->text()}),
-                 QStringList({"2.5", "$1,200", "3'"}));
-        QCOMPARE(w->cboDays->count(), 101);
-        QCOMPARE(w->txtTotalBudget->text(), shownTotal);
-        QCOMPARE(w->Label5->text(), QStringLiteral("7 day total:"));
+        QVERIFY(openBudget());
+        QCOMPARE(
+            QStringList({count("cboNights")->currentText(), box("txtAirfare")->text(), box("txtSouvenier")->text()}),
+            QStringList({"2.5", "$1,200", "3'"}));
+        QCOMPARE(count("cboDays")->count(), 101);
+        QCOMPARE(box("txtTotalBudget")->text(), shownTotal);
+        QCOMPARE(label("Label5")->text(), QStringLiteral("7 day total:"));
 
         // A cost stored empty comes back as "0", as an emptied box does.
         world->closeAll();
         world->exec(platform::Database::userFileName(), QStringLiteral("UPDATE Budget SET CarRental = ''"));
-        w = openBudget();
-        QCOMPARE(w->txtCarRental->text(), QStringLiteral("0"));
-        QCOMPARE(w->Label6[5]->text(), QStringLiteral("$0.00"));
+        QVERIFY(openBudget());
+        QCOMPARE(box("txtCarRental")->text(), QStringLiteral("0"));
+        QCOMPARE(label("Label6_5")->text(), QStringLiteral("$0.00"));
     }
 
     void printListsTheAmountsAtSixteenPoints() {
@@ -171,11 +174,10 @@ private slots:
                                 "Adult Park Tickets: $7.00\r\n\r\nKids Park Tickets: $8.00\r\n\r\n\r\n"
                                 "Total Disney World Budget: $36.00"));
 
-        frmBudget* w = openBudget();
-        QVERIFY(w);
-        w->cboAdults->setEditText(QStringLiteral("2"));
-        w->txtAdultPark->setText(QStringLiteral("50"));
-        QTest::mouseClick(w->Picture3, Qt::LeftButton);
+        QVERIFY(openBudget());
+        count("cboAdults")->setEditText(QStringLiteral("2"));
+        box("txtAdultPark")->setText(QStringLiteral("50"));
+        click("Picture3");
         QCOMPARE(world->printer().documents.size(), 1);
         QCOMPARE(world->printer().documents[0].pages[0].items.last().fontSize, 16.0);
         const QString printed = world->printer().words(0, 0).join(' ');
@@ -184,16 +186,15 @@ private slots:
     }
 
     void enteringACostBoxSelectsItsText() {
-        frmBudget* w = openBudget();
-        QVERIFY(w);
+        QVERIFY(openBudget());
         QApplication::setActiveWindow(w);
         QVERIFY(QTest::qWaitForWindowActive(w));
-        w->txtHotel->setText(QStringLiteral("129.99"));
-        QTest::mouseClick(w->txtHotel, Qt::LeftButton, {}, QPoint(5, 5));
+        box("txtHotel")->setText(QStringLiteral("129.99"));
+        QTest::mouseClick(box("txtHotel"), Qt::LeftButton, {}, QPoint(5, 5));
         TestWorld::settle();
-        QCOMPARE(w->txtHotel->selectedText(), QStringLiteral("129.99"));
-        QTest::keyClicks(w->txtHotel, QStringLiteral("80"));
-        QCOMPARE(w->txtHotel->text(), QStringLiteral("80"));
+        QCOMPARE(box("txtHotel")->selectedText(), QStringLiteral("129.99"));
+        QTest::keyClicks(box("txtHotel"), QStringLiteral("80"));
+        QCOMPARE(box("txtHotel")->text(), QStringLiteral("80"));
     }
 };
 

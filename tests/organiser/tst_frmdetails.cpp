@@ -3,7 +3,6 @@
 #include "common/DropDownList.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
-#include "organiser/frmDetails.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,8 +38,16 @@ class TestFrmDetails : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    static frmDetails* openJournal() { return qobject_cast<frmDetails*>(Forms::open(QStringLiteral("frmDetails"))); }
-    static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    platform::Form* w = nullptr; // the journal
+    platform::Form* openJournal() { return w = Forms::open(QStringLiteral("frmDetails")); }
+
+    // The journal's controls by name.
+    QPlainTextEdit* pane(const QString& name) { return must<QPlainTextEdit>(w, name); }
+    QLineEdit* line(const QString& name) { return must<QLineEdit>(w, name); }
+    QCheckBox* place(const QString& name) { return must<QCheckBox>(w, name); }
+    QDateEdit* dateBox() { return must<QDateEdit>(w, "dtStart"); }
+    common::DropDownList* trip() { return must<common::DropDownList>(w, "cbTrip"); }
+    void click(const QString& name) { clickOn(w, name); }
     QString printed(int document) const { return world->printer().words(document, 0).join(' '); }
 
 private slots:
@@ -55,46 +62,43 @@ private slots:
     }
 
     void firstSaveStoresTheDayWithTextsAsTyped() {
-        frmDetails* w = openJournal();
-        QVERIFY(w);
+        QVERIFY(openJournal());
         QCOMPARE(w->windowTitle(), QStringLiteral("My Trip Details - Tuesday"));
-        w->txtDetails->setPlainText("It's great");
-        w->txtFavorite->setPlainText("Mickey's PhilharMagic");
-        w->txtDifferent->setPlainText("x'); DELETE FROM Details; --");
-        for (QCheckBox* place : {w->Check1, w->Check6, w->Check7})
-            place->setChecked(true);
-        w->txtOther->setText("Disney's Boardwalk");
-        click(w->Picture3);
-        click(w->Picture3); // the second save updates the same row
+        pane("txtDetails")->setPlainText("It's great");
+        pane("txtFavorite")->setPlainText("Mickey's PhilharMagic");
+        pane("txtDifferent")->setPlainText("x'); DELETE FROM Details; --");
+        for (const char* name : {"Check1", "Check6", "Check7"})
+            place(name)->setChecked(true);
+        line("txtOther")->setText("Disney's Boardwalk");
+        click("Picture3");
+        click("Picture3"); // the second save updates the same row
         QCOMPARE(storedDays(*world), QStringList({"1/1 2004-06-01 It's great|Mickey's PhilharMagic|x'); DELETE FROM "
                                                   "Details; -- 01000011 Disney's Boardwalk"}));
-        QCOMPARE(w->txtDetails->toPlainText(), QStringLiteral("It's great"));
+        QCOMPARE(pane("txtDetails")->toPlainText(), QStringLiteral("It's great"));
 
         world->closeAll();
-        w = openJournal();
-        QVERIFY(w);
-        QCOMPARE(w->txtFavorite->toPlainText(), QStringLiteral("Mickey's PhilharMagic"));
-        QVERIFY(w->Check6->isChecked() && !w->chkMagic->isChecked());
-        QCOMPARE(w->txtOther->text(), QStringLiteral("Disney's Boardwalk"));
+        QVERIFY(openJournal());
+        QCOMPARE(pane("txtFavorite")->toPlainText(), QStringLiteral("Mickey's PhilharMagic"));
+        QVERIFY(place("Check6")->isChecked() && !place("chkMagic")->isChecked());
+        QCOMPARE(line("txtOther")->text(), QStringLiteral("Disney's Boardwalk"));
     }
 
     void nextAndPreviousDaySaveThenMove() {
         storeDay(*world, 1, 1, "2004-06-10", "First");
-        frmDetails* w = openJournal();
-        QVERIFY(w);
-        QCOMPARE(w->dtStart->date(), QDate(2004, 6, 10));
-        click(w->Picture5);
-        QCOMPARE(w->cbDayNum->text(), QStringLiteral("2"));
-        QCOMPARE(w->txtDetails->toPlainText(), QString());
-        QCOMPARE(w->dtStart->date(), QDate(2004, 6, 11));
+        QVERIFY(openJournal());
+        QCOMPARE(dateBox()->date(), QDate(2004, 6, 10));
+        click("Picture5");
+        QCOMPARE(line("cbDayNum")->text(), QStringLiteral("2"));
+        QCOMPARE(pane("txtDetails")->toPlainText(), QString());
+        QCOMPARE(dateBox()->date(), QDate(2004, 6, 11));
         QCOMPARE(w->windowTitle(), QStringLiteral("My Trip Details - Friday"));
 
-        w->txtDetails->setPlainText("Second");
-        click(w->Picture4);
-        QCOMPARE(w->cbDayNum->text(), QStringLiteral("1"));
-        QCOMPARE(w->txtDetails->toPlainText(), QStringLiteral("First"));
-        click(w->Picture4);
-        QCOMPARE(w->cbDayNum->text(), QStringLiteral("1"));
+        pane("txtDetails")->setPlainText("Second");
+        click("Picture4");
+        QCOMPARE(line("cbDayNum")->text(), QStringLiteral("1"));
+        QCOMPARE(pane("txtDetails")->toPlainText(), QStringLiteral("First"));
+        click("Picture4");
+        QCOMPARE(line("cbDayNum")->text(), QStringLiteral("1"));
         QCOMPARE(storedDays(*world),
                  QStringList({"1/1 2004-06-10 First|| 10000000 Other", "1/2 2004-06-11 Second|| 00000000 Other"}));
     }
@@ -102,30 +106,28 @@ private slots:
     void dayBoxAndTripListLoadTheirDay() {
         storeDay(*world, 1, 3, "2004-06-12", "Third");
         storeDay(*world, 2, 2, "2004-07-02", "Trip two");
-        frmDetails* w = openJournal();
-        QVERIFY(w);
-        w->dtStart->setDate(QDate(2004, 5, 5));
-        w->cbDayNum->setText("3");
-        click(w->cbDayNum);
-        QCOMPARE(w->txtDetails->toPlainText(), QStringLiteral("Third"));
-        QCOMPARE(w->dtStart->date(), QDate(2004, 6, 12));
+        QVERIFY(openJournal());
+        dateBox()->setDate(QDate(2004, 5, 5));
+        line("cbDayNum")->setText("3");
+        click("cbDayNum");
+        QCOMPARE(pane("txtDetails")->toPlainText(), QStringLiteral("Third"));
+        QCOMPARE(dateBox()->date(), QDate(2004, 6, 12));
 
         // A trip number typed, Enter included, loads nothing; picking it does.
-        auto* trip = child<common::DropDownList>(w, "cbTrip");
-        typeOver(trip, "2");
-        QTest::keyClick(trip, Qt::Key_Return);
-        QCOMPARE(w->cbDayNum->text(), QStringLiteral("3"));
-        QCOMPARE(w->txtDetails->toPlainText(), QStringLiteral("Third"));
-        pickEntry(trip, 1);
-        QCOMPARE(w->cbDayNum->text(), QStringLiteral("1"));
-        QCOMPARE(w->txtDetails->toPlainText(), QString());
-        QCOMPARE(w->dtStart->date(), QDate(2004, 6, 12));
-        w->cbDayNum->setText("2");
-        click(w->cbDayNum);
-        QCOMPARE(w->txtDetails->toPlainText(), QStringLiteral("Trip two"));
-        w->cbDayNum->setText("4");
-        click(w->cbDayNum);
-        QCOMPARE(w->dtStart->date(), QDate(2004, 6, 1));
+        typeOver(trip(), "2");
+        QTest::keyClick(trip(), Qt::Key_Return);
+        QCOMPARE(line("cbDayNum")->text(), QStringLiteral("3"));
+        QCOMPARE(pane("txtDetails")->toPlainText(), QStringLiteral("Third"));
+        pickEntry(trip(), 1);
+        QCOMPARE(line("cbDayNum")->text(), QStringLiteral("1"));
+        QCOMPARE(pane("txtDetails")->toPlainText(), QString());
+        QCOMPARE(dateBox()->date(), QDate(2004, 6, 12));
+        line("cbDayNum")->setText("2");
+        click("cbDayNum");
+        QCOMPARE(pane("txtDetails")->toPlainText(), QStringLiteral("Trip two"));
+        line("cbDayNum")->setText("4");
+        click("cbDayNum");
+        QCOMPARE(dateBox()->date(), QDate(2004, 6, 1));
     }
 
     void aBoxThatIsNoKeyIsRefusedAndNothingIsLost_data() {
@@ -141,19 +143,18 @@ private slots:
         QFETCH(bool, dayBox);
         QFETCH(QString, text);
         QFETCH(QString, message);
-        frmDetails* w = openJournal();
-        QVERIFY(w);
-        w->txtDetails->setPlainText("Keep me");
+        QVERIFY(openJournal());
+        pane("txtDetails")->setPlainText("Keep me");
         if (dayBox)
-            w->cbDayNum->setText(text);
+            line("cbDayNum")->setText(text);
         else
-            typeOver(child<common::DropDownList>(w, "cbTrip"), text);
-        for (QWidget* button : {w->Picture3, w->Picture5, w->Picture4}) {
+            typeOver(trip(), text);
+        for (const char* button : {"Picture3", "Picture5", "Picture4"}) {
             world->dialogs().answerMessage();
             click(button);
         }
         QCOMPARE(world->dialogs().messages(), QStringList(3, message));
-        QCOMPARE(w->txtDetails->toPlainText(), QStringLiteral("Keep me"));
+        QCOMPARE(pane("txtDetails")->toPlainText(), QStringLiteral("Keep me"));
         QVERIFY(storedDays(*world).isEmpty());
     }
 
@@ -163,11 +164,10 @@ private slots:
         world->exec(platform::Database::userFileName(),
                     "INSERT INTO Details (TripNum, DayNum, TSD, Details, Park2, Park7, Park8, Park8Name) "
                     "VALUES (2, 3, '2004-07-03', 'Day three', 1, 1, 1, 'Fort Wilderness')");
-        frmDetails* w = openJournal();
-        QVERIFY(w);
-        w->cbTrip->setEditText("2");
+        QVERIFY(openJournal());
+        trip()->setEditText("2");
         world->dialogs().answerInput("3");
-        w->mnuPrint->trigger();
+        chooseItem(w, "mnuPrint");
         QCOMPARE(world->printer().documents.size(), 2);
         QCOMPARE(printed(0), QStringLiteral("My Trip Details: Day 1, 6/1/2004 6/1/2004 Page 1 We were at the following "
                                             "locations today: Magic Kingdom Today's details: Day one Today's "
@@ -191,12 +191,11 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(int, documents);
         QFETCH(bool, refused);
-        frmDetails* w = openJournal();
-        QVERIFY(w);
+        QVERIFY(openJournal());
         world->dialogs().answerInput(answer);
         if (refused)
             world->dialogs().answerMessage();
-        click(w->Label9);
+        click("Label9");
         QCOMPARE(world->printer().documents.size(), documents);
         for (int d = 0; d < documents; ++d) {
             QCOMPARE(world->printer().documents[d].command, world->printer().documents[0].command);
@@ -211,15 +210,13 @@ private slots:
     }
 
     void fileCloseReturnsToTheMainWindowAndCloseOnlyUnloads() {
-        frmDetails* w = openJournal();
-        QVERIFY(w);
-        click(w->Picture2);
+        QVERIFY(openJournal());
+        click("Picture2");
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded("frmDetails") && !Forms::isLoaded(Forms::mainWindowName()));
 
-        w = openJournal();
-        QVERIFY(w);
-        w->mnuHome->trigger();
+        QVERIFY(openJournal());
+        chooseItem(w, "mnuHome");
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded("frmDetails") && Forms::isLoaded(Forms::mainWindowName()));
     }

@@ -3,7 +3,6 @@
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "organiser/ReservationRecord.h"
-#include "organiser/frmPlane.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +30,11 @@ QList<QStringList> storedRows(TestWorld& world) {
     return rows;
 }
 
+// The boxes in field order, as kColumns names them.
+const QStringList kBoxes = {"txtHotel",       "txtConfirmation", "txtPhone",      "txtCheckIn",
+                            "txtCheckOut",    "txtToNumbers_0",  "txttoDepart_0", "txtToArrive_0",
+                            "txtToNumbers_1", "txttoDepart_1",   "txtToArrive_1", "txtAirlinePhone"};
+
 QStringList flags(const QString& ten) {
     return ten.split(QLatin1Char(' '));
 }
@@ -41,19 +45,21 @@ class TestFrmPlane : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    static frmPlane* openPlane() { return qobject_cast<frmPlane*>(Forms::open(QStringLiteral("frmPlane"))); }
-    static QStringList shownTexts(frmPlane* w) {
+    platform::Form* w = nullptr; // the reservation record
+    platform::Form* openPlane() { return w = Forms::open(QStringLiteral("frmPlane")); }
+    QLineEdit* box(const QString& name) { return must<QLineEdit>(w, name); }
+    QStringList shownTexts() {
         if (!w)
             return {QStringLiteral("frmPlane did not open")};
         QStringList texts;
-        for (QLineEdit* box : w->fieldBoxes())
-            texts << box->text();
+        for (const QString& name : kBoxes)
+            texts << box(name)->text();
         return texts;
     }
-    static void fillAndSave(frmPlane* w, const QStringList& texts) {
+    void fillAndSave(const QStringList& texts) {
         for (int i = 0; i < texts.size(); ++i)
-            w->fieldBoxes()[i]->setText(texts[i]);
-        QTest::mouseClick(w->Picture3, Qt::LeftButton);
+            box(kBoxes[i])->setText(texts[i]);
+        clickOn(w, "Picture3");
     }
 
 private slots:
@@ -61,22 +67,21 @@ private slots:
     void cleanup() { world.reset(); }
 
     void firstSaveInsertsOneRowAndLaterSavesKeepTheChecklistFlags() {
-        frmPlane* w = openPlane();
-        QVERIFY(w);
+        QVERIFY(openPlane());
         QStringList texts;
         for (const QString& column : kColumns)
             texts << column + QStringLiteral(" text");
-        fillAndSave(w, texts);
+        fillAndSave(texts);
         QCOMPARE(storedRows(*world), QList<QStringList>{texts + flags("0 0 0 0 0 0 0 0 0 0")});
 
         world->exec(platform::Database::userFileName(),
                     QStringLiteral("UPDATE ArriveInfo SET chk1 = 1, chk3 = 1, chk7 = 1, chk9 = 1, chk10 = 1"));
         texts[0] = QStringLiteral("Wilderness Lodge");
         texts[11] = QStringLiteral("1-800-555-0100");
-        fillAndSave(w, texts);
-        fillAndSave(w, {});
+        fillAndSave(texts);
+        fillAndSave({});
         QCOMPARE(storedRows(*world), QList<QStringList>{texts + flags("1 0 1 0 0 0 1 0 1 1")});
-        QCOMPARE(shownTexts(w), texts);
+        QCOMPARE(shownTexts(), texts);
     }
 
     void textIsStoredAndShownExactlyAsTyped_data() {
@@ -89,15 +94,15 @@ private slots:
     }
     void textIsStoredAndShownExactlyAsTyped() {
         QFETCH(QString, text);
-        frmPlane* w = openPlane();
-        QVERIFY(w);
-        fillAndSave(w, {text, text});
-        QCOMPARE(shownTexts(w).mid(0, 2), QStringList({text, text}));
-        fillAndSave(w, {});
+        QVERIFY(openPlane());
+        fillAndSave({text, text});
+        QCOMPARE(shownTexts().mid(0, 2), QStringList({text, text}));
+        fillAndSave({});
         QCOMPARE(storedRows(*world).size(), 1);
         QCOMPARE(storedRows(*world)[0].mid(0, 2), QStringList({text, text}));
         world->closeAll();
-        QCOMPARE(shownTexts(openPlane()).mid(0, 2), QStringList({text, text}));
+        QVERIFY(openPlane());
+        QCOMPARE(shownTexts().mid(0, 2), QStringList({text, text}));
     }
 
     void aStoredRowFillsTheBoxesAndNullsLeaveThemEmpty() {
@@ -108,7 +113,8 @@ private slots:
         expected[0] = QStringLiteral("Polynesian");
         expected[4] = QStringLiteral("June 9, 11 am");
         expected[10] = QStringLiteral("6:05 pm");
-        QCOMPARE(shownTexts(openPlane()), expected);
+        QVERIFY(openPlane());
+        QCOMPARE(shownTexts(), expected);
     }
 
     void printTextOfEmptyFieldsListsTheTwelveLabels() {
@@ -124,11 +130,10 @@ private slots:
     void printTakesTheBoxesAsShownSavedOrNot() {
         world->exec(platform::Database::userFileName(),
                     QStringLiteral("INSERT INTO ArriveInfo (Hotel) VALUES ('Stored Hotel')"));
-        frmPlane* w = openPlane();
-        QVERIFY(w);
-        w->txtHotel->setText(QStringLiteral("Typed Hotel"));
-        w->txtToNumbers[0]->setText(QStringLiteral("DL1234"));
-        QTest::mouseClick(w->Picture2, Qt::LeftButton);
+        QVERIFY(openPlane());
+        box("txtHotel")->setText(QStringLiteral("Typed Hotel"));
+        box("txtToNumbers_0")->setText(QStringLiteral("DL1234"));
+        clickOn(w, "Picture2");
         QCOMPARE(world->printer().documents.size(), 1);
         const QString printed = world->printer().words(0, 0).join(QLatin1Char(' '));
         QVERIFY2(printed.contains(QStringLiteral("Arrival and Departure Information")), qPrintable(printed));
@@ -139,37 +144,35 @@ private slots:
     }
 
     void enteringABoxSelectsItsTextExceptTheConfirmationNumber() {
-        frmPlane* w = openPlane();
-        QVERIFY(w);
+        QVERIFY(openPlane());
         QApplication::setActiveWindow(w);
         QVERIFY(QTest::qWaitForWindowActive(w));
-        w->txtCheckOut->setText(QStringLiteral("June 9, 11 am"));
-        w->txtConfirmation->setText(QStringLiteral("ABC123"));
-        w->txtToArrive[1]->setText(QStringLiteral("6:05 pm"));
+        box("txtCheckOut")->setText(QStringLiteral("June 9, 11 am"));
+        box("txtConfirmation")->setText(QStringLiteral("ABC123"));
+        box("txtToArrive_1")->setText(QStringLiteral("6:05 pm"));
 
-        w->txtCheckIn->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(w->txtCheckIn, Qt::Key_Tab);
+        box("txtCheckIn")->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(box("txtCheckIn"), Qt::Key_Tab);
         TestWorld::settle();
-        QCOMPARE(QApplication::focusWidget(), w->txtCheckOut);
-        QCOMPARE(w->txtCheckOut->selectedText(), QStringLiteral("June 9, 11 am"));
+        QCOMPARE(QApplication::focusWidget(), box("txtCheckOut"));
+        QCOMPARE(box("txtCheckOut")->selectedText(), QStringLiteral("June 9, 11 am"));
 
-        QTest::mouseClick(w->txtToArrive[1], Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(box("txtToArrive_1"), Qt::LeftButton, {}, QPoint(5, 5));
         TestWorld::settle();
-        QCOMPARE(QApplication::focusWidget(), w->txtToArrive[1]);
-        QCOMPARE(w->txtToArrive[1]->selectedText(), QStringLiteral("6:05 pm"));
+        QCOMPARE(QApplication::focusWidget(), box("txtToArrive_1"));
+        QCOMPARE(box("txtToArrive_1")->selectedText(), QStringLiteral("6:05 pm"));
 
-        w->txtHotel->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(w->txtHotel, Qt::Key_Tab);
+        box("txtHotel")->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(box("txtHotel"), Qt::Key_Tab);
         TestWorld::settle();
-        QCOMPARE(QApplication::focusWidget(), w->txtConfirmation);
-        QVERIFY(!w->txtConfirmation->hasSelectedText());
+        QCOMPARE(QApplication::focusWidget(), box("txtConfirmation"));
+        QVERIFY(!box("txtConfirmation")->hasSelectedText());
     }
 
     void contactNumbersOpensTheContactListOnce() {
-        frmPlane* w = openPlane();
-        QVERIFY(w);
-        auto* link = child<QWidget>(w, QStringLiteral("Label9"));
-        QVERIFY(link && link->isEnabled());
+        QVERIFY(openPlane());
+        auto* link = must<QWidget>(w, QStringLiteral("Label9"));
+        QVERIFY(link->isEnabled());
         QTest::mouseClick(link, Qt::LeftButton);
         platform::Form* contacts = Forms::find(QStringLiteral("frmContact"));
         QVERIFY(contacts && contacts->isVisible());
@@ -179,10 +182,9 @@ private slots:
     }
 
     void closeUnloadsWithoutSaving() {
-        frmPlane* w = openPlane();
-        QVERIFY(w);
-        w->txtHotel->setText(QStringLiteral("Unsaved"));
-        w->mnuClose->trigger();
+        QVERIFY(openPlane());
+        box("txtHotel")->setText(QStringLiteral("Unsaved"));
+        chooseItem(w, "mnuClose");
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmPlane")));
         QVERIFY(storedRows(*world).isEmpty());

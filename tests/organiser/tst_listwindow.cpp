@@ -28,7 +28,7 @@ QStringList stored(platform::Database& db, const QString& sql) {
 // The first contact line not drawn as the list draws it: the marker white,
 // the description red, the telephone number and notes in the pane's own ink.
 QString misdrawnContact(ListWindow* w) {
-    auto* pane = child<common::RichTextBox>(w, "rtContact");
+    auto* pane = must<common::RichTextBox>(w, "rtContact");
     int at = 0;
     for (const QString& line : pane->text().split('\n')) {
         const int description = int(line.indexOf(QStringLiteral("    ")));
@@ -53,13 +53,8 @@ class TestListWindow : public QObject {
 
     static ListWindow* open(const QString& form) { return qobject_cast<ListWindow*>(Forms::open(form)); }
     static common::RichTextBox* paneOf(ListWindow* w) { return w->findChild<common::RichTextBox*>(); }
-    static common::DropDownList* itemsOf(ListWindow* w) { return child<common::DropDownList>(w, "cbItems"); }
-    // Clicks the window's picture button of that name.
-    static void click(ListWindow* w, const char* picture) {
-        auto* button = child<common::PictureButton>(w, picture);
-        QVERIFY2(button, picture);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
-    }
+    static common::DropDownList* itemsOf(ListWindow* w) { return must<common::DropDownList>(w, "cbItems"); }
+    static void click(ListWindow* w, const char* picture) { clickOn(w, picture); }
 
 private slots:
     void init() { world = std::make_unique<TestWorld>(false); }
@@ -81,8 +76,8 @@ private slots:
         QFETCH(QString, add);
         ListWindow* w = open(form);
         QVERIFY(w);
-        QLineEdit* txtAdd = child<QLineEdit>(w, "txtAdd");
-        auto* Command1 = child<QPushButton>(w, "Command1");
+        QLineEdit* txtAdd = must<QLineEdit>(w, "txtAdd");
+        auto* Command1 = must<QPushButton>(w, "Command1");
         QCOMPARE(paneOf(w)->text(), QString());
 
         click(w, qPrintable(add)); // an empty entry is ignored without a word
@@ -129,7 +124,7 @@ private slots:
         world->exec(kUser, "INSERT INTO " + table + " VALUES ('Dont'), ('Don''t'), ('Hat'), ('Don''t')");
         ListWindow* w = open(form);
         QVERIFY(w);
-        typeOver(child<common::DropDownList>(w, "cbItems"), "Don't");
+        typeOver(must<common::DropDownList>(w, "cbItems"), "Don't");
         world->dialogs().answerMessage(answer);
         click(w, qPrintable(remove));
         QCOMPARE(world->dialogs().messages(), QStringList({"Are you sure you wish to delete this item"}));
@@ -150,7 +145,7 @@ private slots:
         QVERIFY(pane->isBulleted(int(pane->text().indexOf("Airline"))));
         QCOMPARE(misdrawnContact(w), QString());
 
-        QLineEdit* txtContact = child<QLineEdit>(w, "txtContact");
+        QLineEdit* txtContact = must<QLineEdit>(w, "txtContact");
         txtContact->setText("Typed, not yet added");
         pickEntry(itemsOf(w), 3);
         click(w, "Picture4");
@@ -159,7 +154,7 @@ private slots:
         QCOMPARE(QStringList({itemsOf(w)->itemText(0), itemsOf(w)->itemText(1)}), QStringList({"", "Airline"}));
         QCOMPARE(itemsOf(w)->count(), 2);
         QCOMPARE(txtContact->text(), QStringLiteral("Typed, not yet added"));
-        child<QPushButton>(w, "Command2")->click(); // the empty text removes only the row without a description
+        must<QPushButton>(w, "Command2")->click(); // the empty text removes only the row without a description
         QCOMPARE(stored(*world->content(), "SELECT Contact FROM Contacts"), QStringList({"Airline"}));
     }
 
@@ -167,9 +162,9 @@ private slots:
         world->exec(kContent, "INSERT INTO Contacts VALUES ('Airline', '800-555-0199', 'Seats 3A')");
         ListWindow* w = open("frmContact");
         QVERIFY(w);
-        auto* txtContact = child<QLineEdit>(w, "txtContact");
-        auto* txtPhone = child<QLineEdit>(w, "txtPhone");
-        auto* txtNotes = child<QLineEdit>(w, "txtNotes");
+        auto* txtContact = must<QLineEdit>(w, "txtContact");
+        auto* txtPhone = must<QLineEdit>(w, "txtPhone");
+        auto* txtNotes = must<QLineEdit>(w, "txtNotes");
         txtPhone->setText("407-939-3463");
         world->dialogs().answerMessage();
         click(w, "Picture3");
@@ -225,14 +220,14 @@ private slots:
         QFETCH(QString, header);
         ListWindow* w = open(form);
         QVERIFY(w);
-        child<QLineEdit>(w, entry)->setText("Sunscreen");
-        child<QPushButton>(w, "Command1")->click();
+        must<QLineEdit>(w, entry)->setText("Sunscreen");
+        must<QPushButton>(w, "Command1")->click();
         QTest::keyClick(paneOf(w), Qt::Key_Down); // moving about the pane is no typing
         world->dialogs().answerMessage();
         QTest::keyClick(paneOf(w), Qt::Key_S);
         QCOMPARE(world->dialogs().messages(), QStringList({hint}));
 
-        child<QAction>(w, "mnuPrint")->trigger();
+        must<QAction>(w, "mnuPrint")->trigger();
         click(w, qPrintable(print));
         QCOMPARE(world->printer().documents.size(), 2);
         const QString printed = world->printer().words(1, 0).join(' ');

@@ -72,7 +72,7 @@ private slots:
         world->exec(Database::userFileName(),
                     QStringLiteral("INSERT INTO Schedule (ScheduleNum, DayNum, Morning) VALUES (1, 1, 'first')"));
         const int wait = Database::busyTimeout();
-        Database::setBusyTimeout(50);
+        Database::setBusyTimeout(10);
         std::unique_ptr<HeldLock> held;
         if (failure == DbFailure::Busy)
             held = std::make_unique<HeldLock>(QDir(world->folder()).filePath(Database::userFileName()), false);

@@ -71,7 +71,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "Forms: the window frmProbeB is registered twice");
         registerProbe(QStringLiteral("frmProbeB"));
         QVERIFY(Forms::load(QStringLiteral("frmProbeA")));
-        QVERIFY(!Forms::find(QStringLiteral("frmProbeA"))->isVisible());
+        QVERIFY(Forms::isLoaded(QStringLiteral("frmProbeA")) && !isShown(QStringLiteral("frmProbeA")));
     }
 
     void unloadDestroysAndTheNextOpenLoadsAfresh() {
@@ -92,8 +92,7 @@ private slots:
         Forms::setMainWindow(QStringLiteral("frmProbeB"));
         QVERIFY(Forms::open(QStringLiteral("frmProbeA")));
         Forms::returnToMainWindow(QStringLiteral("frmProbeA"));
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmProbeB")));
-        QVERIFY(Forms::find(QStringLiteral("frmProbeB"))->isVisible());
+        QVERIFY(isShown(QStringLiteral("frmProbeB")));
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmProbeA")));
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmTamble")));
         // Exit unloads the named main window before the others.

@@ -130,9 +130,9 @@ class TestPdfPrinter : public QObject {
         if (room)
             full.emplace(*room);
         if (planner)
-            child<QAction>(window, QStringLiteral("mnuPrint"))->trigger();
+            must<QAction>(window, QStringLiteral("mnuPrint"))->trigger();
         else
-            QTest::mouseClick(child<QWidget>(window, QStringLiteral("Label9")), Qt::LeftButton);
+            QTest::mouseClick(must<QWidget>(window, QStringLiteral("Label9")), Qt::LeftButton);
     }
 
 private slots:
@@ -256,7 +256,7 @@ private slots:
         skipWithARealPrinter();
         platform::Form* window = Forms::open(form);
         world->dialogs().answerMessage();
-        child<QAction>(window, QStringLiteral("mnuPrint"))->trigger();
+        must<QAction>(window, QStringLiteral("mnuPrint"))->trigger();
 
         const QStringList files = pdfFiles(printouts());
         QCOMPARE(files.size(), 1);
@@ -269,7 +269,7 @@ private slots:
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(alone);
-            child<QTextBrowser>(window, QStringLiteral("WebBrowser1"))->document()->print(&printer);
+            must<QTextBrowser>(window, QStringLiteral("WebBrowser1"))->document()->print(&printer);
             QVERIFY(pdfPages(alone) > 1);
             QCOMPARE(pdfPages(files[0]), pdfPages(alone));
             return;

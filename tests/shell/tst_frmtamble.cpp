@@ -14,11 +14,9 @@ class TestFrmTamble : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    frmTamble* openMain() {
-        Forms::open(QStringLiteral("frmTamble"));
-        return Forms::findAs<frmTamble>(QStringLiteral("frmTamble"));
-    }
+    static platform::Form* openMain() { return Forms::open(QStringLiteral("frmTamble")); }
     static QColor inkOf(QLabel* label) { return label->palette().color(QPalette::WindowText); }
+    static QString tipShown(QObject* main) { return must<QLabel>(main, "lblTip")->text(); }
 
 private slots:
     void init() { world = std::make_unique<TestWorld>(false); }
@@ -68,10 +66,11 @@ private slots:
         if (!tripDate.isNull())
             world->exec(platform::Database::contentFileName(),
                         QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults) VALUES (?, 2)"), {tripDate});
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
-        QCOMPARE(main->Label11->text(), caption);
-        QCOMPARE(inkOf(main->Label11), red ? QColor(255, 0, 0) : QColor(Qt::black));
+        auto* countdown = must<QLabel>(main, "Label11");
+        QCOMPARE(countdown->text(), caption);
+        QCOMPARE(inkOf(countdown), red ? QColor(255, 0, 0) : QColor(Qt::black));
     }
 
     void tipsRotateLeastShownFirstAndCount() {
@@ -80,9 +79,9 @@ private slots:
                                             "(1, 'Tip three', 3), (2, 'Tip one a', 1), (3, 'Tip one b', 1)"));
         QStringList shown;
         for (int start = 0; start < 3; ++start) {
-            frmTamble* main = openMain();
+            platform::Form* main = openMain();
             QVERIFY(main);
-            shown << main->lblTip->text();
+            shown << tipShown(main);
             world->closeAll();
         }
         QVERIFY(shown[0] == "Tip one a" || shown[0] == "Tip one b");
@@ -104,7 +103,7 @@ private slots:
         // The start (an up-to-date file is only read), then a return after the main window was closed.
         QCOMPARE(platform::SchemaLoader::ensureProgramDatabases().messages, QStringList());
         for (int start = 0; start < 2; ++start) {
-            QCOMPARE(openMain()->lblTip->text(), QStringLiteral("Only tip"));
+            QCOMPARE(tipShown(openMain()), QStringLiteral("Only tip"));
             world->closeAll();
         }
         platform::Database::setOpenReadOnly(false);
@@ -115,18 +114,17 @@ private slots:
     void aMainWindowLeftOpenKeepsItsTip() {
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (1, 'A', 0), (2, 'B', 0)"));
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
-        const QString tip = main->lblTip->text();
+        const QString tip = tipShown(main);
         QCOMPARE(openMain(), main);
-        QCOMPARE(main->lblTip->text(), tip);
+        QCOMPARE(tipShown(main), tip);
     }
 
     void homePageLinkHoversAndReportsAFailedBrowser() {
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
-        common::HoverLink* link = main->Label3;
-        QCOMPARE(link->objectName(), QStringLiteral("Label3"));
+        auto* link = must<common::HoverLink>(main, "Label3");
         QCOMPARE(link->currentColor(), QColor(0, 0, 255));
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(link, &move);

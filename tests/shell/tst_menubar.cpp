@@ -2,16 +2,19 @@
 
 #include "common/PictureButton.h"
 #include "platform/Twips.h"
-#include "shell/frmTamble.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 using platform::Forms;
 
 // The menu bar and the quick links against the table of captions and the
-// windows they open.
+// windows they open, and every window of the program by the name its openers
+// use. The names are written out here, not taken from the program's own
+// tables, so that a window registered under another name than its menu item,
+// quick link, link or button asks for fails here.
 namespace {
 
 struct Row {
@@ -85,6 +88,29 @@ const Row kRows[] = {
     {"mnuAbout1", "mnuAbout", "About Info", "frmMe"},
 };
 
+// Every registered window.
+const char* const kWindows[] = {
+    // The main window, search, About, web links, help and the loading page.
+    "frmTamble", "frmSearch", "frmMe", "frmLinks", "frmHelp", "frmLoading",
+    // The preferences wizard, the itinerary suggestions, the day planner and its tips page.
+    "frmWizard", "frmParks", "frmSchedule", "frmScheduleTips",
+    // Attraction guides, tip pages, Fastpass, height and favourite lists.
+    "frmMkAttractions", "frmEpcotAttractions", "frmMGMAttractions", "frmAkAttractions", "frmMKTips", "frmEpcotTips",
+    "frmMgmTips", "frmAKTips", "frmDPGeneral", "frmDowntown", "frmSaveMoney", "frmBringHome", "frmLines",
+    "frmKidsStuff", "frmFastpass", "frmHeight", "frmFavorite",
+    // Information pages and maps, quick rides, tickets, park hours, basics, trivia.
+    "frmWhenYouGo", "frmAttendance", "frmFireworks", "frmEarlyEntry", "frmResortMap", "frmMkMap", "frmEpcotMap",
+    "frmMgmMap", "frmAkMap", "frmQuick", "frmTickets", "frmCountdown", "frmBasics", "frmDWTrivia", "frmResults2",
+    "frmTrivia", "frmResults",
+    // Restaurant lists, quick restaurants, character dining, reviews, hotels.
+    "frmMkFood", "frmEpcotFood", "frmMGMfood", "frmAKFood", "frmResortFood", "frmQuickRestaurant", "frmCharacterDining",
+    "frmHotelReviews", "frmMkFoodReview", "frmEpcotFoodReview", "frmMGMFoodReview", "frmAkFoodReview",
+    "frmHotelFoodReviews", "frmHotels",
+    // Budget, reservations, checklist, journal, contacts, own tips, don't-forget list.
+    "frmBudget", "frmPlane", "frmCheckListNew", "frmDetails", "frmContact", "frmMyTips", "frmList",
+    // Windows that no opener names.
+    "frmGeneral", "frmRestaurants", "frmSample", "frmHotelCategory", "frmCheckList"};
+
 // A quick link's place, given in twips; every link is 390 twips high.
 QRect twips(int left, int top, int width) {
     using platform::twipsToPixels;
@@ -97,19 +123,29 @@ class TestMenuBar : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    static frmTamble* openMain() { return dynamic_cast<frmTamble*>(Forms::open(QStringLiteral("frmTamble"))); }
+    static platform::Form* openMain() { return Forms::open(QStringLiteral("frmTamble")); }
 
 private slots:
-    // One program folder for all: every item starts from the main window alone.
+    // One program folder for all: every item starts from the main window alone,
+    // which stays loaded from one item to the next unless the item closed it.
     void initTestCase() {
         world = std::make_unique<TestWorld>();
         world->addTripProfile(); // so that the gated items open their windows
     }
-    void cleanup() { world->closeAll(); }
+    void cleanup() {
+        if (Forms::exiting()) {
+            world->closeAll();
+            return;
+        }
+        for (const QString& name : Forms::loadedNames())
+            if (name != QLatin1String("frmTamble"))
+                Forms::unload(name);
+        TestWorld::settle();
+    }
     void cleanupTestCase() { world.reset(); }
 
     void tenMenusEachWithItsItemsInOrder() {
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
         QStringList menus, items, expected;
         for (QAction* top : main->menuBar()->actions()) {
@@ -138,16 +174,43 @@ private slots:
     void everyItemOpensExactlyItsWindow() {
         QFETCH(QString, item);
         QFETCH(QString, form);
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
-        auto* action = main->findChild<QAction*>(item);
-        QVERIFY(action && action->isEnabled());
+        auto* action = must<QAction>(main, item);
+        QVERIFY(action->isEnabled());
         action->trigger();
         world->settle();
         QStringList opened = Forms::loadedNames();
         opened.removeOne(QStringLiteral("frmTamble"));
         QCOMPARE(opened, QStringList{form});
-        QVERIFY(Forms::find(form)->isVisible());
+        QVERIFY(isShown(form));
+    }
+
+    // A window that no menu item opens opens under its own name; the others
+    // are opened through their items above.
+    void everyOtherWindowOpensUnderItsName_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : kWindows)
+            if (std::none_of(std::begin(kRows), std::end(kRows),
+                             [name](const Row& row) { return !qstrcmp(row.form, name); }))
+                QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void everyOtherWindowOpensUnderItsName() {
+        QFETCH(QString, name);
+        platform::Form* form = Forms::open(name);
+        QVERIFY(form);
+        QCOMPARE(form->objectName(), name);
+        QVERIFY(form->isVisible());
+    }
+
+    void noWindowIsRegisteredBesideThese() {
+        QStringList expected;
+        for (const char* name : kWindows)
+            expected << QString::fromLatin1(name);
+        QStringList registered = Forms::registeredNames();
+        std::sort(expected.begin(), expected.end());
+        std::sort(registered.begin(), registered.end());
+        QCOMPARE(registered, expected);
     }
 
     // Eight links one under the other and Exit beside the last, each usable and
@@ -172,10 +235,9 @@ private slots:
         QFETCH(QString, link);
         QFETCH(QRect, place);
         QFETCH(QString, form);
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
-        auto* picture = main->findChild<common::PictureButton*>(link);
-        QVERIFY(picture);
+        auto* picture = must<common::PictureButton>(main, link);
         QCOMPARE(picture->geometry(), place);
         QVERIFY(picture->isEnabled() && !picture->picture().isNull());
         QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(5, 5));

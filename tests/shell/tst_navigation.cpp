@@ -4,7 +4,6 @@
 #include "common/PictureButton.h"
 #include "common/WebPageViewer.h"
 #include "platform/Timer.h"
-#include "shell/frmTamble.h"
 
 #include <QAction>
 #include <QLabel>
@@ -18,10 +17,10 @@ class TestNavigation : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
-    static frmTamble* openMain() { return dynamic_cast<frmTamble*>(Forms::open(QStringLiteral("frmTamble"))); }
+    static platform::Form* openMain() { return Forms::open(QStringLiteral("frmTamble")); }
 
     // Clicks a quick link or chooses a menu item.
-    static void choose(frmTamble* main, const QString& control) {
+    static void choose(QObject* main, const QString& control) {
         if (auto* button = main->findChild<common::PictureButton*>(control))
             QTest::mouseClick(button, Qt::LeftButton);
         else if (auto* item = main->findChild<QAction*>(control))
@@ -59,7 +58,7 @@ private slots:
         QFETCH(bool, mainStays);
         const bool gated = opens.isEmpty();
         gated ? world->dialogs().answerMessage() : world->addTripProfile();
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
         choose(main, control);
         world->settle();
@@ -68,19 +67,18 @@ private slots:
         if (gated)
             QCOMPARE(Forms::loadedNames(), QStringList{"frmTamble"});
         else
-            QVERIFY(Forms::isLoaded(opens) && Forms::find(opens)->isVisible());
+            QVERIFY(isShown(opens));
         QCOMPARE(Forms::isLoaded(QStringLiteral("frmTamble")) && main->isVisible(), mainStays);
         QCOMPARE(world->quitCount(), 0);
     }
 
     void choosingAnOpenWindowBringsItForwardWithoutReloading() {
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
         choose(main, QStringLiteral("mnuLinks"));
         platform::Form* links = Forms::find(QStringLiteral("frmLinks"));
         QVERIFY(links);
-        auto* caption = child<QLabel>(links, QStringLiteral("Label1"));
-        QVERIFY(caption);
+        auto* caption = must<QLabel>(links, QStringLiteral("Label1"));
         caption->setText(QStringLiteral("changed since the window loaded"));
         choose(main, QStringLiteral("mnuLinks"));
         QCOMPARE(Forms::find(QStringLiteral("frmLinks")), links);
@@ -103,7 +101,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QStringList, open);
         world->addTripProfile();
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
         for (const QString& opener : open)
             choose(main, opener);
@@ -126,13 +124,13 @@ private slots:
         platform::Form* parks = nullptr;
         if (alreadyOpen)
             QVERIFY(parks = Forms::open(QStringLiteral("frmParks")));
-        frmTamble* main = openMain();
+        platform::Form* main = openMain();
         QVERIFY(main);
         choose(main, QStringLiteral("mnuItenerary"));
         auto* loading = Forms::find(QStringLiteral("frmLoading"));
         QVERIFY(loading && loading->isVisible());
-        auto* page = child<common::WebBrowser>(loading, QStringLiteral("WebBrowser1"));
-        QVERIFY(page && page->currentPath().endsWith(QStringLiteral("loading.htm")) && page->pageFound());
+        auto* page = must<common::WebBrowser>(loading, QStringLiteral("WebBrowser1"));
+        QVERIFY(page->currentPath().endsWith(QStringLiteral("loading.htm")) && page->pageFound());
         // The page fits its window: no scroll bar either way.
         QCOMPARE(page->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(page->verticalScrollBar()->maximum(), 0);

@@ -2,7 +2,6 @@
 
 #include "common/RichTextBox.h"
 #include "shell/KeywordSearch.h"
-#include "shell/frmSearch.h"
 
 #include <QAction>
 #include <QLabel>
@@ -20,16 +19,20 @@ QString numbered(const QStringList& entries) {
     return text;
 }
 
-frmSearch* openSearch() {
-    return dynamic_cast<frmSearch*>(Forms::open(QStringLiteral("frmSearch")));
+platform::Form* openSearch() {
+    return Forms::open(QStringLiteral("frmSearch"));
 }
 
 // Clicks a button or picture, or chooses a menu item, of the window.
 void press(QObject* window, const QString& control) {
-    if (auto* widget = window->findChild<QWidget*>(control))
-        QTest::mouseClick(widget, Qt::LeftButton);
+    if (control.startsWith(QLatin1String("mnu")))
+        chooseItem(window, control);
     else
-        window->findChild<QAction*>(control)->trigger();
+        clickOn(window, control);
+}
+
+QString results(QObject* window) {
+    return must<common::RichTextBox>(window, "rtParks")->text();
 }
 
 } // namespace
@@ -155,24 +158,26 @@ private slots:
     }
     void windowSearchesPrintsUnderSearchResultsAndClosesEmpty() {
         QFETCH(QStringList, controls);
-        frmSearch* window = openSearch();
+        platform::Form* window = openSearch();
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("Search By Keyword"));
-        QCOMPARE(window->Label2->text(), QStringLiteral("In a Hurry?  Type in a keyword below.  We will do our best "
-                                                        "to search the Travisto to find tips on your topic. "));
-        QVERIFY(window->rtParks->text().isEmpty());
+        QCOMPARE(must<QLabel>(window, "Label2")->text(),
+                 QStringLiteral("In a Hurry?  Type in a keyword below.  We will do our best "
+                                "to search the Travisto to find tips on your topic. "));
+        QVERIFY(results(window).isEmpty());
+        auto* box = must<QLineEdit>(window, "txtSearch");
         const auto searchFor = [&](const QString& keyword) {
-            window->txtSearch->clear();
-            QTest::keyClicks(window->txtSearch, keyword);
+            box->clear();
+            QTest::keyClicks(box, keyword);
             if (controls[0] == QLatin1String("Enter"))
-                QTest::keyClick(window->txtSearch, Qt::Key_Return);
+                QTest::keyClick(box, Qt::Key_Return);
             else
                 press(window, controls[0]);
         };
         searchFor(QStringLiteral("Disney's"));
-        QCOMPARE(window->rtParks->text(),
+        QCOMPARE(results(window),
                  numbered({"Disney's best kept secret"}).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QCOMPARE(window->txtSearch->text(), QStringLiteral("Disney's")); // the keyword stays as typed
+        QCOMPARE(box->text(), QStringLiteral("Disney's")); // the keyword stays as typed
 
         press(window, controls[1]);
         QCOMPARE(world->printer().documents.size(), 1);
@@ -183,13 +188,13 @@ private slots:
         QCOMPARE(world->printer().documents[0].pages[0].items.last().fontName, QStringLiteral("Times New Roman"));
 
         searchFor(QStringLiteral("zebra"));
-        QCOMPARE(window->rtParks->text(), QString()); // a new search replaces the result
+        QCOMPARE(results(window), QString()); // a new search replaces the result
         press(window, controls[2]);
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmSearch")));
         world->settle();
         window = openSearch();
         QVERIFY(window);
-        QVERIFY(window->txtSearch->text().isEmpty() && window->rtParks->text().isEmpty());
+        QVERIFY(must<QLineEdit>(window, "txtSearch")->text().isEmpty() && results(window).isEmpty());
     }
 };
 

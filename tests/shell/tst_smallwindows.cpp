@@ -3,8 +3,6 @@
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
 #include "common/WebPageViewer.h"
-#include "shell/frmLinks.h"
-#include "shell/frmMe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,11 +21,15 @@ void moveOver(QWidget* widget) {
     QApplication::sendEvent(widget, &move);
 }
 
+const char* const kLinks[] = {"Label1", "Label2", "Label3", "Label4", "Label6"};
+
 // The colour of each link, with "_" for an underline.
-QStringList looks(frmLinks* w) {
+QStringList looks(QObject* w) {
     QStringList looks;
-    for (common::HoverLink* link : {w->Label1, w->Label2, w->Label3, w->Label4, w->Label6})
+    for (const char* name : kLinks) {
+        auto* link = must<common::HoverLink>(w, name);
         looks << link->currentColor().name() + (link->isUnderlined() ? QStringLiteral("_") : QString());
+    }
     return looks;
 }
 
@@ -42,13 +44,13 @@ private slots:
     void cleanup() { world.reset(); }
 
     void linksOpenFiveDistinctAddressesOrSayTheyNeedTheInternet() {
-        auto* links = dynamic_cast<frmLinks*>(Forms::open(QStringLiteral("frmLinks")));
+        platform::Form* links = Forms::open(QStringLiteral("frmLinks"));
         QVERIFY(links);
         QCOMPARE(links->windowTitle(), QStringLiteral("Web Links"));
         QStringList addresses;
-        for (common::HoverLink* link : {links->Label1, links->Label2, links->Label3, links->Label4, links->Label6}) {
-            addresses << link->text();
-            QTest::mouseClick(link, Qt::LeftButton);
+        for (const char* link : kLinks) {
+            addresses << must<QLabel>(links, link)->text();
+            clickOn(links, link);
         }
         QCOMPARE(world->shell().opened, addresses);
         QCOMPARE(QSet<QString>(addresses.begin(), addresses.end()).size(), 5);
@@ -56,48 +58,50 @@ private slots:
         QVERIFY(world->dialogs().messages().isEmpty());
         world->shell().succeed = false;
         world->dialogs().answerMessage();
-        QTest::mouseClick(links->Label3, Qt::LeftButton);
+        clickOn(links, "Label3");
         QCOMPARE(world->dialogs().messages(),
                  QStringList{"You must be connected to the internet for these links to work properly"});
         QVERIFY(Forms::isLoaded(QStringLiteral("frmLinks")));
     }
 
     void linksTurnBlueUnderTheMouseUntilTheBackgroundRestoresThem() {
-        auto* links = dynamic_cast<frmLinks*>(Forms::open(QStringLiteral("frmLinks")));
+        platform::Form* links = Forms::open(QStringLiteral("frmLinks"));
         QVERIFY(links);
         const QString rest = QStringLiteral("#ff0000_"), hover = QStringLiteral("#0000ff");
         QCOMPARE(looks(links), QStringList(5, rest));
-        moveOver(links->Label1);
+        moveOver(must<QWidget>(links, "Label1"));
         QCOMPARE(looks(links), (QStringList{hover, rest, rest, rest, rest}));
         // Straight on to the next link: the first one stays as it was.
-        moveOver(links->Label2);
+        moveOver(must<QWidget>(links, "Label2"));
         QCOMPARE(looks(links), (QStringList{hover, hover, rest, rest, rest}));
-        QCOMPARE(links->Label8->text(), QStringLiteral("(Official Walt Disney World Web Site)"));
+        QCOMPARE(must<QLabel>(links, "Label8")->text(), QStringLiteral("(Official Walt Disney World Web Site)"));
         moveOver(links->client());
         QCOMPARE(looks(links), QStringList(5, rest));
     }
 
     void aboutAndHelpShowTheirTextsAndCloseByTheirPicture() {
-        auto* about = dynamic_cast<frmMe*>(Forms::open(QStringLiteral("frmMe")));
+        platform::Form* about = Forms::open(QStringLiteral("frmMe"));
         QVERIFY(about);
-        QCOMPARE((QStringList{about->windowTitle(), about->lblTitle->text(), about->lblReferences->text()}),
+        QCOMPARE((QStringList{about->windowTitle(), must<QLabel>(about, "lblTitle")->text(),
+                              must<QLabel>(about, "lblReferences")->text()}),
                  (QStringList{"About", "Travisto 2004", "References:"}));
-        QCOMPARE(about->lblDisclaimer->text(),
+        QCOMPARE(must<QLabel>(about, "lblDisclaimer")->text(),
                  QStringLiteral("This software package is unofficial.  It is not affiliated with the Walt Disney "
                                 "company.  All information is deemed accurate but not guaranteed."));
-        QTest::mouseClick(about->Picture9, Qt::LeftButton);
+        clickOn(about, "Picture9");
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmMe")));
 
-        auto* help = dynamic_cast<common::WebPageViewer*>(Forms::open(QStringLiteral("frmHelp")));
+        platform::Form* help = Forms::open(QStringLiteral("frmHelp"));
         QVERIFY(help);
         QCOMPARE(help->windowTitle(), QStringLiteral("Help Topics"));
-        QCOMPARE(help->WebBrowser1->currentPath(), platform::App::file(QStringLiteral("FAQ.htm")));
-        QVERIFY(help->WebBrowser1->pageFound());
-        help->mnuPrint->trigger(); // at once, without a dialog
+        auto* page = must<common::WebBrowser>(help, "WebBrowser1");
+        QCOMPARE(page->currentPath(), platform::App::file(QStringLiteral("FAQ.htm")));
+        QVERIFY(page->pageFound());
+        chooseItem(help, "mnuPrint"); // at once, without a dialog
         QCOMPARE(world->printer().documents.size(), 1);
         QCOMPARE(world->printer().documents[0].pages.value(0).kind, QStringLiteral("document"));
         QVERIFY(world->dialogs().shown().isEmpty());
-        QTest::mouseClick(help->Picture9, Qt::LeftButton);
+        clickOn(help, "Picture9");
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmHelp")));
     }
 
@@ -110,7 +114,7 @@ private slots:
         QFETCH(bool, mouse);
         platform::Form* window = Forms::open(QStringLiteral("frmHelp"));
         QVERIFY(window);
-        auto* page = child<QTextBrowser>(window, QStringLiteral("WebBrowser1"));
+        auto* page = must<QTextBrowser>(window, QStringLiteral("WebBrowser1"));
         const QString topic = QStringLiteral("Your own records"); // the fifth link; then its heading
         const QTextCursor link = page->document()->find(topic);
         const QTextCursor heading = page->document()->find(topic, link);

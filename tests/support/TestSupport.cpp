@@ -2,15 +2,15 @@
 
 #include "AllForms.h"
 #include "common/DropDownList.h"
-#include "platform/SchemaLoader.h"
 #include "platform/Timer.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QHash>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -32,38 +32,22 @@ void copyTree(const QString& from, const QString& to) {
         qFatal("cannot copy %s to %s: %s", qPrintable(from), qPrintable(to), error.message().c_str());
 }
 
-// Building the content database takes a moment; build each kind once per
-// test program and copy it for every test.
-QString templateDatabase(const QString& file, const QString& folder, bool withContent) {
-    static QTemporaryDir cache;
-    static QHash<QString, QString> built;
-    const QString key = file + (withContent ? QStringLiteral("+") : QStringLiteral("-"));
-    if (built.contains(key))
-        return built[key];
-    const QString path = cache.filePath(key);
-    QString sqlFolder = folder;
-    if (!withContent) {
-        // The schema alone: every CREATE statement of the shipped files.
-        const QString schemaFolder = cache.filePath(key + QStringLiteral(".sql"));
-        QDir().mkpath(schemaFolder);
-        for (const auto& [number, source] : platform::SchemaLoader::numberedFiles(folder)) {
-            QFile in(source);
-            in.open(QIODevice::ReadOnly);
-            QStringList creates;
-            for (const QString& s : platform::SchemaLoader::splitStatements(QString::fromUtf8(in.readAll())))
-                if (!s.startsWith(QStringLiteral("INSERT"), Qt::CaseInsensitive))
-                    creates << s;
-            QFile out(QDir(schemaFolder).filePath(QFileInfo(source).fileName()));
-            out.open(QIODevice::WriteOnly);
-            out.write(creates.join(QStringLiteral(";\n")).toUtf8());
-        }
-        sqlFolder = schemaFolder;
-    }
-    const auto result = platform::SchemaLoader::ensure(path, sqlFolder);
-    if (!result.ok)
-        qFatal("cannot build %s: %s", qPrintable(file), qPrintable(result.error));
-    built[key] = path;
+// The databases a program folder starts with, built with the tests; `withContent`
+// false: the schema alone.
+QString templateDatabase(const QString& file, bool withContent) {
+    const QString path = QStringLiteral(TRAVISTO_TEMPLATE_DIR "/%1/%2").arg(withContent ? "full" : "schema", file);
+    if (!QFileInfo::exists(path))
+        qFatal("the test database %s is missing: build the tests", qPrintable(path));
     return path;
+}
+
+// Test folders live in memory where the system offers it: the tests write
+// their databases often, and a write that waits for the disk takes the most
+// of their time.
+QString folderTemplate() {
+    const QFileInfo memory(QStringLiteral("/dev/shm"));
+    const QString base = memory.isDir() && memory.isWritable() ? memory.filePath() : QDir::tempPath();
+    return base + QStringLiteral("/travisto-test-XXXXXX");
 }
 
 // The headless platform says it cannot raise windows or pass size hints;
@@ -81,7 +65,7 @@ void quietHeadlessNotices(QtMsgType type, const QMessageLogContext& context, con
 
 } // namespace
 
-TestWorld::TestWorld(bool withContent) : m_quits(std::make_shared<int>(0)) {
+TestWorld::TestWorld(bool withContent) : m_dir(folderTemplate()), m_quits(std::make_shared<int>(0)) {
     static const bool once = [] {
         previousHandler = qInstallMessageHandler(quietHeadlessNotices);
         registerAllForms();
@@ -95,16 +79,15 @@ TestWorld::TestWorld(bool withContent) : m_quits(std::make_shared<int>(0)) {
     QTest::failOnWarning(QRegularExpression(QStringLiteral("^Forms: ")));
     platform::Forms::resetForTests();
     platform::Database::setOpenReadOnly(false);
+    if (!m_dir.isValid())
+        qFatal("cannot make a test folder: %s", qPrintable(m_dir.errorString()));
     platform::App::setPath(m_dir.path());
     copyTree(QStringLiteral(TRAVISTO_DATA_DIR "/pages"), m_dir.path());
-    QFile::copy(templateDatabase(platform::Database::contentFileName(), platform::SchemaLoader::contentSqlFolder(),
-                                 withContent),
-                m_dir.filePath(platform::Database::contentFileName()));
-    QFile::copy(
-        templateDatabase(platform::Database::userFileName(), platform::SchemaLoader::userSqlFolder(), withContent),
-        m_dir.filePath(platform::Database::userFileName()));
-    for (const QString& f : {platform::Database::contentFileName(), platform::Database::userFileName()})
+    for (const QString& f : {platform::Database::contentFileName(), platform::Database::userFileName()}) {
+        if (!QFile::copy(templateDatabase(f, withContent), m_dir.filePath(f)))
+            qFatal("cannot copy the test database %s to %s", qPrintable(f), qPrintable(m_dir.path()));
         QFile(m_dir.filePath(f)).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
 
     auto dialogs = std::make_unique<platform::ScriptedDialogs>();
     dialogs->setFailureHandler([](const QString& what) { QTest::qFail(qPrintable(what), __FILE__, __LINE__); });
@@ -164,6 +147,25 @@ void TestWorld::settle() {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+void failMissingControl(const QObject* window, const QString& name, const char* type, const std::source_location& at) {
+    const QString message = window ? QStringLiteral("%1 has no %2 named %3").arg(window->objectName(), type, name)
+                                   : QStringLiteral("no window to find the %1 named %2 in").arg(type, name);
+    QTest::qFail(qPrintable(message), at.file_name(), int(at.line()));
+}
+
+bool isShown(const QString& form) {
+    const platform::Form* window = platform::Forms::find(form);
+    return window && window->isVisible();
+}
+
+void clickOn(QObject* window, const QString& name, const std::source_location& at) {
+    QTest::mouseClick(must<QWidget>(window, name, at), Qt::LeftButton);
+}
+
+void chooseItem(QObject* window, const QString& name, const std::source_location& at) {
+    must<QAction>(window, name, at)->trigger();
 }
 
 void pickEntry(common::DropDownList* box, int position) {

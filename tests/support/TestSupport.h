@@ -8,17 +8,20 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 #include <memory>
+#include <source_location>
 
-// One test's world: a program folder of its own (both databases built from the
-// shipped SQL, the pages and pictures copied), scripted dialogs, a recording
+// One test's world: a program folder of its own (both databases copied from
+// those built from the shipped SQL with the tests, the pages and pictures
+// copied), scripted dialogs, a recording
 // printer and shell, a fixed clock and screen, and timers that wait for
 // `platform::Timer::advance`. Every window of the program is registered. Build
 // one in init() and drop it in cleanup().
 class TestWorld {
 public:
-    // `withContent` false builds the databases from the schema files only
-    // (no rows), for tests that bring their own rows.
+    // `withContent` false gives databases with the schema only (no rows), for
+    // tests that bring their own rows.
     explicit TestWorld(bool withContent = true);
     ~TestWorld();
 
@@ -82,6 +85,39 @@ private:
 template <typename T> T* child(QObject* parent, const QString& name) {
     return parent ? parent->findChild<T*>(name) : nullptr;
 }
+
+// Fails the running test: `window` has no control `name` of `type`.
+void failMissingControl(const QObject* window, const QString& name, const char* type, const std::source_location& at);
+
+// The control `name` of `window`, found as the user knows it. When there is
+// none of that kind, the running test fails naming it and goes on with a
+// hidden stand-in owned by the window, so that it stops at its next check
+// instead of ending the test program.
+template <typename T>
+T* must(QObject* window, const QString& name, const std::source_location& at = std::source_location::current()) {
+    if (T* found = child<T>(window, name))
+        return found;
+    failMissingControl(window, name, T::staticMetaObject.className(), at);
+    if constexpr (std::is_base_of_v<QWidget, T>) {
+        T* standIn;
+        if constexpr (std::is_constructible_v<T, QWidget*>)
+            standIn = new T(qobject_cast<QWidget*>(window));
+        else
+            standIn = new T(QString(), qobject_cast<QWidget*>(window));
+        standIn->hide();
+        return standIn;
+    } else {
+        return new T(window);
+    }
+}
+
+// True when the window `form` is loaded and visible.
+bool isShown(const QString& form);
+
+// The user clicks the control `name` of `window` (a picture, a link, a button).
+void clickOn(QObject* window, const QString& name, const std::source_location& at = std::source_location::current());
+// The user chooses the menu item `name` of `window`.
+void chooseItem(QObject* window, const QString& name, const std::source_location& at = std::source_location::current());
 
 namespace common {
 class DropDownList;

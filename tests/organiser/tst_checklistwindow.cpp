@@ -1,9 +1,6 @@
 #include "TestSupport.h"
 
 #include "common/PictureButton.h"
-#include "organiser/frmCheckListNew.h"
-#include "organiser/frmPlane.h"
-#include "shell/frmTamble.h"
 
 #include <QAction>
 #include <QLabel>
@@ -30,24 +27,37 @@ void storeFlags(TestWorld& world, const QVariantList& flags) {
                    flags);
 }
 
-// The steps as shown, "1" for a done mark and "-" for a Finished button, then "!" when the all-done picture shows.
-QString shownSteps(frmCheckListNew* w) {
-    QString shown;
-    for (int step = 1; step <= w->visibleSteps(); ++step) {
-        const bool mark = !w->doneMarks[step - 1]->isHidden();
-        const bool button = !w->finishedButtons[step - 1]->isHidden();
-        shown += mark && !button ? QLatin1Char('1') : !mark && button ? QLatin1Char('-') : QLatin1Char('?');
-    }
-    return w->Picture24->isHidden() ? shown : shown + QLatin1Char('!');
+// The pictures of steps 1 to 10: their Finished buttons and their done marks.
+const int kFinished[] = {1, 5, 7, 9, 11, 14, 16, 18, 20, 22};
+const int kDoneMarks[] = {2, 6, 8, 10, 12, 15, 17, 19, 21, 23};
+
+QWidget* picture(QObject* w, int number) {
+    return must<QWidget>(w, QStringLiteral("Picture%1").arg(number));
 }
 
-frmCheckListNew* openChecklist() {
-    return qobject_cast<frmCheckListNew*>(Forms::open(QStringLiteral("frmCheckListNew")));
+// The steps as shown, "1" for a done mark and "-" for a Finished button, "x"
+// for a row not shown at all; then "!" when the all-done picture shows.
+QString shownSteps(QObject* w) {
+    QString shown;
+    for (int step = 0; step < 10; ++step) {
+        const bool number = !must<QLabel>(w, QStringLiteral("Label3_%1").arg(step))->isHidden();
+        const bool mark = !picture(w, kDoneMarks[step])->isHidden();
+        const bool button = !picture(w, kFinished[step])->isHidden();
+        if (!number && !mark && !button)
+            shown += QLatin1Char('x');
+        else
+            shown += number && mark != button ? QLatin1Char(mark ? '1' : '-') : QLatin1Char('?');
+    }
+    return picture(w, 24)->isHidden() ? shown : shown + QLatin1Char('!');
+}
+
+platform::Form* openChecklist(const QString& form = QStringLiteral("frmCheckListNew")) {
+    return Forms::open(form);
 }
 
 } // namespace
 
-class TestFrmCheckListNew : public QObject {
+class TestChecklistWindow : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWorld> world;
 
@@ -59,25 +69,21 @@ private slots:
         QTest::addColumn<QVariantList>("flags");
         QTest::addColumn<QString>("shown");
         const QVariant null;
-        QTest::addRow("no reservation record") << QVariantList{} << "-------";
+        QTest::addRow("no reservation record") << QVariantList{} << "-------xxx";
         QTest::addRow("all empty") << QVariantList{null, null, null, null, null, null, null, null, null, null}
-                                   << "-------";
-        QTest::addRow("only 1 counts") << QVariantList{1, 2, -1, 1, QStringLiteral("yes"), 1, 0, 0, 0, 0} << "1--1-1-";
-        QTest::addRow("six of seven") << QVariantList{1, 1, 1, 1, 1, 1, 0, 1, 1, 1} << "111111-";
-        QTest::addRow("seven, rest odd") << QVariantList{1, 1, 1, 1, 1, 1, 1, null, 5, 1} << "1111111!";
+                                   << "-------xxx";
+        QTest::addRow("only 1 counts") << QVariantList{1, 2, -1, 1, QStringLiteral("yes"), 1, 0, 0, 0, 0}
+                                       << "1--1-1-xxx";
+        QTest::addRow("six of seven") << QVariantList{1, 1, 1, 1, 1, 1, 0, 1, 1, 1} << "111111-xxx";
+        QTest::addRow("seven, rest odd") << QVariantList{1, 1, 1, 1, 1, 1, 1, null, 5, 1} << "1111111xxx!";
     }
     void flagsDecideWhatEachStepShows() {
         QFETCH(QVariantList, flags);
         QFETCH(QString, shown);
         storeFlags(*world, flags);
-        frmCheckListNew* w = openChecklist();
+        platform::Form* w = openChecklist();
         QVERIFY(w);
         QCOMPARE(shownSteps(w), shown);
-        for (int i = 7; i < 10; ++i) {
-            QVERIFY(w->Label3[i]->isHidden());
-            QVERIFY(w->finishedButtons[i]->isHidden());
-            QVERIFY(w->doneMarks[i]->isHidden());
-        }
     }
 
     void finishedMarksOnlyItsStep_data() {
@@ -86,12 +92,12 @@ private slots:
         QTest::addColumn<QList<int>>("stored");
         QTest::addColumn<QString>("shown");
         QTest::addRow("step 3") << QVariantList{0, 0, 0, 0, 0, 0, 0, 0, 0, 0} << "Picture7"
-                                << QList<int>{0, 0, 1, 0, 0, 0, 0, 0, 0, 0} << "--1----";
+                                << QList<int>{0, 0, 1, 0, 0, 0, 0, 0, 0, 0} << "--1----xxx";
         QTest::addRow("last step shows the all-done picture")
             << QVariantList{1, 1, 1, 1, 1, 1, 0, 0, 0, 0} << "Picture16" << QList<int>{1, 1, 1, 1, 1, 1, 1, 0, 0, 0}
-            << "1111111!";
+            << "1111111xxx!";
         QTest::addRow("step 1 before the reservation record exists")
-            << QVariantList{} << "Picture1" << QList<int>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0} << "1------";
+            << QVariantList{} << "Picture1" << QList<int>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0} << "1------xxx";
     }
     void finishedMarksOnlyItsStep() {
         QFETCH(QVariantList, flags);
@@ -99,22 +105,22 @@ private slots:
         QFETCH(QList<int>, stored);
         QFETCH(QString, shown);
         storeFlags(*world, flags);
-        frmCheckListNew* w = openChecklist();
+        platform::Form* w = openChecklist();
         QVERIFY(w);
-        QTest::mouseClick(w->findChild<common::PictureButton*>(button), Qt::LeftButton);
+        clickOn(w, button);
         QCOMPARE(storedFlags(*world), stored);
         QCOMPARE(shownSteps(w), shown);
     }
 
     void theReservationRecordSavedAfterAStepKeepsIt() {
-        frmCheckListNew* w = openChecklist();
+        platform::Form* w = openChecklist();
         QVERIFY(w);
-        QTest::mouseClick(w->Picture1, Qt::LeftButton);
-        auto* plane = qobject_cast<frmPlane*>(Forms::open(QStringLiteral("frmPlane")));
+        clickOn(w, "Picture1");
+        platform::Form* plane = Forms::open(QStringLiteral("frmPlane"));
         QVERIFY(plane);
-        QCOMPARE(plane->txtHotel->text(), QString());
-        plane->txtHotel->setText(QStringLiteral("Animal Kingdom Lodge"));
-        QTest::mouseClick(plane->Picture3, Qt::LeftButton);
+        QCOMPARE(must<QLineEdit>(plane, "txtHotel")->text(), QString());
+        must<QLineEdit>(plane, "txtHotel")->setText(QStringLiteral("Animal Kingdom Lodge"));
+        clickOn(plane, "Picture3");
         auto rs = world->user()->query(QStringLiteral("SELECT COUNT(*) AS n, MAX(Hotel) AS h FROM ArriveInfo"));
         QCOMPARE(rs.integer(QStringLiteral("n")), 1);
         QCOMPARE(rs.text(QStringLiteral("h")), QStringLiteral("Animal Kingdom Lodge"));
@@ -129,22 +135,22 @@ private slots:
     void startOverClearsAllTenFlagsWithoutAsking() {
         QFETCH(bool, fromMenu);
         storeFlags(*world, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
-        frmCheckListNew* w = openChecklist();
+        platform::Form* w = openChecklist();
         QVERIFY(w);
         if (fromMenu)
-            w->mnuStartOver->trigger();
+            chooseItem(w, "mnuStartOver");
         else
-            QTest::mouseClick(w->Picture25, Qt::LeftButton);
+            clickOn(w, "Picture25");
         QCOMPARE(storedFlags(*world), QList<int>({0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-        QCOMPARE(shownSteps(w), QStringLiteral("-------"));
+        QCOMPARE(shownSteps(w), QStringLiteral("-------xxx"));
         QVERIFY(world->dialogs().messages().isEmpty());
     }
 
     void printSendsAnImageOfTheWindowEachTime() {
-        frmCheckListNew* w = openChecklist();
+        platform::Form* w = openChecklist();
         QVERIFY(w);
-        w->mnuPrint->trigger();
-        QTest::mouseClick(w->Picture3, Qt::LeftButton);
+        chooseItem(w, "mnuPrint");
+        clickOn(w, "Picture3");
         const auto& documents = world->printer().documents;
         QCOMPARE(documents.size(), 2);
         for (const auto& document : documents) {
@@ -164,27 +170,27 @@ private slots:
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO tblHomeTips (intId, Tip, Counter) VALUES (1, 'First', 0), "
                                    "(2, 'Second', 0)"));
-        auto* first = qobject_cast<frmTamble*>(Forms::open(QStringLiteral("frmTamble")));
+        platform::Form* first = Forms::open(QStringLiteral("frmTamble"));
         QVERIFY(first);
-        const QString firstTip = first->lblTip->text();
+        const QString firstTip = must<QLabel>(first, "lblTip")->text();
         if (!mainLeftOpen)
             Forms::unload(QStringLiteral("frmTamble"));
-        frmCheckListNew* w = openChecklist();
+        platform::Form* w = openChecklist();
         QVERIFY(w);
-        QTest::mouseClick(w->Picture4, Qt::LeftButton);
+        clickOn(w, "Picture4");
         TestWorld::settle();
         QVERIFY(!Forms::isLoaded(QStringLiteral("frmCheckListNew")));
-        auto* main = Forms::findAs<frmTamble>(QStringLiteral("frmTamble"));
+        platform::Form* main = Forms::find(QStringLiteral("frmTamble"));
         QVERIFY(main);
         QVERIFY(main->isVisible());
-        QVERIFY(!main->lblTip->text().isEmpty());
-        QVERIFY(main->lblTip->text() != firstTip);
+        const QString tip = must<QLabel>(main, "lblTip")->text();
+        QVERIFY(!tip.isEmpty() && tip != firstTip);
     }
 
     void theCloseBoxShowsTheMainWindowWithoutRebuildingIt() {
         auto* main = Forms::open(QStringLiteral("frmTamble"));
         QVERIFY(main);
-        frmCheckListNew* w = openChecklist();
+        platform::Form* w = openChecklist();
         QVERIFY(w);
         w->close();
         TestWorld::settle();
@@ -199,6 +205,34 @@ private slots:
         QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
     }
 
+    void theTenStepListNeedsAllTenForTheAllDonePicture() {
+        world->exec(platform::Database::userFileName(),
+                    QStringLiteral("INSERT INTO ArriveInfo (chk1, chk2, chk3, chk4, chk5, chk6, chk7, chk8, chk9, "
+                                   "chk10) VALUES (1, 1, 1, 1, 1, 1, 1, 1, 1, 0)"));
+        platform::Form* w = openChecklist(QStringLiteral("frmCheckList"));
+        QVERIFY(w);
+        QCOMPARE(shownSteps(w), QStringLiteral("111111111-"));
+        clickOn(w, "Picture22");
+        QCOMPARE(shownSteps(w), QStringLiteral("1111111111!"));
+        QCOMPARE(world->user()->query(QStringLiteral("SELECT chk10 FROM ArriveInfo")).integer(QStringLiteral("chk10")),
+                 1);
+    }
+
+    void theTenStepListShowsOddStepsInRedAndCloseShowsTheMainWindow() {
+        platform::Form* w = openChecklist(QStringLiteral("frmCheckList"));
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Your Vacation Checklist"));
+        auto* first = must<QLabel>(w, "Label2_0");
+        QCOMPARE(first->text(), QStringLiteral("Complete the \"Trip Wizard\" Questionaire."));
+        QCOMPARE(first->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(first->font().bold());
+        QVERIFY(!must<QLabel>(w, "Label2_1")->font().bold());
+        chooseItem(w, "mnuClose");
+        TestWorld::settle();
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmCheckList")));
+        QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
+    }
+
     void exitWhileTheChecklistIsOpenEndsTheProgram() {
         QVERIFY(Forms::open(QStringLiteral("frmTamble")));
         QVERIFY(openChecklist());
@@ -209,5 +243,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmCheckListNew)
-#include "tst_frmchecklistnew.moc"
+QTEST_MAIN(TestChecklistWindow)
+#include "tst_checklistwindow.moc"
