@@ -185,6 +185,44 @@ private slots:
             QVERIFY2(printed.contains(part), qPrintable(printed));
     }
 
+    // Tab runs down the counts, the costs, then the totals; a typed total stands
+    // until its line is worked out again, and a typed grand total prints.
+    void totalsTakeTypingAndComeAfterTheCostsInTabOrder() {
+        QVERIFY(openBudget());
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QStringList expected = {"cboAdults",    "cboKids",      "cboNights",    "cboDays",
+                                "txtAirfare",   "txtAdultFood", "txtKidsFood",  "txtHotel",
+                                "txtSouvenier", "txtCarRental", "txtAdultPark", "txtKidsPark"};
+        for (int i = 0; i < organiser::kBudgetLineCount; ++i)
+            expected << QStringLiteral("txtTotal_%1").arg(i);
+        expected << "txtTotalBudget"
+                 << "Command1";
+        count("cboAdults")->setFocus(Qt::OtherFocusReason);
+        QStringList visited;
+        for (QWidget* f = QApplication::focusWidget(); visited.size() < expected.size();
+             f = QApplication::focusWidget()) {
+            QWidget* control = f->objectName().isEmpty() ? f->parentWidget() : f; // a count's own text box
+            visited << control->objectName();
+            QTest::keyClick(f, Qt::Key_Tab);
+        }
+        QCOMPARE(visited, expected);
+
+        count("cboAdults")->setEditText(QStringLiteral("1"));
+        QLineEdit* hotelTotal = box("txtTotal_3");
+        hotelTotal->selectAll();
+        QTest::keyClicks(hotelTotal, QStringLiteral("75"));
+        box("txtHotel")->setText(QStringLiteral("abc"));
+        QCOMPARE(label("Label6_3")->text(), QStringLiteral("$75.00"));
+        box("txtAdultPark")->setText(QStringLiteral("20"));
+        QCOMPARE(hotelTotal->text(), QStringLiteral("75"));
+        QCOMPARE(box("txtTotalBudget")->text(), QStringLiteral("$95.00"));
+        box("txtTotalBudget")->selectAll();
+        QTest::keyClicks(box("txtTotalBudget"), QStringLiteral("About $100"));
+        click("Picture3");
+        QVERIFY(world->printer().words(0, 0).join(' ').endsWith("Total Disney World Budget: About $100"));
+    }
+
     void enteringACostBoxSelectsItsText() {
         QVERIFY(openBudget());
         QApplication::setActiveWindow(w);
