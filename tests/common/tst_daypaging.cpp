@@ -46,9 +46,6 @@ private slots:
         row("next beyond the listed days", false, "21", "1", true, "save day 21 of 1, show day 22");
         row("next on the last day of a schedule", false, "32767", "1", true,
             "save day 32767 of 1, stay: Day 32767 is the last day of a schedule.");
-        row("next on the last day of a trip", true, "32767", "2", true,
-            "save day 32767 of 2, stay: Day 32767 is the last day of a trip.");
-        row("previous from the last day", true, "32767", "2", false, "save day 32767 of 2, show day 32766");
         row("typed negative day and schedule with blanks", false, " -3 ", "-1", true, "save day -3 of -1, show day -2");
         row("book beyond its list", true, "3", "101", true, "save day 3 of 101, show day 4");
         row("previous from day 0", false, "0", "1", false, "save day 0 of 1, show day -1");
