@@ -188,6 +188,11 @@ private slots:
         QCOMPARE(printed(1), QStringLiteral("My Trip Details: Day 3, 6/1/2004 6/1/2004 Page 1 We were at the following "
                                             "locations today: Epcot Blizzard Beach Fort Wilderness Today's details: "
                                             "Day three Today's attractions Today's food"));
+        // A trip box that is no trip number ends the print, without a message.
+        typeOver(trip(), "two");
+        world->dialogs().answerInput("3");
+        chooseItem(w, "mnuPrint");
+        QCOMPARE(world->printer().documents.size(), 2);
     }
 
     // An answer that is no page count prints nothing, without a message.
