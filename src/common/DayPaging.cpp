@@ -5,7 +5,10 @@
 namespace common {
 
 QString notAKeyMessage(const QString& box) {
-    return QStringLiteral("The %1 box must hold a whole number from 1 to %2.").arg(box).arg(kLargestWholeNumber);
+    return QStringLiteral("The %1 box must hold a whole number from %2 to %3.")
+        .arg(box)
+        .arg(kSmallestWholeNumber)
+        .arg(kLargestWholeNumber);
 }
 
 KeyCheck checkDayKeys(const QString& dayText, const QString& bookText, const DayBook& book) {
@@ -24,8 +27,12 @@ DayMove planDayMove(const QString& dayText, const QString& bookText, DayStep ste
         return move;
     const int day = move.keys->day;
     if (step == DayStep::Previous) {
-        if (day > 1)
+        if (day == 1)
+            return move;
+        if (day > kSmallestWholeNumber)
             move.toDay = day - 1;
+        else
+            move.notice = QStringLiteral("Day %1 is the first day of a %2.").arg(day).arg(book.bookNoun);
     } else if (day < kLargestWholeNumber) {
         move.toDay = day + 1;
     } else {

@@ -40,8 +40,9 @@ enum class DayStep { Previous, Next };
 // What one step does. With a refusal nothing is saved and nothing moves;
 // otherwise the shown day is saved under `keys`, the notice (if any) is
 // shown, and the window moves to `toDay`, or stays when there is none:
-// Previous Day on day 1 stays without a word, Next Day on the last day
-// stays and says so.
+// Previous Day on day 1 stays without a word (from day 0 and below it goes
+// on), and a step beyond the smallest or the largest day number stays and
+// says so.
 struct DayMove : KeyCheck {
     QString notice;
     std::optional<int> toDay;

@@ -8,7 +8,7 @@ namespace common {
 std::optional<int> readKey(const QString& text) {
     bool ok = false;
     const int n = text.trimmed().toInt(&ok);
-    if (!ok || n < 1 || n > kLargestWholeNumber)
+    if (!ok || n < kSmallestWholeNumber || n > kLargestWholeNumber)
         return std::nullopt;
     return n;
 }

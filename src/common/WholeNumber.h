@@ -12,8 +12,9 @@ constexpr int kSmallestWholeNumber = -32768;
 constexpr int kLargestWholeNumber = 32767;
 
 // The text of a day, trip or schedule box as the key of a stored page: plain
-// digits with an optional sign and blanks around them, from 1 to 32767.
-// A fraction, digit grouping or an exponent is no key.
+// digits with an optional sign and blanks around them, from -32768 to 32767
+// (day 0 and negative days are stored like any other). A fraction, digit
+// grouping or an exponent is no key.
 std::optional<int> readKey(const QString& text);
 
 // A value already read as a number, rounded to the nearest whole number with

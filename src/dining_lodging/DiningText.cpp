@@ -1,7 +1,5 @@
 #include "dining_lodging/DiningText.h"
 
-#include <optional>
-
 namespace dining_lodging {
 
 namespace {
@@ -71,16 +69,14 @@ RestaurantPage composeParkRestaurants(const QList<RestaurantRow>& rows, const QS
 RestaurantPage composeResortRestaurants(const QList<RestaurantRow>& rows) {
     RestaurantPage page;
     page.names << QString(); // entry 0 is not used
-    // Tracked apart from its text, so rows without an area share one heading
-    // instead of each starting a new one.
-    std::optional<QString> heading;
+    // An empty heading is never carried on: each row without an area starts
+    // a heading line of its own, an empty one.
+    QString heading;
     for (const RestaurantRow& row : rows) {
-        if (!heading || row.parkLand != *heading) {
+        if (heading.isEmpty() || row.parkLand != heading) {
             heading = row.parkLand;
-            page.text += *heading + kCrLf;
-            // An empty heading has nothing to colour.
-            if (!heading->isEmpty())
-                page.headings << *heading;
+            page.text += heading + kCrLf;
+            page.headings << heading;
         }
         page.names << QStringLiteral("  ") + row.location;
         page.text += QStringLiteral("  ") + row.location + kDash + priceWord(row.expense, true) + kDash +

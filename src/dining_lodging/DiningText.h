@@ -37,7 +37,9 @@ struct RestaurantPage {
 // service and description, followed by a blank line.
 RestaurantPage composeParkRestaurants(const QList<RestaurantRow>& rows, const QString& separator);
 // The resort list: rows grouped under a heading line per area; a new heading
-// starts whenever the area differs from the row before (exact comparison).
+// starts whenever the area differs from the row before (exact comparison) or
+// the row before had no area, so every row without one stands under an empty
+// heading line of its own.
 RestaurantPage composeResortRestaurants(const QList<RestaurantRow>& rows);
 
 // The all-parks overview: one numbered section per park (park 1 first). The

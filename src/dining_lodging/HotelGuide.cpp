@@ -45,10 +45,10 @@ HotelList composeHotelList(const QVector<HotelRow>& rows) {
     return list;
 }
 
-QString hotelAdvice(std::optional<int> lodging) {
-    if (!lodging)
+QString hotelAdvice(const std::optional<common::TripProfile>& profile) {
+    if (!profile)
         return QString();
-    if (*lodging == 1)
+    if (profile->lodging.value_or(1) == 1)
         return QStringLiteral("Travisto thinks you should reconsider and stay at a Disney resort.  You will receive "
                               "first class customer service and transportation to all things Disney");
     return QStringLiteral("You have made a good choice deciding to stay at a Disney resort.  You will receive first "

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TripProfile.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -33,9 +35,10 @@ const QStringList& hotelCategoryHeadings();
 // given, one paragraph each followed by a blank line.
 HotelList composeHotelList(const QVector<HotelRow>& rows);
 
-// The advice for the answer to "Are you staying at a Disney Resort?" (0 yes,
-// 1 no, -1 unanswered); no trip profile at all gives no advice.
-QString hotelAdvice(std::optional<int> lodging);
+// The advice for the trip profile's answer to "Are you staying at a Disney
+// Resort?" (0 yes, 1 no, -1 unanswered): only a "no" or an empty answer asks
+// the traveller to reconsider. No trip profile at all gives no advice.
+QString hotelAdvice(const std::optional<common::TripProfile>& profile);
 
 struct Season {
     QString name;

@@ -139,7 +139,7 @@ void frmHotels::Form_Load() {
     const auto profile = common::readTripProfile(*db);
     if (!profile)
         common::sayDatabaseFailure(*db);
-    Label10->setText(dining_lodging::hotelAdvice(profile ? std::optional<int>(profile->lodging) : std::nullopt));
+    Label10->setText(dining_lodging::hotelAdvice(profile));
 
     QVector<dining_lodging::HotelRow> rows;
     platform::Recordset rs = common::queryOrSay(

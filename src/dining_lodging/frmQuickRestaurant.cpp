@@ -81,9 +81,12 @@ void frmQuickRestaurant::lstRides_Click() {
     if (!item || !m_content)
         return;
     const QString name = item->text();
-    // The name is bound, so names with apostrophes find their row.
+    // The name is bound, so names with apostrophes find their row; it is the
+    // key exactly as stored, and every entry of one name shows the first row
+    // of that name.
     const platform::Recordset rs = common::queryOrSay(
-        *m_content, QStringLiteral("Select Description, ParkLand from Reservations Where Location = ?"), {name});
+        *m_content, QStringLiteral("Select Description, ParkLand from Reservations Where Location = ? order by rowid"),
+        {name});
     Label2->setText(name);
     if (rs.eof())
         return;

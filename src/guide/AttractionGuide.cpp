@@ -109,15 +109,18 @@ QVector<GuideRow> readGuideRows(const AttractionGuideKind& kind, platform::Datab
 GuidePage composeGuide(const AttractionGuideKind& kind, const QVector<GuideRow>& rows) {
     GuidePage page;
     const bool grouping = !kind.headings.isEmpty();
-    std::optional<int> currentLand;
+    // A group is headed by the table entry at the land of the group before it
+    // (entry 0 for the first); a land outside the table leaves the heading as
+    // it was. Land 0 never ends a group, so each of its rows starts one.
+    int previousLand = 0;
+    QString heading;
     for (const GuideRow& row : rows) {
-        if (grouping && currentLand != row.land) {
-            currentLand = row.land;
-            if (row.land >= 1 && row.land <= kind.headings.size()) {
-                const QString& heading = kind.headings[row.land - 1];
-                page.headings.append({int(page.text.size()), int(heading.size())});
-                page.text += heading + QStringLiteral("\n\n");
-            }
+        if (grouping && (row.land != previousLand || previousLand == 0)) {
+            if (previousLand >= 0 && previousLand < kind.headings.size())
+                heading = kind.headings[previousLand];
+            page.headings.append({int(page.text.size()), int(heading.size())});
+            page.text += heading + QStringLiteral("\n\n");
+            previousLand = row.land;
         }
         const QString name = row.attraction.toUpper();
         page.text += QStringLiteral("  ");

@@ -19,7 +19,8 @@ struct AttractionGuideKind {
     QString formName;
     QString title; // window caption, title label and print header
     int parkId = 0;
-    // Land headings: entry n - 1 heads the attractions of land n. Without
+    // Land headings: with lands numbered 1, 2, 3 ... entry n - 1 heads the
+    // attractions of land n (composeGuide tells the whole rule). Without
     // headings the guide lists its attractions by name.
     QStringList headings;
     std::optional<QColor> nameColor; // the attraction names' colour, when not the pane's own
@@ -48,8 +49,10 @@ struct GuidePage {
 QVector<GuideRow> readGuideRows(const AttractionGuideKind& kind, platform::Database& content);
 
 // Composes the guide: each attraction as "  NAME - Description" followed by an
-// empty line; with headings, each run of one land is introduced by its
-// heading and an empty line (a land without a heading gets none).
+// empty line; with headings, each run of one land is introduced by a heading
+// and an empty line. The heading is the table entry at the land of the run
+// before (entry 0 for the first run), or the heading before when that land
+// lies outside the table; every row of land 0 is a run of its own.
 GuidePage composeGuide(const AttractionGuideKind& kind, const QVector<GuideRow>& rows);
 
 // The window of the family: a title, one read-only pane with the park's

@@ -82,23 +82,16 @@ void frmQuick::lstRides_Click() {
     txtRide->clear();
     Label3->clear();
     Label2->clear();
-    const int row = lstRides->currentRow();
-    if (row < 0 || !m_db)
+    const QListWidgetItem* item = lstRides->currentItem();
+    if (!item || !m_db)
         return;
-    const QString name = lstRides->item(row)->text();
-    // The entry may share its name with entries above it (an attraction of
-    // the same name in another park): show the row it stands for.
-    int occurrence = 0;
-    for (int i = 0; i < row; ++i)
-        if (lstRides->item(i)->text() == name)
-            ++occurrence;
-
-    platform::Recordset rs = common::queryOrSay(
+    const QString name = item->text();
+    // The name is the key, exactly as stored: every entry of one name (the
+    // same attraction name in two parks) shows the first row of that name.
+    const platform::Recordset rs = common::queryOrSay(
         *m_db, QStringLiteral("Select Description, ParkId from ParkPlanner Where Attraction = ? order by rowid"),
         {name});
     Label2->setText(name);
-    for (int i = 0; i < occurrence && !rs.eof(); ++i)
-        rs.moveNext();
     if (rs.eof())
         return;
     txtRide->setPlainText(rs.text(QStringLiteral("Description")));

@@ -622,16 +622,15 @@ void frmSchedule::mnuExport_Click() {
 }
 
 void frmSchedule::mnuPrint_Click() {
-    const auto scheduleNum = scheduleBoxNumber();
-    if (!scheduleNum || !m_user)
-        return;
     const QString answer = platform::inputBox(
         QStringLiteral("How many days of your schedule would you like to print? Enter numbers only."),
         QStringLiteral("Number of Days - Enter Numbers Only"));
+    // The question comes first. An answer that is not a whole number within
+    // 16 bits, like no answer, and a schedule box that is no schedule number
+    // end the print without a word.
     const common::CountAnswer count = common::readCountAnswer(answer);
-    if (count.kind == common::CountAnswer::NotANumber)
-        platform::msgBox(kDayCountRefused);
-    if (count.kind != common::CountAnswer::Count)
+    const auto scheduleNum = common::readKey(cboScheduleNumber->currentText());
+    if (count.kind != common::CountAnswer::Count || !scheduleNum || !m_user)
         return;
     const auto days = ScheduleStore(*m_user).readUpTo(*scheduleNum, count.count);
     if (!days)

@@ -163,7 +163,7 @@ void frmWizard::Form_Load() {
     cbWimp->choose(profile->daredevel);
     cboWet->choose(profile->wet);
     cboTheatre->choose(profile->show);
-    cboResort->choose(profile->lodging);
+    cboResort->choose(profile->lodging.value_or(-1));
 }
 
 void frmWizard::Picture2_Click() {

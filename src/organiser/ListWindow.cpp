@@ -144,6 +144,7 @@ Kind makeContact() {
     s.deleteSql = QStringLiteral("Delete From Contacts Where Contact = ?");
     s.compose = composeContacts;
     s.emptyEntryMessage = QStringLiteral("Add a contact description");
+    s.listingEmptiesEntries = true;
     s.hint = QStringLiteral("Add Contacts below and hit the Add Contact button");
     s.printHeader = QStringLiteral("Contact List");
     return s;
@@ -317,8 +318,12 @@ void ListWindow::fillPage(platform::Database&) {
     relist();
 }
 
-// Rebuilds the pane and the combo box from the table; the combo box's text is emptied.
+// Rebuilds the pane and the combo box from the table; the combo box's text is
+// emptied, and so are the entry boxes where every listing empties them.
 void ListWindow::relist() {
+    if (m_kind.listingEmptiesEntries)
+        for (QLineEdit* box : m_entries)
+            box->clear();
     platform::Recordset rs = common::queryOrSay(*database(), m_kind.listSql);
     ListPage page = m_kind.compose(rs);
     common::RichTextBox& box = *pane();

@@ -66,6 +66,9 @@ struct ListWindowKind {
     std::function<ListPage(platform::Recordset&)> compose;
 
     QString emptyEntryMessage; // empty: an empty entry is ignored silently
+    // Every listing (on opening, after an Add and after a Remove) empties the
+    // entry boxes; otherwise only a successful Add does.
+    bool listingEmptiesEntries = false;
     bool confirmRemoval = false;
     bool focusAfterAdd = false;
     QString hint; // shown on a key press in the pane

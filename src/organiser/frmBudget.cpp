@@ -18,6 +18,8 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <vector>
+
 using organiser::kBudgetLineCount;
 using platform::bgrColor;
 using platform::placeTwips;
@@ -130,6 +132,18 @@ frmBudget::frmBudget() : platform::Form(QStringLiteral("frmBudget")) {
     mnuExit = addNamedItem(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("Close"));
     connect(mnuPrint, &QAction::triggered, this, &frmBudget::mnuPrint_Click);
     connect(mnuExit, &QAction::triggered, this, &frmBudget::mnuExit_Click);
+
+    // Tab goes through the window in the order its boxes are listed: the
+    // counts, the costs, the line totals, the grand total, the save button.
+    const auto counts = countBoxes();
+    const auto costs = costBoxes();
+    std::vector<QWidget*> order(counts.begin(), counts.end());
+    order.insert(order.end(), costs.begin(), costs.end());
+    order.insert(order.end(), txtTotal.begin(), txtTotal.end());
+    order.push_back(txtTotalBudget);
+    order.push_back(Command1);
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 frmBudget::~frmBudget() = default;
@@ -186,8 +200,11 @@ void frmBudget::buildCostLines(QWidget* c) {
         Label9[n] = placedLabel(c, QStringLiteral("Label9_%1").arg(i), QString::fromLatin1(look.unit), 5160, top + 30,
                                 900, 285);
         txtTotal[n] = makeBox(c, QStringLiteral("txtTotal_%1").arg(i), 6120, top, 1200);
-        // The line totals are the program's to write.
-        txtTotal[n]->setReadOnly(true);
+        // The program writes the line total, but the box takes typing like any
+        // other: a typed total stands until the line is next worked out, and a
+        // cost that cannot be read leaves it standing.
+        connect(txtTotal[n], &QLineEdit::textEdited, this,
+                [this, n](const QString& text) { m_figures.lineTotals[n] = text; });
         Label6[n] = placedLabel(c, QStringLiteral("Label6_%1").arg(i), QStringLiteral("0"), 7440, top + 30, 1800, 285);
         Label6[n]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         setInk(Label6[n], kDarkBlue);
@@ -199,7 +216,8 @@ void frmBudget::buildCostLines(QWidget* c) {
     Label2[kBudgetLineCount]->setFont(makeFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     Label2[kBudgetLineCount]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtTotalBudget = makeBox(c, QStringLiteral("txtTotalBudget"), 7440, top + 120, 1800);
-    txtTotalBudget->setReadOnly(true);
+    // Typed over, the grand total stands (and prints) until the next sum.
+    connect(txtTotalBudget, &QLineEdit::textEdited, this, [this](const QString& text) { m_figures.grandTotal = text; });
     txtTotalBudget->setAlignment(Qt::AlignRight);
     txtTotalBudget->setFont(makeFont(QStringLiteral("MS Sans Serif"), 9.75, true));
 }

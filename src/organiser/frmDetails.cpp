@@ -39,7 +39,6 @@ const QColor kDarkBlue = bgrColor(0x00800000);
 const QColor kLightGrey = bgrColor(0x00E0E0E0);
 
 const common::DayBook kTrips{QStringLiteral("Trip #"), QStringLiteral("trip")};
-const QString kPrintCountRefused = QStringLiteral("Please enter numbers only: a number from 1 to 32767.");
 
 QLabel* placedLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w, int h) {
     QLabel* label = makeLabel(parent, name, caption);
@@ -378,9 +377,9 @@ void frmDetails::mnuHome_Click() {
 }
 
 std::optional<int> frmDetails::askPrintCount(const QString& prompt, const QString& title) {
+    // An answer that is not a whole number within 16 bits ends the print
+    // without a word, as no answer does; 0 or less asks for nothing.
     const common::CountAnswer answer = common::readCountAnswer(platform::inputBox(prompt, title));
-    if (answer.kind == common::CountAnswer::NotANumber)
-        platform::msgBox(kPrintCountRefused);
     if (answer.kind != common::CountAnswer::Count || answer.count < 1)
         return std::nullopt;
     return answer.count;
@@ -408,7 +407,8 @@ void frmDetails::mnuPrint_Click() {
                                      QStringLiteral("Number of Days - Enter numbers only"));
     if (!count)
         return;
-    const auto tripNum = tripBoxNumber();
+    // A trip box that is no trip number ends the print without a word too.
+    const auto tripNum = common::readKey(cbTrip->currentText());
     if (!tripNum || !m_db)
         return;
     const auto days = JournalStore(*m_db).readUpTo(*tripNum, *count);

@@ -111,7 +111,7 @@ private:
     std::optional<common::DayKeys> shownKeys() const;
     std::optional<int> tripBoxNumber() const;
     void moveByOneDay(common::DayStep step);
-    // Asks how many; nothing (after a message where needed) when the answer gives none.
+    // Asks how many; nothing, and no message, when the answer gives none.
     std::optional<int> askPrintCount(const QString& prompt, const QString& title);
 
     std::unique_ptr<platform::Database> m_db;

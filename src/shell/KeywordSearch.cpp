@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <vector>
+
 namespace shell {
 
 namespace {
@@ -56,6 +59,97 @@ const SearchGroup kGroups[] = {
      }},
 };
 
+QString codePoint(char32_t c) {
+    return QString::fromUcs4(&c, 1);
+}
+
+// A run of characters by code, lo to hi, both included.
+struct CodeRange {
+    char32_t lo;
+    char32_t hi;
+};
+
+// The ranges in order, those that touch or overlap joined into one.
+std::vector<CodeRange> joined(std::vector<CodeRange> ranges) {
+    std::sort(ranges.begin(), ranges.end(), [](CodeRange a, CodeRange b) { return a.lo < b.lo; });
+    std::vector<CodeRange> out;
+    for (const CodeRange r : ranges) {
+        if (!out.empty() && r.lo <= out.back().hi + 1)
+            out.back().hi = std::max(out.back().hi, r.hi);
+        else
+            out.push_back(r);
+    }
+    return out;
+}
+
+// The ranges and the other cases of every letter in them.
+std::vector<CodeRange> withOtherCases(std::vector<CodeRange> ranges) {
+    const size_t given = ranges.size();
+    for (size_t i = 0; i < given; ++i) {
+        const CodeRange r = ranges[i];
+        for (char32_t c = r.lo; c <= r.hi; ++c)
+            for (const char32_t other : {QChar::toLower(c), QChar::toUpper(c)})
+                if (other < r.lo || other > r.hi)
+                    ranges.push_back({other, other});
+    }
+    return joined(std::move(ranges));
+}
+
+// A GLOB class of the ranges (at least one). "]", "-" and "^" mean something
+// inside a class depending on where they stand, so they are taken out of the
+// ranges and put where they stand for themselves: "]" and "-" first, "^"
+// last; a class of "^" alone is the character itself.
+QString classPattern(const std::vector<CodeRange>& ranges, bool negated) {
+    bool bracket = false;
+    bool dash = false;
+    bool caret = false;
+    QString body;
+    for (CodeRange r : ranges) {
+        for (const char32_t special : {U'-', U']', U'^'}) {
+            if (special < r.lo || special > r.hi)
+                continue;
+            (special == '-' ? dash : special == ']' ? bracket : caret) = true;
+            if (special > r.lo)
+                body += codePoint(r.lo) + (special - 1 > r.lo ? QLatin1Char('-') + codePoint(special - 1) : QString());
+            r.lo = special + 1;
+        }
+        if (r.lo <= r.hi)
+            body += codePoint(r.lo) + (r.hi > r.lo ? QLatin1Char('-') + codePoint(r.hi) : QString());
+    }
+    if (caret && !negated && !bracket && !dash && body.isEmpty())
+        return QStringLiteral("^");
+    return QLatin1Char('[') + (negated ? QStringLiteral("^") : QString()) +
+           (bracket ? QStringLiteral("]") : QString()) + (dash ? QStringLiteral("-") : QString()) + body +
+           (caret ? QStringLiteral("^") : QString()) + QLatin1Char(']');
+}
+
+// The GLOB class for the characters listed between "[" and "]": single
+// characters and ranges such as "a-z" (ends given the wrong way round are
+// swapped), letters in either case; a leading "!" lists the characters that
+// do not match. "-" first or last stands for itself, as does "!" when it is
+// all the list holds. An empty list ("[]") stands for no character at all,
+// so the pattern is empty.
+QString listPattern(const QList<uint>& list) {
+    if (list.isEmpty())
+        return QString();
+    const bool negated = list.size() > 1 && list.front() == '!';
+    std::vector<CodeRange> ranges;
+    for (qsizetype k = negated ? 1 : 0; k < list.size();) {
+        char32_t lo = list[k];
+        if (k + 2 < list.size() && list[k + 1] == '-') {
+            char32_t hi = list[k + 2];
+            if (hi < lo)
+                std::swap(lo, hi);
+            ranges.push_back({lo, hi});
+            k += 3;
+        } else {
+            ranges.push_back({lo, lo});
+            ++k;
+        }
+    }
+    return classPattern(withOtherCases(std::move(ranges)), negated);
+}
+
 } // namespace
 
 QString searchEntry(qint64 number, const QString& body) {
@@ -64,37 +158,45 @@ QString searchEntry(qint64 number, const QString& body) {
 
 KeywordPattern keywordPattern(const QString& keyword) {
     // GLOB tells letter cases apart and has no digit wildcard of its own, so
-    // each letter becomes the class of its cases and "#" the class of digits;
-    // "[" is the one other character GLOB reads as a pattern, and as a class
-    // of one it matches itself. LIKE ignores the case of ASCII letters only,
-    // so a letter beyond ASCII that has other cases is any one character
-    // there: every text the GLOB pattern finds, the LIKE pattern finds too.
+    // each letter becomes the class of its cases and "#" the class of digits.
+    // LIKE ignores the case of ASCII letters only and has no classes, so a
+    // class, and a letter beyond ASCII that has other cases, is any one
+    // character there: every text the GLOB pattern finds, the LIKE pattern
+    // finds too.
+    const QList<uint> chars = keyword.toUcs4();
+    const qsizetype n = chars.size();
+    const qsizetype lastClose = chars.lastIndexOf(uint(']'));
     KeywordPattern pattern;
-    pattern.like.reserve(keyword.size() * 2 + 2);
-    pattern.glob.reserve(keyword.size() * 4 + 2);
+    pattern.like.reserve(n * 2 + 2);
+    pattern.glob.reserve(n * 4 + 2);
     pattern.like += QLatin1Char('%');
     pattern.glob += QLatin1Char('*');
-    for (const QChar c : keyword) {
-        if (c == QLatin1Char('*')) {
+    for (qsizetype i = 0; i < n; ++i) {
+        const char32_t c = chars[i];
+        if (c == '*') {
             pattern.like += QLatin1Char('%');
-            pattern.glob += c;
-        } else if (c == QLatin1Char('?') || c == QLatin1Char('#')) {
+            pattern.glob += QLatin1Char('*');
+        } else if (c == '?') {
             pattern.like += QLatin1Char('_');
-            pattern.glob += c == QLatin1Char('#') ? QStringLiteral("[0-9]") : QString(c);
-        } else if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('\\')) {
-            pattern.like += QLatin1Char('\\') + c;
-            pattern.glob += c;
-        } else if (c == QLatin1Char('[')) {
-            pattern.like += c;
-            pattern.glob += QStringLiteral("[[]");
+            pattern.glob += QLatin1Char('?');
+        } else if (c == '#') {
+            pattern.like += QLatin1Char('_');
+            pattern.glob += QStringLiteral("[0-9]");
+        } else if (c == '[' && i < lastClose) {
+            const qsizetype close = chars.indexOf(uint(']'), i + 1);
+            const QString list = listPattern(chars.mid(i + 1, close - i - 1));
+            if (!list.isEmpty()) {
+                pattern.like += QLatin1Char('_');
+                pattern.glob += list;
+            }
+            i = close;
         } else {
-            QString cases(c);
-            for (const QChar other : {c.toLower(), c.toUpper()})
-                if (!cases.contains(other))
-                    cases += other;
-            const bool folded = cases.size() > 1;
-            pattern.like += folded && c.unicode() >= 0x80 ? QChar(QLatin1Char('_')) : c;
-            pattern.glob += folded ? QLatin1Char('[') + cases + QLatin1Char(']') : cases;
+            if (c == '%' || c == '_' || c == '\\')
+                pattern.like += QLatin1Char('\\');
+            const std::vector<CodeRange> cases = withOtherCases({{c, c}});
+            const bool folded = cases.size() > 1 || cases.front().lo != cases.front().hi;
+            pattern.like += folded && c >= 0x80 ? QString(QLatin1Char('_')) : codePoint(c);
+            pattern.glob += folded || c == '[' ? classPattern(cases, false) : codePoint(c);
         }
     }
     pattern.like += QLatin1Char('%');

@@ -15,9 +15,11 @@ QString searchEntry(qint64 number, const QString& body);
 
 // The patterns that find `keyword` anywhere in a text, letters in either
 // case. In the keyword "*" stands for any run of characters, "?" for one
-// character and "#" for one digit; every other character matches itself.
-// `glob` is exact; `like` (with Escape '\') finds at least what it finds,
-// and quicker.
+// character and "#" for one digit; "[...]" for one character of a list such
+// as "[ae]" or "[a-z]", or, as "[!...]", one character not in it ("[]" for
+// no character at all). A "[" without a "]" after it, and every other
+// character, matches itself. `glob` is exact; `like` (with Escape '\') finds
+// at least what it finds, and quicker.
 struct KeywordPattern {
     QString like;
     QString glob;

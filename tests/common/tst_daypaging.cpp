@@ -38,26 +38,26 @@ private slots:
                             const QString& outcome) {
             QTest::newRow(name) << journal << day << book << next << outcome;
         };
-        const QString dayRefused = QStringLiteral("refuse: The Day # box must hold a whole number from 1 to 32767.");
+        const QString dayRefused =
+            QStringLiteral("refuse: The Day # box must hold a whole number from -32768 to 32767.");
         row("next", false, "2", "1", true, "save day 2 of 1, show day 3");
         row("previous", true, "2", "4", false, "save day 2 of 4, show day 1");
         row("previous on day 1 saves and stays", false, "1", "1", false, "save day 1 of 1, stay");
         row("next beyond the listed days", false, "21", "1", true, "save day 21 of 1, show day 22");
         row("next on the last day of a schedule", false, "32767", "1", true,
             "save day 32767 of 1, stay: Day 32767 is the last day of a schedule.");
-        row("next on the last day of a trip", true, "32767", "2", true,
-            "save day 32767 of 2, stay: Day 32767 is the last day of a trip.");
-        row("previous from the last day", true, "32767", "2", false, "save day 32767 of 2, show day 32766");
-        row("typed day with blanks", false, " 5 ", "1", true, "save day 5 of 1, show day 6");
+        row("typed negative day and schedule with blanks", false, " -3 ", "-1", true, "save day -3 of -1, show day -2");
         row("book beyond its list", true, "3", "101", true, "save day 3 of 101, show day 4");
-        row("day 0", false, "0", "1", false, dayRefused);
+        row("previous from day 0", false, "0", "1", false, "save day 0 of 1, show day -1");
+        row("previous on the first day of a trip", true, "-32768", "2", false,
+            "save day -32768 of 2, stay: Day -32768 is the first day of a trip.");
         row("day with a fraction", true, "2.5", "1", true, dayRefused);
         row("day beyond 16 bits", false, "32768", "1", true, dayRefused);
         row("day and book in words: the day is named", true, "abc", "abc", true, dayRefused);
         row("empty schedule", false, "3", "", true,
-            "refuse: The Schedule # box must hold a whole number from 1 to 32767.");
+            "refuse: The Schedule # box must hold a whole number from -32768 to 32767.");
         row("trip with a statement", true, "3", "1 Or 1=1", false,
-            "refuse: The Trip # box must hold a whole number from 1 to 32767.");
+            "refuse: The Trip # box must hold a whole number from -32768 to 32767.");
     }
     void aStepSavesThenMovesOrStays() {
         QFETCH(bool, journal);

@@ -48,11 +48,11 @@ private slots:
         row("blanks around", " 5 ", "5 | 5 | 5");
         row("plus sign", "+5", "5 | 5 | 5");
         row("leading zero", "07", "7 | 7 | 7");
-        row("zero", "0", "- | 0 | 0");
-        row("minus one", "-1", "- | -1 | -1");
+        row("zero", "0", "0 | 0 | 0");
+        row("minus one", "-1", "-1 | -1 | -1");
         row("largest", "32767", "32767 | 32767 | 32767");
         row("one beyond the largest", "32768", "- | - | not a number");
-        row("smallest", "-32768", "- | -32768 | -32768");
+        row("smallest", "-32768", "-32768 | -32768 | -32768");
         row("one below the smallest", "-32769", "- | - | not a number");
         row("a half goes down to even", "2.5", "- | 2 | 2");
         row("a half goes up to even", "3.5", "- | 4 | 4");

@@ -53,8 +53,9 @@ private slots:
         const QString good = "You have made a good choice deciding to " + tail;
         QTest::newRow("yes") << QVariant(0) << good;
         QTest::newRow("unanswered") << QVariant(-1) << good;
-        QTest::newRow("null") << QVariant() << good;
-        QTest::newRow("no") << QVariant(1) << "Travisto thinks you should reconsider and " + tail;
+        const QString reconsider = "Travisto thinks you should reconsider and " + tail;
+        QTest::newRow("no") << QVariant(1) << reconsider;
+        QTest::newRow("null") << QVariant() << reconsider;
     }
     void adviceFollowsTheAnswerStoredWhenTheGuideOpens() {
         QFETCH(QVariant, lodging);

@@ -54,7 +54,7 @@ private slots:
                "  Cafe - Inexpensive - Counter Service - Same area text.\n\n"
                "Boardwalk\n  Kona - Moderate - Counter Service - Case.\n\n"
                "\n  Nowhere - Inexpensive - Sit Down Meal - No area.\n\n"
-               "  Elsewhere - Inexpensive - Sit Down Meal - No area.\n\n\n" << 20 << 0;
+               "\n  Elsewhere - Inexpensive - Sit Down Meal - No area.\n\n\n" << 20 << 0;
         QTest::newRow("overview, numbered") << "frmRestaurants" << "Walt Disney World Restaurants"
             << "Magic Kingdom Restaurants:\n\n"
                "1.  Casey's Corner - Main Street - Inexpensive - Counter Service - American\n"

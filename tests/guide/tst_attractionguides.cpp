@@ -26,13 +26,15 @@ private slots:
         QTest::newRow("Magic Kingdom Attractions")
             << "frmMkAttractions"
             << "Main Street, U.S.A. Attractions\n\n  TRAIN - Round the park.\n\nAdventureland Attractions\n\n"
-               "  JUNGLE CRUISE - A boat ride.\n\nLiberty Square Attractions\n\n  PIRATES - \n\n";
+               "  JUNGLE CRUISE - A boat ride.\n\nFrontierland Attractions\n\n  PIRATES - \n\n";
         QTest::newRow("Epcot Attractions")
             << "frmEpcotAttractions"
-            << "  STRASSE - Cars.\n\n  SOARIN - Fly.\n\nWorld Showcase Attractions\n\n  MAELSTROM - A boat.\n\n";
+            << "Spaceship Earth Attractions\n\n  STRASSE - Cars.\n\nSpaceship Earth Attractions\n\n  SOARIN - Fly.\n\n"
+               "Spaceship Earth Attractions\n\n  MAELSTROM - A boat.\n\n";
         QTest::newRow("Animal Kingdom Attractions")
             << "frmAkAttractions"
-            << "Africa\n\n  SAFARI - Animals, as seen in Asia too.\n\nAsia\n\n  RAPIDS - Wet.\n\n  TREK - Walk.\n\n";
+            << "Discovery Island\n\n  SAFARI - Animals, as seen in Asia too.\n\nAsia\n\n  RAPIDS - Wet.\n\n"
+               "DinoLand U.S.A\n\n  TREK - Walk.\n\nDinoLand U.S.A\n\n  DIG - Fossils.\n\n";
         QTest::newRow("MGM Attractions")
             << "frmMGMAttractions"
             << "  ROCK 'N' ROLLER - Loud.\n\n  STAR TOURS - Space.\n\n  THE GREAT MOVIE RIDE - Films.\n\n";
@@ -40,13 +42,14 @@ private slots:
     void eachGuideShowsFormatsPrintsAndLinks() {
         QFETCH(QString, form);
         QFETCH(QString, text);
-        // Each land headed by its own heading, also past a gap (Magic Kingdom land 4); rows without a land
-        // (Epcot) unheaded; a land beyond the heading table (Animal Kingdom land 7) repeats no heading.
+        // Each group is headed by the entry at the land before it, so a gap shifts the headings (Magic
+        // Kingdom land 4 after land 2); every land 0 row starts a group under entry 0, and so does the group
+        // after it (Epcot); after a land beyond the table (Animal Kingdom land 7) the heading repeats.
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO ParkPlanner (ParkId, Attraction, Description, land) VALUES "
                                    "(1, 'Jungle Cruise', 'A boat ride.', 2), (1, 'Train', 'Round the park.', 1), "
                                    "(1, 'Pirates', NULL, 4), (4, 'Rapids', 'Wet.', 5), (4, 'Trek', 'Walk.', 7), "
-                                   "(4, 'Safari', 'Animals, as seen in Asia too.', 3), "
+                                   "(4, 'Safari', 'Animals, as seen in Asia too.', 4), (4, 'Dig', 'Fossils.', 8), "
                                    "(3, 'The Great Movie Ride', 'Films.', 1), (3, 'star tours', 'Space.', 4), "
                                    "(3, 'Rock ''n'' Roller', 'Loud.', 6), (2, 'Maelstrom', 'A boat.', 10), "
                                    "(2, 'Straße', 'Cars.', 0), (2, 'Soarin', 'Fly.', 0)"));

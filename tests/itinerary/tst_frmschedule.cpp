@@ -284,6 +284,12 @@ private slots:
         QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("1"));
         QCOMPARE(stored(1, 1, "Morning"), QStringLiteral("first day, edited"));
         QCOMPARE(rowCount(1, 0), 0);
+        // Day 0 is a key like any other: saved, and Previous Day goes on below it.
+        typeOver(list("cbDayNum"), QStringLiteral("0"));
+        click("Picture4");
+        QCOMPARE(stored(1, 0, "Morning"), QStringLiteral("first day, edited"));
+        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("-1"));
+        QCOMPARE(box("txtTSD")->text(), dateOf(-1));
 
         // Next Day goes on beyond the listed days; day 21 is saved on the way, empty.
         pick(list("cbDayNum"), QStringLiteral("21"));
@@ -358,8 +364,8 @@ private slots:
         QTest::addColumn<bool>("dayBox");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        const QString day = QStringLiteral("The Day # box must hold a whole number from 1 to 32767.");
-        const QString schedule = QStringLiteral("The Schedule # box must hold a whole number from 1 to 32767.");
+        const QString day = QStringLiteral("The Day # box must hold a whole number from -32768 to 32767.");
+        const QString schedule = QStringLiteral("The Schedule # box must hold a whole number from -32768 to 32767.");
         QTest::newRow("day with statement") << true << "1 Or 1=1" << day;
         QTest::newRow("schedule in words") << false << "two" << schedule;
     }
@@ -448,7 +454,8 @@ private slots:
         }
     }
 
-    // No answer asks nothing more; words are refused; 0 and below take no day.
+    // No answer asks nothing more; 0 and below take no day. The export refuses
+    // words with a message, the print ends without one.
     void withoutAUsableNumberOfDaysNoDayIsExportedOrPrinted() {
         struct Case {
             const char* item;
@@ -461,7 +468,7 @@ private slots:
             {"mnuExport", "0", false, false},     {"mnuExport", "-1", false, false},
             {"mnuExport", "a week", true, false}, {"mnuExport", "32768", true, false}, // beyond 16 bits
             {"mnuPrint", "", false, false},       {"mnuPrint", "0", false, false},
-            {"mnuPrint", "a week", true, false},
+            {"mnuPrint", "a week", false, false}, {"mnuPrint", "32768", false, false},
         };
         storeDay(1, 1, "Morning", {"x"});
         QVERIFY(openPlanner());
@@ -487,6 +494,13 @@ private slots:
                 QCOMPARE(file.readAll(), QByteArray("\r\n"));
             }
         }
+        // The print asks before it reads the schedule box, which then ends it without a word.
+        typeOver(list("cboScheduleNumber"), QStringLiteral("one"));
+        world->dialogs().answerInput(QStringLiteral("1"));
+        chooseItem(f, "mnuPrint");
+        QCOMPARE(world->dialogs().shown().last().title, QStringLiteral("Number of Days - Enter Numbers Only"));
+        QCOMPARE(world->dialogs().messages(), refusals);
+        QCOMPARE(world->printer().documents.size(), 0);
         QVERIFY(world->dialogs().allAnswered());
     }
 

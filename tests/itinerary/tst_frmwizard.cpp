@@ -191,7 +191,7 @@ private slots:
     }
 
     void storedValuesItCannotShowLeaveTheQuestionUnanswered() {
-        storeProfile(*world, QStringLiteral("'', 7, 'abc', NULL, 1, 2, -1, 7"));
+        storeProfile(*world, QStringLiteral("'', 7, 'abc', NULL, 1, 2, NULL, 7"));
         platform::Form* w = openWizard();
         QVERIFY(w);
         QCOMPARE(tripDate(w)->date(), QDate(2004, 6, 1));

@@ -103,9 +103,12 @@ private slots:
         QVERIFY(!label("Label5")->isHidden());
         QCOMPARE(label("Label5")->text(), QStringLiteral("4 day total:"));
 
+        // A line total takes typing; a cost that cannot be read leaves it standing.
+        box("txtTotal_3")->selectAll();
+        QTest::keyClicks(box("txtTotal_3"), QStringLiteral("75"));
         box("txtHotel")->setText(QStringLiteral("abc"));
-        QCOMPARE(box("txtTotal_3")->text(), QStringLiteral("300"));
-        QCOMPARE(box("txtTotalBudget")->text(), QStringLiteral("$540.00"));
+        QCOMPARE(box("txtTotal_3")->text(), QStringLiteral("75"));
+        QCOMPARE(box("txtTotalBudget")->text(), QStringLiteral("$315.00"));
         count("cboDays")->setEditText(QStringLiteral("0"));
         QCOMPARE(label("Label6_1")->text(), QStringLiteral("$0.00"));
         QCOMPARE(label("Label5")->text(), QStringLiteral("4 day total:"));
@@ -177,12 +180,34 @@ private slots:
         QVERIFY(openBudget());
         count("cboAdults")->setEditText(QStringLiteral("2"));
         box("txtAdultPark")->setText(QStringLiteral("50"));
+        box("txtTotalBudget")->selectAll(); // a grand total typed over prints as typed
+        QTest::keyClicks(box("txtTotalBudget"), QStringLiteral("About $100"));
         click("Picture3");
         QCOMPARE(world->printer().documents.size(), 1);
         QCOMPARE(world->printer().documents[0].pages[0].items.last().fontSize, 16.0);
         const QString printed = world->printer().words(0, 0).join(' ');
-        for (const char* part : {"Disney Budget", "Adult Park Tickets: $100.00", "Total Disney World Budget: $100.00"})
+        for (const char* part :
+             {"Disney Budget", "Adult Park Tickets: $100.00", "Total Disney World Budget: About $100"})
             QVERIFY2(printed.contains(part), qPrintable(printed));
+    }
+
+    void tabRunsDownTheCountsTheCostsThenTheTotals() {
+        QVERIFY(openBudget());
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        const QStringList expected =
+            QStringLiteral("cboAdults cboKids cboNights cboDays txtAirfare txtAdultFood "
+                           "txtKidsFood txtHotel txtSouvenier txtCarRental txtAdultPark "
+                           "txtKidsPark txtTotal_0 txtTotal_1 txtTotal_2 txtTotal_3 txtTotal_4 "
+                           "txtTotal_5 txtTotal_6 txtTotal_7 txtTotalBudget Command1")
+                .split(' ');
+        QStringList visited;
+        for (count("cboAdults")->setFocus(); visited.size() < expected.size();
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)) {
+            QWidget* f = QApplication::focusWidget();
+            visited << (f->objectName().isEmpty() ? f->parentWidget() : f)->objectName(); // a count's text box
+        }
+        QCOMPARE(visited, expected);
     }
 
     void enteringACostBoxSelectsItsText() {

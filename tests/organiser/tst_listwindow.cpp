@@ -125,8 +125,10 @@ private slots:
         ListWindow* w = open(form);
         QVERIFY(w);
         typeOver(must<common::DropDownList>(w, "cbItems"), "Don't");
+        must<QLineEdit>(w, "txtAdd")->setText("Typed, not yet added");
         world->dialogs().answerMessage(answer);
         click(w, qPrintable(remove));
+        QCOMPARE(must<QLineEdit>(w, "txtAdd")->text(), QStringLiteral("Typed, not yet added"));
         QCOMPARE(world->dialogs().messages(), QStringList({"Are you sure you wish to delete this item"}));
         QCOMPARE(world->dialogs().shown().first().buttons, platform::Buttons::YesNo);
         QTEST(paneOf(w)->text(), "shown");
@@ -145,15 +147,18 @@ private slots:
         QVERIFY(pane->isBulleted(int(pane->text().indexOf("Airline"))));
         QCOMPARE(misdrawnContact(w), QString());
 
-        QLineEdit* txtContact = must<QLineEdit>(w, "txtContact");
-        txtContact->setText("Typed, not yet added");
+        const QList<QLineEdit*> entries = {must<QLineEdit>(w, "txtContact"), must<QLineEdit>(w, "txtPhone"),
+                                           must<QLineEdit>(w, "txtNotes")};
+        for (QLineEdit* box : entries)
+            box->setText("Typed, not yet added");
         pickEntry(itemsOf(w), 3);
         click(w, "Picture4");
         QCOMPARE(pane->text(), QStringLiteral("--    none\n--Airline    800-555-0199\n"));
         QCOMPARE(misdrawnContact(w), QString());
         QCOMPARE(QStringList({itemsOf(w)->itemText(0), itemsOf(w)->itemText(1)}), QStringList({"", "Airline"}));
         QCOMPARE(itemsOf(w)->count(), 2);
-        QCOMPARE(txtContact->text(), QStringLiteral("Typed, not yet added"));
+        for (QLineEdit* box : entries) // the listing after a removal empties the entry boxes
+            QCOMPARE(box->text(), QString());
         must<QPushButton>(w, "Command2")->click(); // the empty text removes only the row without a description
         QCOMPARE(stored(*world->content(), "SELECT Contact FROM Contacts"), QStringList({"Airline"}));
     }

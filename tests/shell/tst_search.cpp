@@ -52,7 +52,7 @@ private slots:
               "INSERT INTO Reservations (Location, Description) VALUES "
               "('Cinderella''s Royal Table', 'Dine in the castle'), ('Plain Place', NULL)",
               "INSERT INTO ParkPlanner (ParkId, Attraction, Description) VALUES "
-              "(1, 'Space Mountain', 'A roller coaster in the dark')",
+              "(1, 'Space Mountain', 'A roller coaster in the dark'), (2, 'Spaceship Earth', 'The big ball at Epcot')",
               "INSERT INTO Hotels (Hotel, Cost, Description) VALUES ('Grand Floridian', '$300', "
               "'Near the castle by monorail'), ('Pool Resort', '$120', 'Basic rooms'), "
               "('Beach Club', NULL, 'A sandy pool')",
@@ -67,24 +67,23 @@ private slots:
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QString>("like");
         QTest::addColumn<QString>("glob");
-        QTest::newRow("empty") << ""
-                               << "%%"
-                               << "**";
-        QTest::newRow("letters in both cases") << "aB"
-                                               << "%aB%"
-                                               << "*[aA][Bb]*";
-        QTest::newRow("wildcards") << "a*b?#"
-                                   << "%a%b__%"
-                                   << "*[aA]*[bB]?[0-9]*";
-        QTest::newRow("other characters stand for themselves") << "5%_\\' ]-!"
-                                                               << "%5\\%\\_\\\\' ]-!%"
-                                                               << "*5%_\\' ]-!*";
-        QTest::newRow("an opening bracket is no class") << "[1]"
-                                                        << "%[1]%"
-                                                        << "*[[]1]*";
-        QTest::newRow("letters beyond ASCII") << "éß"
-                                              << "%_ß%"
-                                              << "*[éÉ]ß*";
+        const auto row = [](const char* name, const QString& keyword, const QString& like, const QString& glob) {
+            QTest::newRow(name) << keyword << like << glob;
+        };
+        row("empty", "", "%%", "**");
+        row("letters in both cases", "aB", "%aB%", "*[Aa][Bb]*");
+        row("wildcards", "a*b?#", "%a%b__%", "*[Aa]*[Bb]?[0-9]*");
+        row("other characters stand for themselves", "5%_\\' ]-!", "%5\\%\\_\\\\' ]-!%", "*5%_\\' ]-!*");
+        row("letters beyond ASCII", "éß", "%_ß%", "*[Éé]ß*");
+        row("a list", "[ae]pcot", "%_pcot%", "*[AEae][Pp][Cc][Oo][Tt]*");
+        row("a range, ends either way round", "[c-a]1", "%_1%", "*[A-Ca-c]1*");
+        row("not listed", "[!a-c5]", "%_%", "*[^5A-Ca-c]*");
+        row("a range beyond ASCII", "[à-å]", "%_%", "*[À-Åà-å]*");
+        row("wildcards in a list stand for themselves", "[*?#[]", "%_%", "*[#*?[]*");
+        row("dash first or last in a list", "[a-][!-x]", "%__%", "*[-Aa][^-Xx]*");
+        row("a lone exclamation mark or caret", "[!][^]", "%__%", "*[!]^*");
+        row("an empty list stands for nothing", "a[]b", "%ab%", "*[Aa][Bb]*");
+        row("an opening bracket without a close", "]a[b", "%]a[b%", "*][Aa][[][Bb]*");
     }
     void keywordBecomesACaseBlindPatternWithItsOwnWildcards() {
         QFETCH(QString, keyword);
@@ -113,6 +112,10 @@ private slots:
             << "la's Roy" << QStringList{"Cinderella's Royal Table: Dine in the castle"};
         QTest::newRow("any run of characters")
             << "space*MOUNTAIN" << QStringList{"Space Mountain: A roller coaster in the dark"};
+        QTest::newRow("a list") << "[ae]pcot" << QStringList{"Spaceship Earth: The big ball at Epcot"};
+        QTest::newRow("a range and a list of letters not wanted")
+            << "[r-t]pace m[!a]untain" << QStringList{"Space Mountain: A roller coaster in the dark"};
+        QTest::newRow("not listed, in either case") << "[!e]pcot" << QStringList();
         QTest::newRow("one character") << "save 50? off"
                                        << QStringList{"Save 50% off at lunch", "Save 500 off at dinner"};
         QTest::newRow("one digit") << "save 50# off" << QStringList{"Save 500 off at dinner"};
@@ -134,8 +137,8 @@ private slots:
         QCOMPARE(shell::keywordSearchText(*world->content(), QString()),
                  numbered({"Visit the Castle early", "Disney's best kept secret", "Save 50% off at lunch",
                            "Save 500 off at dinner", "A pool tip", "Another pool tip by the café",
-                           "Pool towels are free", "Cinderella's Royal Table: Dine in the castle",
-                           "Plain Place: ", "Space Mountain: A roller coaster in the dark",
+                           "Pool towels are free", "Cinderella's Royal Table: Dine in the castle", "Plain Place: ",
+                           "Space Mountain: A roller coaster in the dark", "Spaceship Earth: The big ball at Epcot",
                            "Grand Floridian: $300, Near the castle by monorail", "Pool Resort: $120, Basic rooms",
                            "Beach Club: , A sandy pool", "Dining Line: 407-939-3463, Book castle dining",
                            "Phone Only: castle-555, nothing here", "Castle Cruises: , Boat tours"}));
