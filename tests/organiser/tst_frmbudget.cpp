@@ -32,7 +32,14 @@ class TestFrmBudget : public QObject {
     std::unique_ptr<TestWorld> world;
 
     platform::Form* w = nullptr; // the budget
-    platform::Form* openBudget() { return w = Forms::open(QStringLiteral("frmBudget")); }
+    // Opens the budget as the window the user works in.
+    platform::Form* openBudget() {
+        w = Forms::open(QStringLiteral("frmBudget"));
+        if (!w)
+            return nullptr;
+        QApplication::setActiveWindow(w);
+        return QTest::qWaitForWindowActive(w) ? w : nullptr;
+    }
 
     // The budget's controls by name.
     QLabel* label(const QString& name) { return must<QLabel>(w, name); }
@@ -95,6 +102,7 @@ private slots:
         QVERIFY(label("Label5")->isHidden());
         count("cboAdults")->setEditText(QStringLiteral("2"));
         count("cboDays")->setEditText(QStringLiteral("4"));
+        box("txtAdultFood")->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(box("txtAdultFood"), QStringLiteral("30"));
         box("txtHotel")->setText(QStringLiteral("100"));
         count("cboNights")->setEditText(QStringLiteral("3"));
@@ -185,13 +193,25 @@ private slots:
             QVERIFY2(printed.contains(part), qPrintable(printed));
     }
 
+    // Each row: how the focus arrives in the hotel cost box.
+    void enteringACostBoxSelectsItsText_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addRow("click") << "click";
+        QTest::addRow("Tab from the line above") << "tab";
+        QTest::addRow("Backtab from its line total") << "backtab";
+    }
     void enteringACostBoxSelectsItsText() {
+        QFETCH(QString, way);
         QVERIFY(openBudget());
-        QApplication::setActiveWindow(w);
-        QVERIFY(QTest::qWaitForWindowActive(w));
         box("txtHotel")->setText(QStringLiteral("129.99"));
-        QTest::mouseClick(box("txtHotel"), Qt::LeftButton, {}, QPoint(5, 5));
-        TestWorld::settle();
+        if (way == QLatin1String("click")) {
+            QTest::mouseClick(box("txtHotel"), Qt::LeftButton, {}, QPoint(5, 5));
+        } else {
+            const bool back = way == QLatin1String("backtab");
+            box(back ? "txtTotal_3" : "txtTotal_2")->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab);
+        }
+        QVERIFY(box("txtHotel")->hasFocus());
         QCOMPARE(box("txtHotel")->selectedText(), QStringLiteral("129.99"));
         QTest::keyClicks(box("txtHotel"), QStringLiteral("80"));
         QCOMPARE(box("txtHotel")->text(), QStringLiteral("80"));
