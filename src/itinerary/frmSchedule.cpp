@@ -409,7 +409,7 @@ void frmSchedule::fillReservationLists(const QStringList& places) {
 }
 
 void frmSchedule::ShowWeekdayCaption() {
-    const QDate date = itinerary::readShortDate(txtTSD->text());
+    const QDate date = platform::readShortDate(txtTSD->text());
     if (date.isValid())
         setWindowTitle(QStringLiteral("Day of schedule is ") + itinerary::weekdayName(date));
 }

@@ -275,7 +275,7 @@ void frmBudget::costChanged(int line) {
         box->selectAll();
         return;
     }
-    const QLocale locale;
+    const QLocale locale = platform::programLocale();
     organiser::updateBudgetLine(line, inputs(), m_figures, locale);
     organiser::sumBudget(m_figures, locale);
     showFigures();
@@ -288,7 +288,7 @@ void frmBudget::RecalculateBudget() {
             const QSignalBlocker block(box);
             box->setEditText(QStringLiteral("0"));
         }
-    const organiser::HeadCount count = organiser::recalculateBudget(inputs(), m_figures, QLocale());
+    const organiser::HeadCount count = organiser::recalculateBudget(inputs(), m_figures, platform::programLocale());
     showFigures();
     if (count == organiser::HeadCount::TooLarge)
         platform::msgBox(organiser::headCountTooLargeMessage());

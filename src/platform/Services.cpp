@@ -153,6 +153,11 @@ void Clock::clearFixed() {
     fixedClock().reset();
 }
 
+QLocale programLocale() {
+    const QLocale current;
+    return current.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : current;
+}
+
 QString shortDateFormat(const QLocale& locale) {
     QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!format.contains(QStringLiteral("yyyy"))) {
@@ -163,8 +168,13 @@ QString shortDateFormat(const QLocale& locale) {
 }
 
 QString shortDate(const QDate& date) {
-    const QLocale locale;
+    const QLocale locale = programLocale();
     return date.isValid() ? locale.toString(date, shortDateFormat(locale)) : QString();
+}
+
+QDate readShortDate(const QString& text) {
+    const QLocale locale = programLocale();
+    return locale.toDate(text.trimmed(), shortDateFormat(locale));
 }
 
 int Screen::twipsPerPixelX() {
