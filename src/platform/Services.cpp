@@ -50,13 +50,18 @@ std::unique_ptr<Shell>& shellInstance() {
 class QtDialogs : public Dialogs {
 public:
     Answer message(const QString& text, Buttons buttons) override {
+        // A plain box: the program's title, the text and the buttons, no icon.
+        QMessageBox box(QMessageBox::NoIcon, App::title(), text, QMessageBox::NoButton, QApplication::activeWindow());
+        // The text as given, never read as markup.
+        box.setTextFormat(Qt::PlainText);
         if (buttons == Buttons::Ok) {
-            QMessageBox::information(QApplication::activeWindow(), App::title(), text);
+            box.setStandardButtons(QMessageBox::Ok);
+            box.exec();
             return Answer::Ok;
         }
-        const auto pressed = QMessageBox::question(QApplication::activeWindow(), App::title(), text,
-                                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-        return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
 
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override {
@@ -90,7 +95,7 @@ public:
 };
 
 std::unique_ptr<Dialogs>& dialogsInstance() {
-    static std::unique_ptr<Dialogs> dialogs = std::make_unique<QtDialogs>();
+    static std::unique_ptr<Dialogs> dialogs = Dialogs::makeDesktop();
     return dialogs;
 }
 
@@ -216,6 +221,10 @@ Shell& Shell::instance() {
 
 void Shell::install(std::unique_ptr<Shell> shell) {
     shellInstance() = std::move(shell);
+}
+
+std::unique_ptr<Dialogs> Dialogs::makeDesktop() {
+    return std::make_unique<QtDialogs>();
 }
 
 Dialogs& Dialogs::instance() {

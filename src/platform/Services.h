@@ -109,6 +109,8 @@ public:
 
     static Dialogs& instance();
     static void install(std::unique_ptr<Dialogs> dialogs);
+    // The desktop's own modal dialogs, the ones installed at start.
+    static std::unique_ptr<Dialogs> makeDesktop();
 };
 
 // Shortcuts for the current dialogs.
