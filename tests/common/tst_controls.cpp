@@ -334,6 +334,18 @@ private slots:
             QVERIFY(!box.isBulleted(position));
         }
         QCOMPARE(box.currentCharFormat().foreground().style(), Qt::NoBrush);
+
+        // A pane the user read to its end shows a new text from its first line.
+        box.resize(200, 100);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QString lines = QStringLiteral("line\n").repeated(100);
+        box.setText(lines);
+        box.setSelStart(int(lines.size()));
+        QVERIFY(box.verticalScrollBar()->value() > 0);
+        box.setText(lines);
+        QCOMPARE(box.selStart(), 0);
+        QCOMPARE(box.verticalScrollBar()->value(), 0);
     }
 
     void aMissingPageSaysSoInThePane() {
