@@ -299,8 +299,13 @@ private slots:
     void aListBoxRunsItsClickForEverySelectionByMouseOrKeyboard() {
         QWidget window;
         auto* list = new common::ListBox(&window, QStringLiteral("lstRides"));
-        list->addItems({QStringLiteral("Astro Orbiter"), QStringLiteral("Dumbo"), QStringLiteral("Peter Pan")});
+        list->addItems(
+            {QStringLiteral("Astro Orbiter"), QStringLiteral("Dumbo"),
+             QStringLiteral("Peter Pan's Flight over London and on to Never Land, a ride too long to show")});
         QVERIFY(showWithNeighbour(window, list));
+        // A long entry is cut at the list's edge: no horizontal scroll bar.
+        QVERIFY(list->width() < list->sizeHintForColumn(0));
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
         QSignalSpy picked(list, &common::ListBox::picked);
         // The focus arriving selects nothing.
         list->setFocus(Qt::TabFocusReason);
