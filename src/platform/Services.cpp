@@ -109,12 +109,12 @@ QString App::path() {
 
 void App::installFonts() {
     // Tahoma's metric-compatible remake ships outside the system's font
-    // folders (Debian's fonts-wine); the program loads it for itself.
-    static const bool remakeLoaded = [] {
-        for (const char* file : {"tahoma.ttf", "tahomabd.ttf"})
-            QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file));
-        return true;
-    }();
+    // folders (Debian's fonts-wine); the program loads it for itself. Only
+    // its regular face: the remake's bold face has the bold widths but the
+    // regular strokes, so bold text would not look bold. Without it, bold
+    // Tahoma is drawn by thickening the regular strokes.
+    static const bool remakeLoaded =
+        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")) >= 0;
     Q_UNUSED(remakeLoaded);
 
     // Liberation Sans has Arial's widths, which come within a few per cent of

@@ -353,6 +353,29 @@ private slots:
         QCOMPARE(box.verticalScrollBar()->value(), 0);
     }
 
+    // The families the windows name, as the program draws them: bold carries
+    // visibly more ink than regular.
+    void boldLettersAreHeavierInEveryFamilyTheWindowsUse_data() {
+        QTest::addColumn<QString>("family");
+        for (const char* family : {"Tahoma", "Verdana", "MS Sans Serif", "Times New Roman"})
+            QTest::newRow(family) << QString::fromLatin1(family);
+    }
+    void boldLettersAreHeavierInEveryFamilyTheWindowsUse() {
+        QFETCH(QString, family);
+        const auto ink = [&family](bool bold) {
+            QImage image(200, 40, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setFont(common::makeFont(family, 9.75, bold));
+            p.drawText(4, 28, QStringLiteral("MORNING"));
+            p.end();
+            return std::count_if(image.constBits(), image.constBits() + image.sizeInBytes(),
+                                 [](uchar b) { return b < 128; });
+        };
+        const auto regular = ink(false), bold = ink(true);
+        QVERIFY2(bold > regular * 6 / 5, qPrintable(QStringLiteral("%1 against %2").arg(bold).arg(regular)));
+    }
+
     void aMissingPageSaysSoInThePane() {
         common::WebPageViewer viewer(
             {QStringLiteral("frmProbe"), QStringLiteral("Gone"), QStringLiteral("nothere.htm")});
