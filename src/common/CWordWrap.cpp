@@ -147,7 +147,9 @@ void CWordWrap::BoldText(RichTextBox& box, QStringList* words, int wordCount, co
 
 PrintRun::PrintRun(double fontSize) {
     Printer& printer = Printer::instance();
-    printer.print(QStringLiteral(" "), true);
+    // The blank starts the page without ending its line; the page frame then
+    // sets the print position for itself.
+    printer.print(QStringLiteral(" "));
     printer.setFontName(QStringLiteral("Times New Roman"));
     printer.setFontSize(fontSize);
 }

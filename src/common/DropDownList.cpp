@@ -1,5 +1,7 @@
 #include "common/DropDownList.h"
 
+#include "common/Controls.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWheelEvent>
@@ -48,6 +50,10 @@ void DropDownList::choose(int position) {
 
 int DropDownList::chosenPosition() const {
     return m_typed ? -1 : currentIndex();
+}
+
+void DropDownList::setBackColor(const QColor& color) {
+    setPaletteColor(this, QPalette::Base, color);
 }
 
 void DropDownList::pick(int position) {

@@ -29,6 +29,8 @@ public:
     // chosen yet, or text typed since the last choice (even text that spells
     // an entry).
     int chosenPosition() const;
+    // The colour behind the text field and the opened list's entries.
+    void setBackColor(const QColor& color);
 
 signals:
     void picked(int position);

@@ -1,6 +1,7 @@
 #include "common/PanePage.h"
 
 #include "common/CWordWrap.h"
+#include "common/CommandButton.h"
 #include "common/Controls.h"
 #include "common/DatabaseMessages.h"
 #include "common/PictureButton.h"
@@ -8,7 +9,6 @@
 #include "platform/Database.h"
 
 #include <QAction>
-#include <QPushButton>
 #include <QScrollBar>
 
 namespace common {
@@ -55,10 +55,9 @@ PanePage::PanePage(PanePageFrame frame) : platform::Form(frame.formName), m_fram
             auto* picture = PictureButton::create(c, command.name, command.caption, r.left, r.top, r.width, r.height);
             connect(picture, &PictureButton::clicked, this, [this, action] { run(action); });
         } else {
-            auto* push = new QPushButton(command.caption, c);
-            push->setObjectName(command.name);
+            auto* push = new CommandButton(c, command.name, command.caption);
             placeTwips(push, r);
-            connect(push, &QPushButton::clicked, this, [this, action] { run(action); });
+            connect(push, &CommandButton::clicked, this, [this, action] { run(action); });
         }
     }
 

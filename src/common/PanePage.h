@@ -29,7 +29,7 @@ struct PanePageFrame {
         QString caption;
         Action action = Action::Close;
         platform::TwipsRect rect{}; // on the page; a menu item has none
-        bool picture = true;        // a picture button; otherwise a push button
+        bool picture = true;        // a picture button; otherwise a command button
     };
 
     QString formName;

@@ -24,6 +24,8 @@ void RichTextBox::setText(const QString& text) {
     // document's own setPlainText starts from its plain format, and so does
     // the caret; only a formatting pass that follows marks anything.
     document()->setPlainText(normalized);
+    // The new text opens at its first line, the caret before its first character.
+    setTextCursor(QTextCursor(document()));
     setCurrentCharFormat(QTextCharFormat());
 }
 

@@ -15,7 +15,8 @@ public:
 
     // Replaces the whole text; line ends (CR LF, CR or LF) become paragraphs.
     // The new text has the pane's plain format: no colour, weight, size or
-    // bullet of the text it replaces is carried over.
+    // bullet of the text it replaces is carried over. The pane shows the new
+    // text from its first line, with the caret at its start.
     void setText(const QString& text);
     // The plain text, paragraphs separated by LF.
     QString text() const { return toPlainText(); }

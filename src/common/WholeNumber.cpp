@@ -1,5 +1,7 @@
 #include "common/WholeNumber.h"
 
+#include "platform/Services.h"
+
 #include <QLocale>
 #include <cmath>
 
@@ -33,7 +35,7 @@ std::optional<int> addWholeNumbers(int a, int b) {
 std::optional<int> readWholeNumber(const QString& text) {
     const QString trimmed = text.trimmed();
     bool ok = false;
-    double value = QLocale().toDouble(trimmed, &ok);
+    double value = platform::programLocale().toDouble(trimmed, &ok);
     // A number in the plain form ("2.5") is read in any locale as well.
     if (!ok)
         value = QLocale::c().toDouble(trimmed, &ok);

@@ -1,5 +1,6 @@
 #include "guide/TriviaQuiz.h"
 
+#include "common/CommandButton.h"
 #include "common/Controls.h"
 #include "common/DatabaseMessages.h"
 #include "common/OptionButton.h"
@@ -12,7 +13,6 @@
 
 #include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace guide {
@@ -40,9 +40,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w, int h) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+common::CommandButton* makeButton(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w,
+                                  int h) {
+    auto* button = new common::CommandButton(parent, name, caption);
     placeTwips(button, l, t, w, h);
     return button;
 }
@@ -123,8 +123,8 @@ TriviaQuiz::TriviaQuiz(const TriviaQuizKind& kind) : platform::Form(kind.formNam
     mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
     mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
 
-    connect(Command1, &QPushButton::clicked, this, &TriviaQuiz::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &TriviaQuiz::Command2_Click);
+    connect(Command1, &common::CommandButton::clicked, this, &TriviaQuiz::Command1_Click);
+    connect(Command2, &common::CommandButton::clicked, this, &TriviaQuiz::Command2_Click);
     connect(mnuClose, &QAction::triggered, this, &TriviaQuiz::mnuClose_Click);
 }
 
@@ -247,7 +247,7 @@ TriviaResults::TriviaResults(const TriviaResultsKind& kind) : platform::Form(kin
     Command1 = makeButton(c, QStringLiteral("Command1"), QStringLiteral("Play Again"), 1200, top + 1320, 1560, 390);
     Command1->hide();
 
-    connect(Command1, &QPushButton::clicked, this, &TriviaResults::Command1_Click);
+    connect(Command1, &common::CommandButton::clicked, this, &TriviaResults::Command1_Click);
     connect(Picture1, &common::PictureButton::clicked, this, &TriviaResults::Command1_Click);
     connect(Picture9, &common::PictureButton::clicked, this, &TriviaResults::Picture9_Click);
 }

@@ -10,7 +10,6 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QPushButton;
 class QRadioButton;
 
 namespace platform {
@@ -18,6 +17,7 @@ class Database;
 }
 
 namespace common {
+class CommandButton;
 class PictureButton;
 class RichTextBox;
 } // namespace common
@@ -62,8 +62,8 @@ private:
     common::PictureButton* Picture1 = nullptr; // the resort quiz only
     QLabel* lblAnswer = nullptr;
     QLabel* lblId = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    common::CommandButton* Command1 = nullptr;
+    common::CommandButton* Command2 = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuClose = nullptr;
 
@@ -108,7 +108,7 @@ private:
     QLabel* Label2 = nullptr;
     common::PictureButton* Picture1 = nullptr;
     common::PictureButton* Picture9 = nullptr;
-    QPushButton* Command1 = nullptr;
+    common::CommandButton* Command1 = nullptr;
 
     TriviaResultsKind m_kind;
 };

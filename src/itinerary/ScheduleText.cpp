@@ -3,8 +3,6 @@
 #include "common/WholeNumber.h"
 #include "platform/Services.h"
 
-#include <QLocale>
-
 namespace itinerary {
 
 namespace {
@@ -111,10 +109,6 @@ QDate dayDate(const QDate& tripDate, int dayNum) {
 QDate dayBoxDate(const QDate& tripDate, const QString& dayText) {
     const std::optional<int> n = common::readWholeNumber(dayText);
     return n ? dayDate(tripDate, *n) : tripDate;
-}
-
-QDate readShortDate(const QString& text) {
-    return QLocale().toDate(text.trimmed(), platform::shortDateFormat());
 }
 
 QString weekdayName(const QDate& date) {

@@ -52,9 +52,6 @@ QDate dayDate(const QDate& tripDate, int dayNum);
 // number N, 0 and below included, the trip start date plus N - 1 days; for a
 // text that is not a number, the trip start date.
 QDate dayBoxDate(const QDate& tripDate, const QString& dayText);
-// Reads a date written by platform::shortDate (or typed in that form);
-// invalid when it is none.
-QDate readShortDate(const QString& text);
 // "Sunday" to "Saturday".
 QString weekdayName(const QDate& date);
 

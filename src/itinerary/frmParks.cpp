@@ -119,6 +119,8 @@ frmParks::frmParks() : platform::Form(QStringLiteral("frmParks")) {
     Combo1->addItems(
         {kMagicKingdom, QStringLiteral("Epcot"), QStringLiteral("MGM Studios"), QStringLiteral("Animal Kingdom")});
     Combo1->setShownText(QStringLiteral("Choose a Park"));
+    // The park list stands on the window's grey, as the labels do.
+    Combo1->setBackColor(platform::bgrColor(0x00E0E0E0));
     placeTwips(Combo1, 3960, 120, 1935, 315);
 
     Label9[0] = makeLabel(c, QStringLiteral("Label9_0"), QStringLiteral("to view Travisto's suggested itinerary."),

@@ -1,6 +1,7 @@
 #include "itinerary/frmSchedule.h"
 
 #include "common/CWordWrap.h"
+#include "common/CommandButton.h"
 #include "common/Controls.h"
 #include "common/DatabaseMessages.h"
 #include "common/DayPaging.h"
@@ -8,6 +9,7 @@
 #include "common/HoverLink.h"
 #include "common/LongRuns.h"
 #include "common/PictureButton.h"
+#include "common/TextBox.h"
 #include "common/TripProfile.h"
 #include "common/WholeNumber.h"
 #include "itinerary/ScheduleStore.h"
@@ -18,10 +20,8 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 
 using common::DropDownList;
@@ -70,9 +70,8 @@ DropDownList* makeList(QWidget* parent, const QString& name, int l, int t, int w
     return list;
 }
 
-QLineEdit* makeTextBox(QWidget* parent, const QString& name, int l, int t, int w, int h) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
+common::TextBox* makeTextBox(QWidget* parent, const QString& name, int l, int t, int w, int h) {
+    auto* box = new common::TextBox(parent, name);
     placeTwips(box, l, t, w, h);
     return box;
 }
@@ -205,8 +204,8 @@ void frmSchedule::buildControls() {
         makeLabel(c, QStringLiteral("Label10"), QStringLiteral("Confirmation #"), 7560, 4800, 1455, 195, smallBold);
     static const int rowTops[3] = {5040, 5400, 5760};
     std::array<DropDownList**, 3> placeMembers = {&cbDescription, &cbDescription2, &cbDescription3};
-    std::array<QLineEdit**, 3> timeMembers = {&txtTime, &txtTime2, &txtTime3};
-    std::array<QLineEdit**, 3> confirmationMembers = {&txtConfirmation, &txtConfirmation2, &txtConfirmation3};
+    std::array<common::TextBox**, 3> timeMembers = {&txtTime, &txtTime2, &txtTime3};
+    std::array<common::TextBox**, 3> confirmationMembers = {&txtConfirmation, &txtConfirmation2, &txtConfirmation3};
     for (int i = 0; i < 3; ++i) {
         const QString suffix = i == 0 ? QString() : QString::number(i + 1);
         *placeMembers[i] = makeList(c, QStringLiteral("cbDescription") + suffix, 2760, rowTops[i], 2895, 315);
@@ -223,20 +222,14 @@ void frmSchedule::buildControls() {
     connect(cbPark3, &DropDownList::picked, this, &frmSchedule::cbPark3_Click);
 
     // The command buttons are never shown; the picture buttons run their handlers.
-    auto makeCommand = [c](const QString& name, const QString& caption) {
-        auto* button = new QPushButton(caption, c);
-        button->setObjectName(name);
-        button->hide();
-        return button;
-    };
-    cmdUpdate = makeCommand(QStringLiteral("cmdUpdate"), QStringLiteral("Update This Day"));
-    Command5 = makeCommand(QStringLiteral("Command5"), QStringLiteral("Previous Day"));
-    cmdNextDay = makeCommand(QStringLiteral("cmdNextDay"), QStringLiteral("Next Day"));
-    Command1 = makeCommand(QStringLiteral("Command1"), QStringLiteral("Home Page"));
-    connect(cmdUpdate, &QPushButton::clicked, this, &frmSchedule::cmdUpdate_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmSchedule::Command5_Click);
-    connect(cmdNextDay, &QPushButton::clicked, this, &frmSchedule::cmdNextDay_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmSchedule::Command1_Click);
+    cmdUpdate = common::CommandButton::hidden(c, QStringLiteral("cmdUpdate"), QStringLiteral("Update This Day"));
+    Command5 = common::CommandButton::hidden(c, QStringLiteral("Command5"), QStringLiteral("Previous Day"));
+    cmdNextDay = common::CommandButton::hidden(c, QStringLiteral("cmdNextDay"), QStringLiteral("Next Day"));
+    Command1 = common::CommandButton::hidden(c, QStringLiteral("Command1"), QStringLiteral("Home Page"));
+    connect(cmdUpdate, &common::CommandButton::clicked, this, &frmSchedule::cmdUpdate_Click);
+    connect(Command5, &common::CommandButton::clicked, this, &frmSchedule::Command5_Click);
+    connect(cmdNextDay, &common::CommandButton::clicked, this, &frmSchedule::cmdNextDay_Click);
+    connect(Command1, &common::CommandButton::clicked, this, &frmSchedule::Command1_Click);
 
     QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
     mnuExport = addNamedItem(mnuFile, QStringLiteral("mnuExport"), QStringLiteral("Export schedule to text file"));
@@ -416,7 +409,7 @@ void frmSchedule::fillReservationLists(const QStringList& places) {
 }
 
 void frmSchedule::ShowWeekdayCaption() {
-    const QDate date = itinerary::readShortDate(txtTSD->text());
+    const QDate date = platform::readShortDate(txtTSD->text());
     if (date.isValid())
         setWindowTitle(QStringLiteral("Day of schedule is ") + itinerary::weekdayName(date));
 }

@@ -11,18 +11,18 @@
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace platform {
 class Database;
 }
 
 namespace common {
+class CommandButton;
 class DropDownList;
 class HoverLink;
 class PictureButton;
+class TextBox;
 } // namespace common
 
 // The day planner: one day of one numbered schedule at a time, with a park,
@@ -87,7 +87,7 @@ private:
     std::array<QLabel*, 3> Label12{};
 
     common::DropDownList* cboScheduleNumber = nullptr;
-    QLineEdit* txtTSD = nullptr;
+    common::TextBox* txtTSD = nullptr;
     common::DropDownList* cbDayNum = nullptr;
     common::DropDownList* cbPark1 = nullptr;
     common::DropDownList* cbPark2 = nullptr;
@@ -98,12 +98,12 @@ private:
     common::DropDownList* cbDescription = nullptr;
     common::DropDownList* cbDescription2 = nullptr;
     common::DropDownList* cbDescription3 = nullptr;
-    QLineEdit* txtTime = nullptr;
-    QLineEdit* txtTime2 = nullptr;
-    QLineEdit* txtTime3 = nullptr;
-    QLineEdit* txtConfirmation = nullptr;
-    QLineEdit* txtConfirmation2 = nullptr;
-    QLineEdit* txtConfirmation3 = nullptr;
+    common::TextBox* txtTime = nullptr;
+    common::TextBox* txtTime2 = nullptr;
+    common::TextBox* txtTime3 = nullptr;
+    common::TextBox* txtConfirmation = nullptr;
+    common::TextBox* txtConfirmation2 = nullptr;
+    common::TextBox* txtConfirmation3 = nullptr;
 
     common::HoverLink* Label15 = nullptr;
     common::HoverLink* Label16 = nullptr;
@@ -118,10 +118,10 @@ private:
     common::PictureButton* Picture6 = nullptr;
     common::PictureButton* Picture7 = nullptr;
 
-    QPushButton* cmdUpdate = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* cmdNextDay = nullptr;
-    QPushButton* Command1 = nullptr;
+    common::CommandButton* cmdUpdate = nullptr;
+    common::CommandButton* Command5 = nullptr;
+    common::CommandButton* cmdNextDay = nullptr;
+    common::CommandButton* Command1 = nullptr;
 
     QAction* mnuExport = nullptr;
     QAction* mnuPrint = nullptr;
@@ -137,8 +137,8 @@ private:
     };
     struct ReservationControls {
         common::DropDownList* place = nullptr;
-        QLineEdit* time = nullptr;
-        QLineEdit* confirmation = nullptr;
+        common::TextBox* time = nullptr;
+        common::TextBox* confirmation = nullptr;
     };
 
     void buildControls();

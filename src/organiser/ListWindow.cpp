@@ -1,11 +1,13 @@
 #include "organiser/ListWindow.h"
 
 #include "common/CWordWrap.h"
+#include "common/CommandButton.h"
 #include "common/Controls.h"
 #include "common/DatabaseMessages.h"
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
+#include "common/TextBox.h"
 #include "organiser/Registration.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
@@ -13,9 +15,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 
 namespace organiser {
 
@@ -285,8 +285,7 @@ ListWindow::ListWindow(ListWindowKind kind) : common::PanePage(listFrame(kind)),
     for (const Kind::Entry& entry : m_kind.entries) {
         if (!entry.label.isEmpty())
             placeTwips(common::makeLabel(c, entry.label, entry.caption), entry.labelRect);
-        auto* box = new QLineEdit(c);
-        box->setObjectName(entry.box);
+        auto* box = new common::TextBox(c, entry.box);
         placeTwips(box, entry.boxRect);
         m_entries << box;
     }
@@ -304,14 +303,10 @@ ListWindow::ListWindow(ListWindowKind kind) : common::PanePage(listFrame(kind)),
     makeButton(m_kind.remove, &ListWindow::Command2_Click);
 
     // The command buttons carry Add and Remove; the pictures above stand in for them.
-    auto* Command1 = new QPushButton(m_kind.addCommand, c);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->hide();
-    auto* Command2 = new QPushButton(m_kind.removeCommand, c);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->hide();
-    connect(Command1, &QPushButton::clicked, this, &ListWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &ListWindow::Command2_Click);
+    auto* Command1 = common::CommandButton::hidden(c, QStringLiteral("Command1"), m_kind.addCommand);
+    auto* Command2 = common::CommandButton::hidden(c, QStringLiteral("Command2"), m_kind.removeCommand);
+    connect(Command1, &common::CommandButton::clicked, this, &ListWindow::Command1_Click);
+    connect(Command2, &common::CommandButton::clicked, this, &ListWindow::Command2_Click);
 }
 
 void ListWindow::fillPage(platform::Database&) {
@@ -344,12 +339,12 @@ void ListWindow::Command1_Click() {
         return;
     }
     platform::Binds values;
-    for (QLineEdit* box : m_entries)
+    for (common::TextBox* box : m_entries)
         values << box->text();
     // After a failed insert the boxes keep what the user typed.
     if (!database() || !common::executeOrSay(*database(), m_kind.insertSql, values))
         return;
-    for (QLineEdit* box : m_entries)
+    for (common::TextBox* box : m_entries)
         box->clear();
     relist();
     if (m_kind.focusAfterAdd)

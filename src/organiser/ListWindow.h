@@ -6,8 +6,6 @@
 #include <QVector>
 #include <functional>
 
-class QLineEdit;
-
 namespace platform {
 class Database;
 class Recordset;
@@ -15,7 +13,8 @@ class Recordset;
 
 namespace common {
 class DropDownList;
-}
+class TextBox;
+} // namespace common
 
 namespace organiser {
 
@@ -98,7 +97,7 @@ private:
     void relist();
 
     const ListWindowKind m_kind;
-    QVector<QLineEdit*> m_entries;
+    QVector<common::TextBox*> m_entries;
     common::DropDownList* cbItems = nullptr;
 };
 

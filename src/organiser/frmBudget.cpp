@@ -1,22 +1,20 @@
 #include "organiser/frmBudget.h"
 
 #include "common/CWordWrap.h"
+#include "common/CommandButton.h"
 #include "common/Controls.h"
 #include "common/DatabaseMessages.h"
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
+#include "common/TextBox.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
-#include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPushButton>
 #include <QSignalBlocker>
-#include <QTimer>
 
 #include <vector>
 
@@ -88,9 +86,8 @@ common::DropDownList* makeCountBox(QWidget* parent, const QString& name, int l, 
     return box;
 }
 
-QLineEdit* makeBox(QWidget* parent, const QString& name, int l, int t, int w) {
-    auto* box = new QLineEdit(QStringLiteral("0"), parent);
-    box->setObjectName(name);
+common::TextBox* makeBox(QWidget* parent, const QString& name, int l, int t, int w) {
+    auto* box = new common::TextBox(parent, name, QStringLiteral("0"));
     placeTwips(box, l, t, w, 315);
     return box;
 }
@@ -116,14 +113,13 @@ frmBudget::frmBudget() : platform::Form(QStringLiteral("frmBudget")) {
     buildCountQuestions(c);
     buildCostLines(c);
 
-    Command1 = new QPushButton(QStringLiteral("Save Budget Information"), c);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = new common::CommandButton(c, QStringLiteral("Command1"), QStringLiteral("Save Budget Information"));
     placeTwips(Command1, 240, 7620, 2700, 420);
     Picture3 =
         common::PictureButton::create(c, QStringLiteral("Picture3"), QStringLiteral("Print"), 3240, 7620, 1200, 420);
     Picture9 =
         common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 4680, 7620, 1200, 420);
-    connect(Command1, &QPushButton::clicked, this, &frmBudget::Command1_Click);
+    connect(Command1, &common::CommandButton::clicked, this, &frmBudget::Command1_Click);
     connect(Picture3, &common::PictureButton::clicked, this, &frmBudget::mnuPrint_Click);
     connect(Picture9, &common::PictureButton::clicked, this, &frmBudget::mnuExit_Click);
 
@@ -176,8 +172,8 @@ void frmBudget::buildCountQuestions(QWidget* c) {
 }
 
 void frmBudget::buildCostLines(QWidget* c) {
-    const std::array<QLineEdit**, kBudgetLineCount> costs = {&txtAirfare,   &txtAdultFood, &txtKidsFood,  &txtHotel,
-                                                             &txtSouvenier, &txtCarRental, &txtAdultPark, &txtKidsPark};
+    const std::array<common::TextBox**, kBudgetLineCount> costs = {
+        &txtAirfare, &txtAdultFood, &txtKidsFood, &txtHotel, &txtSouvenier, &txtCarRental, &txtAdultPark, &txtKidsPark};
     Label5 = placedLabel(c, QStringLiteral("Label5"), QStringLiteral("8 Day Total"), 7440, 3060, 1800, 285);
     Label5->setFont(makeFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     Label5->hide();
@@ -188,11 +184,11 @@ void frmBudget::buildCostLines(QWidget* c) {
         const LineLook& look = kLines[n];
         Label2[n] = placedLabel(c, QStringLiteral("Label2_%1").arg(i), QString::fromLatin1(look.caption), 240, top + 30,
                                 2820, 285);
-        QLineEdit* cost = makeBox(c, QString::fromLatin1(look.costBox), 3090, top, 900);
+        common::TextBox* cost = makeBox(c, QString::fromLatin1(look.costBox), 3090, top, 900);
         *costs[n] = cost;
         // Entering a cost box selects its whole text, so that typing replaces it.
-        cost->installEventFilter(this);
-        connect(cost, &QLineEdit::textChanged, this, [this, i] { costChanged(i); });
+        cost->setSelectsAllOnFocus(true);
+        connect(cost, &common::TextBox::textChanged, this, [this, i] { costChanged(i); });
 
         Label3[n] = placedLabel(c, QStringLiteral("Label3_%1").arg(i), QStringLiteral("X"), 4080, top + 30, 240, 285);
         lblNumber[n] =
@@ -222,7 +218,7 @@ void frmBudget::buildCostLines(QWidget* c) {
     txtTotalBudget->setFont(makeFont(QStringLiteral("MS Sans Serif"), 9.75, true));
 }
 
-std::array<QLineEdit*, kBudgetLineCount> frmBudget::costBoxes() const {
+std::array<common::TextBox*, kBudgetLineCount> frmBudget::costBoxes() const {
     return {txtAirfare, txtAdultFood, txtKidsFood, txtHotel, txtSouvenier, txtCarRental, txtAdultPark, txtKidsPark};
 }
 
@@ -290,14 +286,14 @@ void frmBudget::countChanged(common::DropDownList* box) {
 }
 
 void frmBudget::costChanged(int line) {
-    QLineEdit* box = costBoxes()[size_t(line)];
+    common::TextBox* box = costBoxes()[size_t(line)];
     if (box->text().isEmpty()) {
         // Setting the text runs this handler again with "0"; typing then replaces it.
         box->setText(QStringLiteral("0"));
         box->selectAll();
         return;
     }
-    const QLocale locale;
+    const QLocale locale = platform::programLocale();
     organiser::updateBudgetLine(line, inputs(), m_figures, locale);
     organiser::sumBudget(m_figures, locale);
     showFigures();
@@ -310,7 +306,7 @@ void frmBudget::RecalculateBudget() {
             const QSignalBlocker block(box);
             box->setEditText(QStringLiteral("0"));
         }
-    const organiser::HeadCount count = organiser::recalculateBudget(inputs(), m_figures, QLocale());
+    const organiser::HeadCount count = organiser::recalculateBudget(inputs(), m_figures, platform::programLocale());
     showFigures();
     if (count == organiser::HeadCount::TooLarge)
         platform::msgBox(organiser::headCountTooLargeMessage());
@@ -340,7 +336,7 @@ void frmBudget::Command1_Click() {
     platform::Binds values;
     for (common::DropDownList* box : countBoxes())
         values << box->currentText();
-    for (QLineEdit* box : costBoxes())
+    for (common::TextBox* box : costBoxes())
         values << box->text();
     // After a failed statement the window keeps what the user typed.
     common::executeOrSay(*m_db, rs.eof() ? organiser::budgetInsertSql() : organiser::budgetUpdateSql(), values);
@@ -352,12 +348,4 @@ void frmBudget::mnuPrint_Click() {
 
 void frmBudget::mnuExit_Click() {
     platform::Forms::unload(objectName());
-}
-
-bool frmBudget::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn)
-        if (auto* box = qobject_cast<QLineEdit*>(watched))
-            // After the mouse press that gave the focus, which would otherwise place the caret.
-            QTimer::singleShot(0, box, [box] { box->selectAll(); });
-    return platform::Form::eventFilter(watched, event);
 }

@@ -8,17 +8,17 @@
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QPushButton;
 
 namespace platform {
 class Database;
 }
 
 namespace common {
+class CommandButton;
 class DropDownList;
 class PictureButton;
+class TextBox;
 } // namespace common
 
 // The trip budget: the group size, the trip length and eight unit costs give
@@ -32,16 +32,13 @@ public:
 
     void Form_Load() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Command1_Click();
     void mnuPrint_Click();
     void mnuExit_Click();
 
     // The cost boxes in line order (airfare first, children's park tickets last).
-    std::array<QLineEdit*, organiser::kBudgetLineCount> costBoxes() const;
+    std::array<common::TextBox*, organiser::kBudgetLineCount> costBoxes() const;
     // The four counts in stored order: adults, children, nights, days.
     std::array<common::DropDownList*, 4> countBoxes() const;
 
@@ -57,22 +54,22 @@ private:
     common::DropDownList* cboDays = nullptr;
     // Members 0 to 7 caption the cost lines, member 8 the grand total.
     std::array<QLabel*, organiser::kBudgetLineCount + 1> Label2{};
-    QLineEdit* txtAirfare = nullptr;
-    QLineEdit* txtAdultFood = nullptr;
-    QLineEdit* txtKidsFood = nullptr;
-    QLineEdit* txtHotel = nullptr;
-    QLineEdit* txtSouvenier = nullptr;
-    QLineEdit* txtCarRental = nullptr;
-    QLineEdit* txtAdultPark = nullptr;
-    QLineEdit* txtKidsPark = nullptr;
+    common::TextBox* txtAirfare = nullptr;
+    common::TextBox* txtAdultFood = nullptr;
+    common::TextBox* txtKidsFood = nullptr;
+    common::TextBox* txtHotel = nullptr;
+    common::TextBox* txtSouvenier = nullptr;
+    common::TextBox* txtCarRental = nullptr;
+    common::TextBox* txtAdultPark = nullptr;
+    common::TextBox* txtKidsPark = nullptr;
     std::array<QLabel*, organiser::kBudgetLineCount> Label3{};
     std::array<QLabel*, organiser::kBudgetLineCount> lblNumber{};
     std::array<QLabel*, organiser::kBudgetLineCount> Label9{};
-    std::array<QLineEdit*, organiser::kBudgetLineCount> txtTotal{};
+    std::array<common::TextBox*, organiser::kBudgetLineCount> txtTotal{};
     QLabel* Label5 = nullptr;
     std::array<QLabel*, organiser::kBudgetLineCount> Label6{};
-    QLineEdit* txtTotalBudget = nullptr;
-    QPushButton* Command1 = nullptr;
+    common::TextBox* txtTotalBudget = nullptr;
+    common::CommandButton* Command1 = nullptr;
     common::PictureButton* Picture3 = nullptr;
     common::PictureButton* Picture9 = nullptr;
     QMenu* mnuFile = nullptr;

@@ -1,6 +1,7 @@
 #include "organiser/frmDetails.h"
 
 #include "common/CWordWrap.h"
+#include "common/CommandButton.h"
 #include "common/Controls.h"
 #include "common/DatabaseMessages.h"
 #include "common/DayPaging.h"
@@ -8,6 +9,7 @@
 #include "common/HoverLink.h"
 #include "common/LongRuns.h"
 #include "common/PictureButton.h"
+#include "common/TextBox.h"
 #include "common/WholeNumber.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
@@ -17,11 +19,9 @@
 #include <QDateEdit>
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 using organiser::JournalDay;
 using organiser::JournalStore;
@@ -60,13 +60,6 @@ QPlainTextEdit* makePane(QWidget* parent, const QString& name, int l, int t, int
     common::keepLongRunsFast(pane);
     placeTwips(pane, l, t, w, h);
     return pane;
-}
-
-QPushButton* hiddenButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->hide();
-    return button;
 }
 
 // An open notebook with a pencil across it.
@@ -117,8 +110,7 @@ frmDetails::frmDetails() : platform::Form(QStringLiteral("frmDetails")) {
     connect(dtStart, &QDateEdit::dateChanged, this, &frmDetails::ShowWeekdayCaption);
 
     Label6 = placedLabel(c, QStringLiteral("Label6"), QStringLiteral("Day #"), 3780, 780, 600, 285);
-    cbDayNum = new QLineEdit(QStringLiteral("Text1"), c);
-    cbDayNum->setObjectName(QStringLiteral("cbDayNum"));
+    cbDayNum = new common::TextBox(c, QStringLiteral("cbDayNum"), QStringLiteral("Text1"));
     cbDayNum->setFont(makeFont(QStringLiteral("Verdana"), 9.75, true));
     setPaletteColor(cbDayNum, QPalette::Text, kDarkBlue);
     setPaletteColor(cbDayNum, QPalette::Base, kLightGrey);
@@ -167,8 +159,7 @@ void frmDetails::buildPlaces(QWidget* c) {
     Check5 = makePlace(c, QStringLiteral("Check5"), names[5], 4680, 2280, 2160);
     Check6 = makePlace(c, QStringLiteral("Check6"), names[6], 120, 2580, 2160);
     Check7 = makePlace(c, QStringLiteral("Check7"), QStringLiteral("Check7"), 2400, 2595, 255);
-    txtOther = new QLineEdit(QStringLiteral("Other"), c);
-    txtOther->setObjectName(QStringLiteral("txtOther"));
+    txtOther = new common::TextBox(c, QStringLiteral("txtOther"), QStringLiteral("Other"));
     placeTwips(txtOther, 2670, 2550, 1980, 315);
 }
 
@@ -205,17 +196,17 @@ void frmDetails::buildButtons(QWidget* c) {
     Picture2 =
         common::PictureButton::create(c, QStringLiteral("Picture2"), QStringLiteral("Close"), 4860, 7620, 1200, 420);
 
-    cmdUpdate = hiddenButton(c, QStringLiteral("cmdUpdate"), QStringLiteral("Update This Day"));
-    Command5 = hiddenButton(c, QStringLiteral("Command5"), QStringLiteral("Previous Day"));
-    cmdNextDay = hiddenButton(c, QStringLiteral("cmdNextDay"), QStringLiteral("Next Day"));
-    Command1 = hiddenButton(c, QStringLiteral("Command1"), QStringLiteral("Home Page"));
+    cmdUpdate = common::CommandButton::hidden(c, QStringLiteral("cmdUpdate"), QStringLiteral("Update This Day"));
+    Command5 = common::CommandButton::hidden(c, QStringLiteral("Command5"), QStringLiteral("Previous Day"));
+    cmdNextDay = common::CommandButton::hidden(c, QStringLiteral("cmdNextDay"), QStringLiteral("Next Day"));
+    Command1 = common::CommandButton::hidden(c, QStringLiteral("Command1"), QStringLiteral("Home Page"));
     cbDayNum1 = new common::DropDownList(c, QStringLiteral("cbDayNum1"));
     cbDayNum1->hide();
 
-    connect(cmdUpdate, &QPushButton::clicked, this, &frmDetails::cmdUpdate_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmDetails::Command5_Click);
-    connect(cmdNextDay, &QPushButton::clicked, this, &frmDetails::cmdNextDay_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmDetails::Command1_Click);
+    connect(cmdUpdate, &common::CommandButton::clicked, this, &frmDetails::cmdUpdate_Click);
+    connect(Command5, &common::CommandButton::clicked, this, &frmDetails::Command5_Click);
+    connect(cmdNextDay, &common::CommandButton::clicked, this, &frmDetails::cmdNextDay_Click);
+    connect(Command1, &common::CommandButton::clicked, this, &frmDetails::Command1_Click);
     connect(Picture1, &common::PictureButton::clicked, this, &frmDetails::mnuPrint_Click);
     connect(Picture3, &common::PictureButton::clicked, this, &frmDetails::cmdUpdate_Click);
     connect(Picture4, &common::PictureButton::clicked, this, &frmDetails::Command5_Click);

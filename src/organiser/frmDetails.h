@@ -11,19 +11,19 @@ class QAction;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace platform {
 class Database;
 }
 
 namespace common {
+class CommandButton;
 class DropDownList;
 class HoverLink;
 class PictureButton;
+class TextBox;
 } // namespace common
 
 // The trip journal: what happened on each day of a trip (the date, the places
@@ -61,7 +61,7 @@ private:
     QLabel* Label1 = nullptr;
     QDateEdit* dtStart = nullptr;
     QLabel* Label6 = nullptr;
-    QLineEdit* cbDayNum = nullptr;
+    common::TextBox* cbDayNum = nullptr;
     QLabel* Picture6 = nullptr;
     QLabel* Label5 = nullptr;
     common::DropDownList* cbTrip = nullptr;
@@ -75,7 +75,7 @@ private:
     QCheckBox* Check5 = nullptr;
     QCheckBox* Check6 = nullptr;
     QCheckBox* Check7 = nullptr;
-    QLineEdit* txtOther = nullptr;
+    common::TextBox* txtOther = nullptr;
     QLabel* Label12 = nullptr;
     QPlainTextEdit* txtDetails = nullptr;
     QLabel* Label3 = nullptr;
@@ -87,10 +87,10 @@ private:
     common::PictureButton* Picture4 = nullptr;
     common::PictureButton* Picture5 = nullptr;
     common::PictureButton* Picture2 = nullptr;
-    QPushButton* cmdUpdate = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* cmdNextDay = nullptr;
-    QPushButton* Command1 = nullptr;
+    common::CommandButton* cmdUpdate = nullptr;
+    common::CommandButton* Command5 = nullptr;
+    common::CommandButton* cmdNextDay = nullptr;
+    common::CommandButton* Command1 = nullptr;
     common::DropDownList* cbDayNum1 = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuPrint = nullptr;

@@ -1,21 +1,19 @@
 #include "organiser/frmPlane.h"
 
 #include "common/CWordWrap.h"
+#include "common/CommandButton.h"
 #include "common/Controls.h"
 #include "common/DatabaseMessages.h"
 #include "common/HoverLink.h"
 #include "common/PictureButton.h"
+#include "common/TextBox.h"
 #include "platform/Database.h"
 #include "platform/Twips.h"
 
-#include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
-#include <QTimer>
 
 using organiser::ReservationField;
 using platform::placeTwips;
@@ -24,8 +22,6 @@ namespace {
 
 using common::makeFont;
 using common::setInk;
-
-const char* const kSelectsOnFocus = "travistoSelectsOnFocus";
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) {
     auto* label = new QLabel(caption, parent);
@@ -99,7 +95,7 @@ frmPlane::frmPlane() : platform::Form(QStringLiteral("frmPlane")) {
         QLabel** label;
         QString labelName;
         QString caption;
-        QLineEdit** box;
+        common::TextBox** box;
         QString boxName;
     };
     const std::array<Row, organiser::kReservationFieldCount> rows = {{
@@ -130,13 +126,11 @@ frmPlane::frmPlane() : platform::Form(QStringLiteral("frmPlane")) {
     for (const Row& row : rows) {
         *row.label = makeLabel(c, row.labelName, row.caption);
         placeTwips(*row.label, 240, top + 30, 2700, 285);
-        auto* box = new QLineEdit(c);
-        box->setObjectName(row.boxName);
+        auto* box = new common::TextBox(c, row.boxName);
         placeTwips(box, 3000, top, 3000, 315);
         // Entering a box selects its whole text, so that typing replaces it;
         // the confirmation number is the one box left as the user left it.
-        box->setProperty(kSelectsOnFocus, row.box != &txtConfirmation);
-        box->installEventFilter(this);
+        box->setSelectsAllOnFocus(row.box != &txtConfirmation);
         *row.box = box;
         top += 405;
     }
@@ -157,11 +151,9 @@ frmPlane::frmPlane() : platform::Form(QStringLiteral("frmPlane")) {
     Picture9 =
         common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 4440, 6240, 1200, 420);
 
-    Command1 = new QPushButton(QStringLiteral("Add Or Update Info"), c);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->hide();
+    Command1 = common::CommandButton::hidden(c, QStringLiteral("Command1"), QStringLiteral("Add Or Update Info"));
 
-    connect(Command1, &QPushButton::clicked, this, &frmPlane::Command1_Click);
+    connect(Command1, &common::CommandButton::clicked, this, &frmPlane::Command1_Click);
     connect(Picture3, &common::PictureButton::clicked, this, &frmPlane::Command1_Click);
     connect(Picture2, &common::PictureButton::clicked, this, &frmPlane::mnuPrint_Click);
     connect(Picture9, &common::PictureButton::clicked, this, &frmPlane::mnuClose_Click);
@@ -175,7 +167,7 @@ frmPlane::frmPlane() : platform::Form(QStringLiteral("frmPlane")) {
 
 frmPlane::~frmPlane() = default;
 
-std::array<QLineEdit*, organiser::kReservationFieldCount> frmPlane::fieldBoxes() const {
+std::array<common::TextBox*, organiser::kReservationFieldCount> frmPlane::fieldBoxes() const {
     return {txtHotel,       txtConfirmation, txtPhone,        txtCheckIn,     txtCheckOut,    txtToNumbers[0],
             txttoDepart[0], txtToArrive[0],  txtToNumbers[1], txttoDepart[1], txtToArrive[1], txtAirlinePhone};
 }
@@ -214,7 +206,7 @@ void frmPlane::SaveReservationRecord() {
     if (!rs.ok())
         return;
     platform::Binds values;
-    for (QLineEdit* box : fieldBoxes())
+    for (common::TextBox* box : fieldBoxes())
         values << box->text();
     const QString sql = rs.eof() ? organiser::reservationInsertSql() : organiser::reservationUpdateSql();
     // After a failed save the boxes keep what the user typed.
@@ -238,21 +230,4 @@ void frmPlane::mnuClose_Click() {
 
 void frmPlane::Label9_Click() {
     platform::Forms::open(QStringLiteral("frmContact"));
-}
-
-bool frmPlane::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
-            // Runs after the box has taken the focus and after the mouse press
-            // that gave it, which would otherwise place the caret instead.
-            const bool selectAll = box->property(kSelectsOnFocus).toBool();
-            QTimer::singleShot(0, box, [box, selectAll] {
-                if (selectAll)
-                    box->selectAll();
-                else
-                    box->deselect();
-            });
-        }
-    }
-    return platform::Form::eventFilter(watched, event);
 }

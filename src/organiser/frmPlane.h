@@ -8,17 +8,17 @@
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QPushButton;
 
 namespace platform {
 class Database;
 }
 
 namespace common {
+class CommandButton;
 class HoverLink;
 class PictureButton;
+class TextBox;
 } // namespace common
 
 // The flight and hotel reservation record: twelve free-text fields kept as
@@ -31,9 +31,6 @@ public:
 
     void Form_Load() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Command1_Click();
     void mnuPrint_Click();
@@ -41,7 +38,7 @@ private:
     void Label9_Click();
 
     // The boxes in field order (hotel first, airline phone last).
-    std::array<QLineEdit*, organiser::kReservationFieldCount> fieldBoxes() const;
+    std::array<common::TextBox*, organiser::kReservationFieldCount> fieldBoxes() const;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -51,21 +48,21 @@ private:
     QLabel* Label4 = nullptr;
     std::array<QLabel*, 8> Label5{};
     QLabel* Label6 = nullptr;
-    QLineEdit* txtHotel = nullptr;
-    QLineEdit* txtConfirmation = nullptr;
-    QLineEdit* txtPhone = nullptr;
-    QLineEdit* txtCheckIn = nullptr;
-    QLineEdit* txtCheckOut = nullptr;
-    std::array<QLineEdit*, 2> txtToNumbers{};
-    std::array<QLineEdit*, 2> txttoDepart{};
-    std::array<QLineEdit*, 2> txtToArrive{};
-    QLineEdit* txtAirlinePhone = nullptr;
+    common::TextBox* txtHotel = nullptr;
+    common::TextBox* txtConfirmation = nullptr;
+    common::TextBox* txtPhone = nullptr;
+    common::TextBox* txtCheckIn = nullptr;
+    common::TextBox* txtCheckOut = nullptr;
+    std::array<common::TextBox*, 2> txtToNumbers{};
+    std::array<common::TextBox*, 2> txttoDepart{};
+    std::array<common::TextBox*, 2> txtToArrive{};
+    common::TextBox* txtAirlinePhone = nullptr;
     QLabel* Picture1 = nullptr;
     QLabel* Label8 = nullptr;
     common::PictureButton* Picture3 = nullptr;
     common::PictureButton* Picture2 = nullptr;
     common::PictureButton* Picture9 = nullptr;
-    QPushButton* Command1 = nullptr;
+    common::CommandButton* Command1 = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuClose = nullptr;

@@ -50,13 +50,18 @@ std::unique_ptr<Shell>& shellInstance() {
 class QtDialogs : public Dialogs {
 public:
     Answer message(const QString& text, Buttons buttons) override {
+        // A plain box: the program's title, the text and the buttons, no icon.
+        QMessageBox box(QMessageBox::NoIcon, App::title(), text, QMessageBox::NoButton, QApplication::activeWindow());
+        // The text as given, never read as markup.
+        box.setTextFormat(Qt::PlainText);
         if (buttons == Buttons::Ok) {
-            QMessageBox::information(QApplication::activeWindow(), App::title(), text);
+            box.setStandardButtons(QMessageBox::Ok);
+            box.exec();
             return Answer::Ok;
         }
-        const auto pressed = QMessageBox::question(QApplication::activeWindow(), App::title(), text,
-                                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-        return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
 
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override {
@@ -90,7 +95,7 @@ public:
 };
 
 std::unique_ptr<Dialogs>& dialogsInstance() {
-    static std::unique_ptr<Dialogs> dialogs = std::make_unique<QtDialogs>();
+    static std::unique_ptr<Dialogs> dialogs = Dialogs::makeDesktop();
     return dialogs;
 }
 
@@ -104,12 +109,12 @@ QString App::path() {
 
 void App::installFonts() {
     // Tahoma's metric-compatible remake ships outside the system's font
-    // folders (Debian's fonts-wine); the program loads it for itself.
-    static const bool remakeLoaded = [] {
-        for (const char* file : {"tahoma.ttf", "tahomabd.ttf"})
-            QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file));
-        return true;
-    }();
+    // folders (Debian's fonts-wine); the program loads it for itself. Only
+    // its regular face: the remake's bold face has the bold widths but the
+    // regular strokes, so bold text would not look bold. Without it, bold
+    // Tahoma is drawn by thickening the regular strokes.
+    static const bool remakeLoaded =
+        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")) >= 0;
     Q_UNUSED(remakeLoaded);
 
     // Liberation Sans has Arial's widths, which come within a few per cent of
@@ -153,6 +158,11 @@ void Clock::clearFixed() {
     fixedClock().reset();
 }
 
+QLocale programLocale() {
+    const QLocale current;
+    return current.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : current;
+}
+
 QString shortDateFormat(const QLocale& locale) {
     QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!format.contains(QStringLiteral("yyyy"))) {
@@ -163,8 +173,13 @@ QString shortDateFormat(const QLocale& locale) {
 }
 
 QString shortDate(const QDate& date) {
-    const QLocale locale;
+    const QLocale locale = programLocale();
     return date.isValid() ? locale.toString(date, shortDateFormat(locale)) : QString();
+}
+
+QDate readShortDate(const QString& text) {
+    const QLocale locale = programLocale();
+    return locale.toDate(text.trimmed(), shortDateFormat(locale));
 }
 
 int Screen::twipsPerPixelX() {
@@ -206,6 +221,10 @@ Shell& Shell::instance() {
 
 void Shell::install(std::unique_ptr<Shell> shell) {
     shellInstance() = std::move(shell);
+}
+
+std::unique_ptr<Dialogs> Dialogs::makeDesktop() {
+    return std::make_unique<QtDialogs>();
 }
 
 Dialogs& Dialogs::instance() {

@@ -35,13 +35,21 @@ public:
     static void clearFixed();
 };
 
+// The locale the program shows, prints and reads dates, numbers and
+// amounts in: the user's own, or the United States' where the system names
+// none (the C or POSIX locale), since the resort, its prices and the
+// program's data are American.
+QLocale programLocale();
+
 // The short date form, wherever the program shows or prints a date: the
 // locale's short form, in its order of day, month and year, with the year
 // always in four digits ("6/1/2004" in the United States), so that a date
 // never reads in the wrong century.
-QString shortDateFormat(const QLocale& locale = QLocale());
-// The date in that form; empty for an invalid date.
+QString shortDateFormat(const QLocale& locale = programLocale());
+// The date in that form in the program's locale; empty for an invalid date.
 QString shortDate(const QDate& date);
+// A date typed or shown in that form; invalid when the text is none.
+QDate readShortDate(const QString& text);
 
 // Screen metrics in twips, as the start-up checks read them.
 class Screen {
@@ -101,6 +109,8 @@ public:
 
     static Dialogs& instance();
     static void install(std::unique_ptr<Dialogs> dialogs);
+    // The desktop's own modal dialogs, the ones installed at start.
+    static std::unique_ptr<Dialogs> makeDesktop();
 };
 
 // Shortcuts for the current dialogs.

@@ -1,20 +1,20 @@
 #include "shell/frmSearch.h"
 
 #include "common/CWordWrap.h"
+#include "common/CommandButton.h"
 #include "common/Controls.h"
 #include "common/DatabaseMessages.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
+#include "common/TextBox.h"
 #include "platform/Database.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "shell/KeywordSearch.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPushButton>
 
 using platform::placeTwips;
 
@@ -73,12 +73,10 @@ frmSearch::frmSearch() : platform::Form(QStringLiteral("frmSearch")) {
     Label1->setFont(verdana(9.75));
     placeTwips(Label1, 1800, 870, 1020, 300);
 
-    txtSearch = new QLineEdit(c);
-    txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch = new common::TextBox(c, QStringLiteral("txtSearch"));
     placeTwips(txtSearch, 2880, 840, 3600, 345);
 
-    Command1 = new QPushButton(QStringLiteral("Search"), c);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = new common::CommandButton(c, QStringLiteral("Command1"), QStringLiteral("Search"));
     placeTwips(Command1, 6600, 825, 1110, 375);
 
     rtParks = new common::RichTextBox(c);
@@ -93,7 +91,7 @@ frmSearch::frmSearch() : platform::Form(QStringLiteral("frmSearch")) {
     mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
     mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
 
-    connect(Command1, &QPushButton::clicked, this, &frmSearch::Command1_Click);
+    connect(Command1, &common::CommandButton::clicked, this, &frmSearch::Command1_Click);
     connect(Picture3, &common::PictureButton::clicked, this, &frmSearch::Picture3_Click);
     // Enter in the keyword box searches.
     connect(txtSearch, &QLineEdit::returnPressed, this, &frmSearch::Picture3_Click);

@@ -4,12 +4,12 @@
 
 class QAction;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace common {
+class CommandButton;
 class PictureButton;
 class RichTextBox;
+class TextBox;
 } // namespace common
 
 // "Search By Keyword": one keyword, and every tip, restaurant, attraction,
@@ -29,8 +29,8 @@ private:
 
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
-    QLineEdit* txtSearch = nullptr;
-    QPushButton* Command1 = nullptr;
+    common::TextBox* txtSearch = nullptr;
+    common::CommandButton* Command1 = nullptr;
     common::PictureButton* Picture3 = nullptr;
     common::PictureButton* Picture1 = nullptr;
     common::PictureButton* Picture2 = nullptr;

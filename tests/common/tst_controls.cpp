@@ -1,19 +1,25 @@
 #include "TestSupport.h"
 
 #include "common/CWordWrap.h"
+#include "common/CommandButton.h"
+#include "common/Controls.h"
 #include "common/DropDownList.h"
 #include "common/HoverLink.h"
 #include "common/ListBox.h"
 #include "common/OptionButton.h"
 #include "common/PictureButton.h"
 #include "common/RichTextBox.h"
+#include "common/TextBox.h"
 #include "common/WebPageViewer.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 
@@ -64,6 +70,75 @@ private slots:
         QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(300, 10));
         QCOMPARE(clicks.count(), 1);
         QVERIFY(!button.isPressed());
+    }
+
+    // Each row: the key the user presses on the button; none: a mouse click.
+    void aCommandButtonIsClickedByMouseSpaceAndEnterOnly_data() {
+        QTest::addColumn<int>("key");
+        QTest::addRow("mouse") << 0;
+        QTest::addRow("Space") << int(Qt::Key_Space);
+        QTest::addRow("Return") << int(Qt::Key_Return);
+        QTest::addRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+    void aCommandButtonIsClickedByMouseSpaceAndEnterOnly() {
+        QFETCH(int, key);
+        // Even on a dialog, Enter in a text box clicks no button of its own accord.
+        QDialog window;
+        auto* button = new common::CommandButton(&window, QStringLiteral("Command1"), QStringLiteral("Search"));
+        QLineEdit* box = showWithNeighbour(window, button);
+        QVERIFY(box);
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(window.isVisible());
+        QCOMPARE(clicks.count(), 0);
+
+        button->setFocus(Qt::TabFocusReason);
+        if (key == 0)
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            QTest::keyClick(button, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    // Each row: how the focus arrives in "Hello world", whose caret the user left after "Hello".
+    void aTextBoxSelectsAllOnFocusOnlyWhenMadeTo_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("selectsAll");
+        QTest::addColumn<QString>("typed"); // the text after typing "X"
+        for (const bool all : {false, true}) {
+            const char* kind = all ? "selects all" : "plain";
+            QTest::addRow("%s, Tab", kind) << "tab" << all << (all ? "X" : "HelloX world");
+            QTest::addRow("%s, Backtab", kind) << "backtab" << all << (all ? "X" : "HelloX world");
+            QTest::addRow("%s, click at the end", kind) << "click" << all << (all ? "X" : "Hello worldX");
+            QTest::addRow("%s, from the program", kind) << "program" << all << (all ? "X" : "HelloX world");
+        }
+    }
+    void aTextBoxSelectsAllOnFocusOnlyWhenMadeTo() {
+        QFETCH(QString, way);
+        QFETCH(bool, selectsAll);
+        QWidget window;
+        auto* box = new common::TextBox(&window, QStringLiteral("txtHotel"));
+        box->setSelectsAllOnFocus(selectsAll);
+        QLineEdit* other = showWithNeighbour(window, box);
+        QVERIFY(other);
+        other->setFocus();
+        // A text the program sets shows from its start.
+        box->setText(QStringLiteral("Hello world"));
+        QCOMPARE(box->cursorPosition(), 0);
+        box->setCursorPosition(5);
+
+        if (way == QLatin1String("tab") || way == QLatin1String("backtab"))
+            QTest::keyClick(other, way == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Backtab);
+        else if (way == QLatin1String("click"))
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
+        else
+            box->setFocus();
+        QVERIFY(box->hasFocus());
+        QCOMPARE(box->selectedText(), selectsAll ? QStringLiteral("Hello world") : QString());
+        QTest::keyClicks(box, QStringLiteral("X"));
+        QTEST(box->text(), "typed");
     }
 
     void aLongOptionCaptionWrapsAndTheWholeButtonPicksIt() {
@@ -224,8 +299,13 @@ private slots:
     void aListBoxRunsItsClickForEverySelectionByMouseOrKeyboard() {
         QWidget window;
         auto* list = new common::ListBox(&window, QStringLiteral("lstRides"));
-        list->addItems({QStringLiteral("Astro Orbiter"), QStringLiteral("Dumbo"), QStringLiteral("Peter Pan")});
+        list->addItems(
+            {QStringLiteral("Astro Orbiter"), QStringLiteral("Dumbo"),
+             QStringLiteral("Peter Pan's Flight over London and on to Never Land, a ride too long to show")});
         QVERIFY(showWithNeighbour(window, list));
+        // A long entry is cut at the list's edge: no horizontal scroll bar.
+        QVERIFY(list->width() < list->sizeHintForColumn(0));
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
         QSignalSpy picked(list, &common::ListBox::picked);
         // The focus arriving selects nothing.
         list->setFocus(Qt::TabFocusReason);
@@ -259,6 +339,41 @@ private slots:
             QVERIFY(!box.isBulleted(position));
         }
         QCOMPARE(box.currentCharFormat().foreground().style(), Qt::NoBrush);
+
+        // A pane the user read to its end shows a new text from its first line.
+        box.resize(200, 100);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QString lines = QStringLiteral("line\n").repeated(100);
+        box.setText(lines);
+        box.setSelStart(int(lines.size()));
+        QVERIFY(box.verticalScrollBar()->value() > 0);
+        box.setText(lines);
+        QCOMPARE(box.selStart(), 0);
+        QCOMPARE(box.verticalScrollBar()->value(), 0);
+    }
+
+    // The families the windows name, as the program draws them: bold carries
+    // visibly more ink than regular.
+    void boldLettersAreHeavierInEveryFamilyTheWindowsUse_data() {
+        QTest::addColumn<QString>("family");
+        for (const char* family : {"Tahoma", "Verdana", "MS Sans Serif", "Times New Roman"})
+            QTest::newRow(family) << QString::fromLatin1(family);
+    }
+    void boldLettersAreHeavierInEveryFamilyTheWindowsUse() {
+        QFETCH(QString, family);
+        const auto ink = [&family](bool bold) {
+            QImage image(200, 40, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setFont(common::makeFont(family, 9.75, bold));
+            p.drawText(4, 28, QStringLiteral("MORNING"));
+            p.end();
+            return std::count_if(image.constBits(), image.constBits() + image.sizeInBytes(),
+                                 [](uchar b) { return b < 128; });
+        };
+        const auto regular = ink(false), bold = ink(true);
+        QVERIFY2(bold > regular * 6 / 5, qPrintable(QStringLiteral("%1 against %2").arg(bold).arg(regular)));
     }
 
     void aMissingPageSaysSoInThePane() {

@@ -148,12 +148,24 @@ private slots:
         QVERIFY(itemOf(doc.pages.last(), QStringLiteral("last")));
     }
 
-    void printContentPaneSetsTheFontAndPrintsOneDocument() {
-        common::PrintContentPane(QStringLiteral("Title"), QStringLiteral("Body"));
+    // The print command starts with one blank that does not end its line.
+    void printContentPaneStartsWithABlankSetsTheFontAndPrintsOneDocument() {
+        {
+            // As PrintContentPane does, looking at the printer after the blank.
+            const common::PrintRun run;
+            QCOMPARE(QPointF(printer().currentX, printer().currentY), QPointF(100, 0));
+            CWordWrap wrap;
+            wrap.HeaderText = QStringLiteral("Title");
+            wrap.PrintText(QStringLiteral("Body"));
+        }
         QCOMPARE(printer().documents.size(), 1);
+        const auto& first = printer().documents[0].pages[0].items[0];
+        QCOMPARE(first.text, QStringLiteral(" "));
+        QCOMPARE(QPointF(first.x, first.y), QPointF(0, 0));
         const auto* body = itemOf(printer().documents[0].pages[0], QStringLiteral("Body"));
         QCOMPARE(body->fontName, QStringLiteral("Times New Roman"));
         QCOMPARE(body->fontSize, 14.0);
+        QCOMPARE(QPointF(body->x, body->y), QPointF(720, 1440));
     }
 
     // ---- BoldText

@@ -4,6 +4,7 @@
 #include "guide/AttractionGuide.h"
 
 #include <QAction>
+#include <QScrollBar>
 
 using guide::AttractionGuide;
 using platform::Forms;
@@ -59,6 +60,9 @@ private slots:
         const QString title = QString::fromLatin1(QTest::currentDataTag());
         QCOMPARE(w->windowTitle(), title);
         QCOMPARE(rtParks->text(), text);
+        // The guide opens at its first line.
+        QCOMPARE(rtParks->selStart(), 0);
+        QCOMPARE(rtParks->verticalScrollBar()->value(), 0);
 
         // Headings red and bold on their own lines only; each attraction bulleted, its name bold (red on the
         // studios guide); "Asia" in a description stays uncoloured.

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 
 using platform::Forms;
 
@@ -90,6 +91,10 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("\nAFTERNOON\n")) && text.contains(QStringLiteral("\nEVENING\n")));
         QCOMPARE(misdrawnLine(w), QString());
         QVERIFY(world->dialogs().messages().isEmpty());
+        // The park list stands on the window's grey, as the labels do.
+        auto* combo = must<common::DropDownList>(w, "Combo1");
+        const QRect field = combo->lineEdit()->geometry();
+        QCOMPARE(QColor(combo->grab().toImage().pixel(field.right() - 3, field.center().y())), QColor(224, 224, 224));
     }
 
     // Each pick refills the pane after an earlier fill: every park after

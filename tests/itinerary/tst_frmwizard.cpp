@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLineEdit>
 
 using platform::Forms;
 
@@ -127,7 +128,7 @@ private slots:
             if (leave == QLatin1String("tab"))
                 QTest::keyClick(box, Qt::Key_Tab);
             else if (leave == QLatin1String("click"))
-                QTest::mouseClick(tripDate(w), Qt::LeftButton);
+                QTest::mouseClick(tripDate(w)->findChild<QLineEdit*>(), Qt::LeftButton); // on the date's text
             else
                 QTest::keyClick(box, Qt::Key_Return);
             QCOMPARE(box->currentText(), typed);

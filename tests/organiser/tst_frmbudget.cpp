@@ -32,7 +32,14 @@ class TestFrmBudget : public QObject {
     std::unique_ptr<TestWorld> world;
 
     platform::Form* w = nullptr; // the budget
-    platform::Form* openBudget() { return w = Forms::open(QStringLiteral("frmBudget")); }
+    // Opens the budget as the window the user works in.
+    platform::Form* openBudget() {
+        w = Forms::open(QStringLiteral("frmBudget"));
+        if (!w)
+            return nullptr;
+        QApplication::setActiveWindow(w);
+        return QTest::qWaitForWindowActive(w) ? w : nullptr;
+    }
 
     // The budget's controls by name.
     QLabel* label(const QString& name) { return must<QLabel>(w, name); }
@@ -41,14 +48,15 @@ class TestFrmBudget : public QObject {
     void click(const QString& name) { clickOn(w, name); }
 
 private slots:
+    // A system without a locale of its own, as the tests run: amounts read
+    // and show in the US form all the same.
     void init() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QLocale::setDefault(QLocale::c());
         world = std::make_unique<TestWorld>(false);
     }
     void cleanup() {
         QVERIFY(world->dialogs().allAnswered());
         world.reset();
-        QLocale::setDefault(QLocale::c());
     }
 
     // Each row: adults, children, nights, days and one cost for every line; then
@@ -84,7 +92,7 @@ private slots:
         BudgetInputs in{inputs[0], inputs[1], inputs[2], inputs[3], {}};
         in.costs.fill(inputs[4]);
         BudgetFigures f;
-        QCOMPARE(organiser::recalculateBudget(in, f, QLocale()), organiser::HeadCount::Counted);
+        QCOMPARE(organiser::recalculateBudget(in, f, platform::programLocale()), organiser::HeadCount::Counted);
         QTEST(QStringList(f.lineTotals.begin(), f.lineTotals.end()).join('|'), "totals");
         QTEST(QStringList(f.amounts.begin(), f.amounts.end()).join('|') + " = " + f.grandTotal, "amounts");
     }
@@ -95,6 +103,7 @@ private slots:
         QVERIFY(label("Label5")->isHidden());
         count("cboAdults")->setEditText(QStringLiteral("2"));
         count("cboDays")->setEditText(QStringLiteral("4"));
+        box("txtAdultFood")->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(box("txtAdultFood"), QStringLiteral("30"));
         box("txtHotel")->setText(QStringLiteral("100"));
         count("cboNights")->setEditText(QStringLiteral("3"));
@@ -215,11 +224,31 @@ private slots:
         QApplication::setActiveWindow(w);
         QVERIFY(QTest::qWaitForWindowActive(w));
         box("txtHotel")->setText(QStringLiteral("129.99"));
-        QTest::mouseClick(box("txtHotel"), Qt::LeftButton, {}, QPoint(5, 5));
-        TestWorld::settle();
+        QFETCH(QString, way);
+        if (way == QLatin1String("click")) {
+            QTest::mouseClick(box("txtHotel"), Qt::LeftButton, {}, QPoint(5, 5));
+        } else {
+            // From the control before it in the tab order (Tab) or after it (Backtab).
+            const bool back = way == QLatin1String("backtab");
+            QWidget* from = box("txtHotel");
+            do
+                from = back ? from->nextInFocusChain() : from->previousInFocusChain();
+            while (!(from->focusPolicy() & Qt::TabFocus) || !from->isVisible());
+            from->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab);
+        }
+        QVERIFY(box("txtHotel")->hasFocus());
         QCOMPARE(box("txtHotel")->selectedText(), QStringLiteral("129.99"));
         QTest::keyClicks(box("txtHotel"), QStringLiteral("80"));
         QCOMPARE(box("txtHotel")->text(), QStringLiteral("80"));
+    }
+
+    // Each row: how the focus arrives in the hotel cost box.
+    void enteringACostBoxSelectsItsText_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addRow("click") << "click";
+        QTest::addRow("Tab") << "tab";
+        QTest::addRow("Backtab") << "backtab";
     }
 };
 

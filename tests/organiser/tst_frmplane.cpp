@@ -153,20 +153,18 @@ private slots:
 
         box("txtCheckIn")->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(box("txtCheckIn"), Qt::Key_Tab);
-        TestWorld::settle();
         QCOMPARE(QApplication::focusWidget(), box("txtCheckOut"));
         QCOMPARE(box("txtCheckOut")->selectedText(), QStringLiteral("June 9, 11 am"));
 
         QTest::mouseClick(box("txtToArrive_1"), Qt::LeftButton, {}, QPoint(5, 5));
-        TestWorld::settle();
         QCOMPARE(QApplication::focusWidget(), box("txtToArrive_1"));
         QCOMPARE(box("txtToArrive_1")->selectedText(), QStringLiteral("6:05 pm"));
 
         box("txtHotel")->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(box("txtHotel"), Qt::Key_Tab);
-        TestWorld::settle();
         QCOMPARE(QApplication::focusWidget(), box("txtConfirmation"));
         QVERIFY(!box("txtConfirmation")->hasSelectedText());
+        QCOMPARE(box("txtConfirmation")->cursorPosition(), 0);
     }
 
     void contactNumbersOpensTheContactListOnce() {

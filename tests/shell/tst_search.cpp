@@ -157,7 +157,8 @@ private slots:
         QTest::addColumn<QStringList>("controls"); // to search, to print, to close
         QTest::newRow("button and menu") << QStringList{"Command1", "mnuPrint", "mnuClose"};
         QTest::newRow("pictures") << QStringList{"Picture3", "Picture1", "Picture2"};
-        QTest::newRow("Enter") << QStringList{"Enter", "mnuPrint", "Picture2"};
+        QTest::newRow("Enter in the box") << QStringList{"Enter", "mnuPrint", "Picture2"};
+        QTest::newRow("Enter on the button") << QStringList{"Enter on Command1", "Picture1", "Picture2"};
     }
     void windowSearchesPrintsUnderSearchResultsAndClosesEmpty() {
         QFETCH(QStringList, controls);
@@ -174,6 +175,8 @@ private slots:
             QTest::keyClicks(box, keyword);
             if (controls[0] == QLatin1String("Enter"))
                 QTest::keyClick(box, Qt::Key_Return);
+            else if (controls[0] == QLatin1String("Enter on Command1"))
+                QTest::keyClick(must<QWidget>(window, "Command1"), Qt::Key_Return);
             else
                 press(window, controls[0]);
         };
