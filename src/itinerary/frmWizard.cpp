@@ -2,6 +2,7 @@
 
 #include "common/Controls.h"
 #include "common/DatabaseMessages.h"
+#include "common/DatePicker.h"
 #include "common/DropDownList.h"
 #include "common/PictureButton.h"
 #include "common/TripProfile.h"
@@ -9,7 +10,6 @@
 #include "platform/Services.h"
 #include "platform/Twips.h"
 
-#include <QDateEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -95,10 +95,7 @@ frmWizard::frmWizard() : platform::Form(QStringLiteral("frmWizard")) {
     const QStringList yesOrNo = {QStringLiteral("Yes"), QStringLiteral("No")};
 
     Label2 = makeLabel(c, QStringLiteral("Label2"), QStringLiteral("The first day of your vacation"), question);
-    DTPicker1 = new QDateEdit(c);
-    DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
-    DTPicker1->setCalendarPopup(true);
-    DTPicker1->setDisplayFormat(platform::shortDateFormat());
+    DTPicker1 = new common::DatePicker(c, QStringLiteral("DTPicker1"));
 
     Label7 = makeLabel(c, QStringLiteral("Label7"), QStringLiteral("How many Adults"), question);
     cbAdults = makeAnswerBox(c, QStringLiteral("cbAdults"), QStringLiteral("# of Adults"), counts);

@@ -6,7 +6,6 @@
 #include <memory>
 
 class QAction;
-class QDateEdit;
 class QLabel;
 class QMenu;
 
@@ -15,6 +14,7 @@ class Database;
 }
 
 namespace common {
+class DatePicker;
 class DropDownList;
 class PictureButton;
 } // namespace common
@@ -45,7 +45,7 @@ private:
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
     QLabel* Label8 = nullptr;
-    QDateEdit* DTPicker1 = nullptr;
+    common::DatePicker* DTPicker1 = nullptr;
     common::DropDownList* cbAdults = nullptr;
     common::DropDownList* cbChildren = nullptr;
     common::DropDownList* cbWimp = nullptr;

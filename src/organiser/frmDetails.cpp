@@ -4,6 +4,7 @@
 #include "common/CommandButton.h"
 #include "common/Controls.h"
 #include "common/DatabaseMessages.h"
+#include "common/DatePicker.h"
 #include "common/DayPaging.h"
 #include "common/DropDownList.h"
 #include "common/HoverLink.h"
@@ -16,7 +17,6 @@
 #include "platform/Twips.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -102,10 +102,7 @@ frmDetails::frmDetails() : platform::Form(QStringLiteral("frmDetails")) {
     Picture1 =
         common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Print"), 120, 690, 1080, 420);
     Label1 = placedLabel(c, QStringLiteral("Label1"), QStringLiteral("Date:"), 1440, 780, 540, 285);
-    dtStart = new QDateEdit(c);
-    dtStart->setObjectName(QStringLiteral("dtStart"));
-    dtStart->setCalendarPopup(true);
-    dtStart->setDisplayFormat(platform::shortDateFormat());
+    dtStart = new common::DatePicker(c, QStringLiteral("dtStart"));
     placeTwips(dtStart, 1980, 720, 1560, 345);
     connect(dtStart, &QDateEdit::dateChanged, this, &frmDetails::ShowWeekdayCaption);
 

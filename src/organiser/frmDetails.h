@@ -9,7 +9,6 @@
 
 class QAction;
 class QCheckBox;
-class QDateEdit;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -19,6 +18,7 @@ class Database;
 }
 
 namespace common {
+class DatePicker;
 class CommandButton;
 class DropDownList;
 class HoverLink;
@@ -59,7 +59,7 @@ private:
     QLabel* Label2 = nullptr;
     common::PictureButton* Picture1 = nullptr;
     QLabel* Label1 = nullptr;
-    QDateEdit* dtStart = nullptr;
+    common::DatePicker* dtStart = nullptr;
     QLabel* Label6 = nullptr;
     common::TextBox* cbDayNum = nullptr;
     QLabel* Picture6 = nullptr;

@@ -3,6 +3,7 @@
 #include "common/CWordWrap.h"
 #include "common/CommandButton.h"
 #include "common/Controls.h"
+#include "common/DatePicker.h"
 #include "common/DropDownList.h"
 #include "common/HoverLink.h"
 #include "common/ListBox.h"
@@ -15,6 +16,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -294,6 +296,33 @@ private slots:
         box.setShownText(QStringLiteral("Magic Kingdom"));
         QCOMPARE(box.chosenPosition(), -1);
         QCOMPARE(picked.count(), 0);
+    }
+
+    // The date changes only by typing, the arrow keys or the calendar: never by
+    // the wheel over the closed picker or a click on its frame.
+    void aDatePickerChangesOnlyByKeysOrItsCalendar() {
+        QWidget window;
+        auto* picker = new common::DatePicker(&window, QStringLiteral("DTPicker1"));
+        picker->setDate(QDate(2004, 6, 1));
+        QLineEdit* neighbour = showWithNeighbour(window, picker);
+        QVERIFY(neighbour);
+        neighbour->setFocus();
+        QVERIFY(!turnWheel(picker));
+        QVERIFY(!turnWheel(picker, 120));
+        QCOMPARE(picker->date(), QDate(2004, 6, 1));
+        QVERIFY(!picker->hasFocus());
+        // Just inside the frame, below the text: Qt would take this for a step down.
+        QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(2, picker->height() - 2));
+        QCOMPARE(picker->date(), QDate(2004, 6, 1));
+        QVERIFY(picker->hasFocus());
+        picker->setCurrentSection(QDateTimeEdit::DaySection);
+        QTest::keyClick(picker, Qt::Key_Up);
+        QCOMPARE(picker->date(), QDate(2004, 6, 2));
+        QCOMPARE(picker->text(), QStringLiteral("6/2/2004"));
+        // The arrow drops the calendar down.
+        QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 4, picker->height() / 2));
+        QTRY_VERIFY(picker->calendarWidget()->isVisible());
+        QCOMPARE(picker->date(), QDate(2004, 6, 2));
     }
 
     void aListBoxRunsItsClickForEverySelectionByMouseOrKeyboard() {
