@@ -19,7 +19,6 @@
 #include <QCalendarWidget>
 #include <QDialog>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -28,12 +27,6 @@
 using common::PictureButton;
 
 namespace {
-
-// The mouse moves over `widget` without a button held.
-void moveOver(QWidget* widget, QPointF at = QPointF(2, 2)) {
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
 
 // Shows `control` in an active window above a text box that can take the focus from it.
 QLineEdit* showWithNeighbour(QWidget& window, QWidget* control) {
@@ -48,14 +41,12 @@ QLineEdit* showWithNeighbour(QWidget& window, QWidget* control) {
 
 } // namespace
 
-class TestControls : public QObject {
+class TestControls : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
+public:
+    TestControls() : WorldTest(false) {}
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() { world.reset(); }
-
     void aPictureButtonShowsItsBorderOnlyWhileHeldAndClicksOnRelease() {
         PictureButton button;
         button.resize(160, 26);
@@ -190,21 +181,21 @@ private slots:
             return states;
         };
         for (common::HoverLink* link : links)
-            moveOver(link);
+            moveMouseOver(link);
         QCOMPARE(hovered(), QList<bool>({true, true, true, true}));
         // Over a link nothing comes to rest.
-        moveOver(onClient);
+        moveMouseOver(onClient);
         QCOMPARE(hovered(), QList<bool>({true, true, true, true}));
-        moveOver(window.client(), QPointF(400, 20));
+        moveMouseOver(window.client(), QPointF(400, 20));
         QCOMPARE(hovered(), QList<bool>({false, false, false, true}));
         QCOMPARE(onClient->currentColor(), QColor(0, 0, 255));
         QVERIFY(onClient->isUnderlined());
         // A link moved to another window follows that window's background.
         late->setParent(other.client());
-        moveOver(late);
-        moveOver(window.client(), QPointF(400, 20));
+        moveMouseOver(late);
+        moveMouseOver(window.client(), QPointF(400, 20));
         QVERIFY(late->isHovered());
-        moveOver(other.client(), QPointF(400, 20));
+        moveMouseOver(other.client(), QPointF(400, 20));
         QCOMPARE(hovered(), QList<bool>({false, false, false, false}));
     }
 

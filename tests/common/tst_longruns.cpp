@@ -12,9 +12,8 @@ using platform::Forms;
 // A text box holding a run without blanks longer than a few lines lays its
 // text out wrapping anywhere (in one pass), and word-wraps again once the
 // run is gone; the text is never changed.
-class TestLongRuns : public QObject {
+class TestLongRuns : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
 
     template <typename Box> static QTextOption::WrapMode mode(Box* box) { return box->wordWrapMode(); }
 
@@ -50,12 +49,6 @@ class TestLongRuns : public QObject {
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(); }
-    void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
-        world.reset();
-    }
-
     void aBoxWrapsAnywhereOnlyWhileItHoldsALongRun_data() {
         QTest::addColumn<bool>("rich");
         QTest::addColumn<QString>("way");

@@ -18,19 +18,14 @@ QStringList shownPlace(QObject* w) {
 
 } // namespace
 
-class TestFrmQuickRestaurant : public QObject {
+class TestFrmQuickRestaurant : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
+public:
+    TestFrmQuickRestaurant() : WorldTest(false) {}
 
     static platform::Form* openLookup() { return Forms::open(QStringLiteral("frmQuickRestaurant")); }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
-        world.reset();
-    }
-
     void listsEveryPlaceByNameAndShowsTheFirstMatchingRow() {
         platform::Form* empty = openLookup();
         QVERIFY(empty);
@@ -49,11 +44,8 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Quick Restaurant Description"));
         auto* list = must<common::ListBox>(w, "lstRides");
-        QStringList names;
-        for (int i = 0; i < list->count(); ++i)
-            names << list->item(i)->text();
-        QCOMPARE(names, QStringList({"Arthur's 27", "behind the Seeds Tour", "Biergarten", "Biergarten",
-                                     "Cinderella's Royal Table", "Zero Place"}));
+        QCOMPARE(itemTexts(list), QStringList({"Arthur's 27", "behind the Seeds Tour", "Biergarten", "Biergarten",
+                                               "Cinderella's Royal Table", "Zero Place"}));
         QCOMPARE(shownPlace(w), QStringList({"Description", "", ""}));
 
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());

@@ -7,13 +7,14 @@
 
 using platform::Forms;
 
-class TestRestaurantList : public QObject {
+class TestRestaurantList : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
+public:
+    TestRestaurantList() : WorldTest(false) {}
 
 private slots:
     void init() {
-        world = std::make_unique<TestWorld>(false);
+        WorldTest::init();
         world->exec(platform::Database::contentFileName(),
                     "INSERT INTO Reservations VALUES "
                     "(1, 1, 'Main Street', 'Casey''s Corner', 'Hot dogs.', 1, 1, 'American'), "
@@ -28,11 +29,6 @@ private slots:
                     "(1, 9, NULL, 'Nowhere', 'No area.', 1, 2, NULL), "
                     "(1, 9, NULL, 'Elsewhere', 'No area.', 1, 2, NULL)");
     }
-    void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
-        world.reset();
-    }
-
     void eachListShowsItsRestaurantsPrintsThemAndCloses_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("header");

@@ -8,18 +8,16 @@
 
 using platform::Forms;
 
-class TestInfoPages : public QObject {
+class TestInfoPages : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
+public:
+    TestInfoPages() : WorldTest(false) {}
 
     static void row(const char* form, const char* caption, const char* file) {
         QTest::newRow(form) << QString(form) << QString(caption) << QString(file);
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() { world.reset(); }
-
     void eachPageShowsItsFileAndPrintsTwiceTheSame_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("caption");

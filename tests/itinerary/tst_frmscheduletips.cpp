@@ -8,16 +8,14 @@
 
 using platform::Forms;
 
-class TestScheduleTips : public QObject {
+class TestScheduleTips : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
+public:
+    TestScheduleTips() : WorldTest(false) {}
 
     static platform::Form* openTips() { return Forms::open(QStringLiteral("frmScheduleTips")); }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() { world.reset(); }
-
     void showsThePageReopensInPlacePrintsAtOnceAndClosesToTheTop_data() {
         QTest::addColumn<bool>("fromMenu");
         QTest::newRow("menu") << true;

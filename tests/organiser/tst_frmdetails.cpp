@@ -34,10 +34,12 @@ void storeDay(TestWorld& world, int trip, int day, const QString& date, const QS
 
 } // namespace
 
-class TestFrmDetails : public QObject {
+class TestFrmDetails : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
+public:
+    TestFrmDetails() : WorldTest(false) {}
 
+private:
     platform::Form* w = nullptr; // the journal
     platform::Form* openJournal() { return w = Forms::open(QStringLiteral("frmDetails")); }
 
@@ -51,15 +53,7 @@ class TestFrmDetails : public QObject {
     QString printed(int document) const { return world->printer().words(document, 0).join(' '); }
 
 private slots:
-    void init() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        world = std::make_unique<TestWorld>(false);
-    }
-    void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
-        world.reset();
-        QLocale::setDefault(QLocale::c());
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void firstSaveStoresTheDayWithTextsAsTyped() {
         QVERIFY(openJournal());
@@ -222,18 +216,6 @@ private slots:
                                "Magic Kingdom Epcot MGM Studios Animal Kingdom Downtown Disney Typhoon Lagoon "
                                "Blizzard Beach Other: Todays Details: Todays Attractions: Todays Food:"));
         }
-    }
-
-    void fileCloseReturnsToTheMainWindowAndCloseOnlyUnloads() {
-        QVERIFY(openJournal());
-        click("Picture2");
-        TestWorld::settle();
-        QVERIFY(!Forms::isLoaded("frmDetails") && !Forms::isLoaded(Forms::mainWindowName()));
-
-        QVERIFY(openJournal());
-        chooseItem(w, "mnuHome");
-        TestWorld::settle();
-        QVERIFY(!Forms::isLoaded("frmDetails") && Forms::isLoaded(Forms::mainWindowName()));
     }
 };
 

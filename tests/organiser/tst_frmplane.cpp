@@ -41,9 +41,10 @@ QStringList flags(const QString& ten) {
 
 } // namespace
 
-class TestFrmPlane : public QObject {
+class TestFrmPlane : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
+public:
+    TestFrmPlane() : WorldTest(false) {}
 
     platform::Form* w = nullptr; // the reservation record
     platform::Form* openPlane() { return w = Forms::open(QStringLiteral("frmPlane")); }
@@ -63,9 +64,6 @@ class TestFrmPlane : public QObject {
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() { world.reset(); }
-
     void firstSaveInsertsOneRowAndLaterSavesKeepTheChecklistFlags() {
         QVERIFY(openPlane());
         QStringList texts;
@@ -144,9 +142,7 @@ private slots:
     }
 
     void enteringABoxSelectsItsTextExceptTheConfirmationNumber() {
-        QVERIFY(openPlane());
-        QApplication::setActiveWindow(w);
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(activate(openPlane()));
         box("txtCheckOut")->setText(QStringLiteral("June 9, 11 am"));
         box("txtConfirmation")->setText(QStringLiteral("ABC123"));
         box("txtToArrive_1")->setText(QStringLiteral("6:05 pm"));
@@ -177,15 +173,6 @@ private slots:
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(Forms::find(QStringLiteral("frmContact")), contacts);
         QCOMPARE(Forms::loadedNames(), (QStringList{"frmPlane", "frmContact"}));
-    }
-
-    void closeUnloadsWithoutSaving() {
-        QVERIFY(openPlane());
-        box("txtHotel")->setText(QStringLiteral("Unsaved"));
-        chooseItem(w, "mnuClose");
-        TestWorld::settle();
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmPlane")));
-        QVERIFY(storedRows(*world).isEmpty());
     }
 };
 

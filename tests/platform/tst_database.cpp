@@ -10,9 +10,10 @@ using platform::Database;
 using platform::DbFailure;
 using platform::SchemaLoader;
 
-class TestDatabase : public QObject {
+class TestDatabase : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
+public:
+    TestDatabase() : WorldTest(false) {}
 
     std::unique_ptr<Database> scratch() {
         world->exec(Database::userFileName(),
@@ -21,9 +22,6 @@ class TestDatabase : public QObject {
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() { world.reset(); }
-
     void aMissingFileIsNamedToTheCallerAndNeverCreated() {
         const QString path = QDir(world->folder()).filePath(QStringLiteral("Nowhere.mdb"));
         QString why;
@@ -71,7 +69,6 @@ private slots:
         const auto failure = DbFailure(kind);
         world->exec(Database::userFileName(),
                     QStringLiteral("INSERT INTO Schedule (ScheduleNum, DayNum, Morning) VALUES (1, 1, 'first')"));
-        const int wait = Database::busyTimeout();
         Database::setBusyTimeout(10);
         std::unique_ptr<HeldLock> held;
         if (failure == DbFailure::Busy)
@@ -101,8 +98,6 @@ private slots:
         QVERIFY(!common::executeOrSay(*db, sql, {QString(20000, QLatin1Char('t'))}));
         QCOMPARE(world->dialogs().messages(), QStringList{told});
         held.reset();
-        Database::setOpenReadOnly(false);
-        Database::setBusyTimeout(wait);
         QCOMPARE(world->user()->query(QStringLiteral("SELECT Morning FROM Schedule")).value(0).toString(),
                  QStringLiteral("first"));
     }

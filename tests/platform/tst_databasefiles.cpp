@@ -17,11 +17,8 @@ using platform::SchemaLoader;
 
 // The program's databases as another copy of the program, an older version
 // or a folder that cannot be written leaves them.
-class TestDatabaseFiles : public QObject {
+class TestDatabaseFiles : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-    const int defaultWait = Database::busyTimeout();
-
     QString userPath() const { return QDir(world->folder()).filePath(Database::userFileName()); }
     QString contentPath() const { return QDir(world->folder()).filePath(Database::contentFileName()); }
     int count(const QString& file, const QString& sql) {
@@ -38,14 +35,6 @@ class TestDatabaseFiles : public QObject {
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(); }
-    void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
-        world.reset();
-        Database::setBusyTimeout(defaultWait);
-        Database::setOpenReadOnly(false);
-    }
-
     void startWaitsForABriefLockAndReportsOneThatStays_data() {
         QTest::addColumn<bool>("stays");
         QTest::newRow("released after 20 ms") << false;

@@ -77,9 +77,8 @@ QList<int> documentLengths(const QStringList& pageNumbers) {
 // every user command's printing goes into one PDF file in the user's
 // documents, and one message names it; with a printer (here a stand-in that
 // keeps each job as a file) every document is a job of its own.
-class TestPdfPrinter : public QObject {
+class TestPdfPrinter : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
     std::unique_ptr<QTemporaryDir> home;
     QByteArray savedHome;
     WatchedSystemPrinter* printer = nullptr;
@@ -141,7 +140,7 @@ private slots:
         home = std::make_unique<QTemporaryDir>();
         qputenv("HOME", home->path().toLocal8Bit());
         qunsetenv("XDG_CONFIG_HOME");
-        world = std::make_unique<TestWorld>();
+        WorldTest::init();
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults) VALUES ('2004-06-05', 2)"));
         auto system = std::make_unique<WatchedSystemPrinter>();
@@ -149,10 +148,9 @@ private slots:
         platform::Printer::install(std::move(system));
     }
     void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
         platform::Printer::install(std::make_unique<platform::RecordingPrinter>());
-        world.reset();
         qputenv("HOME", savedHome);
+        WorldTest::cleanup();
     }
 
     void aCommandOfSeveralDocuments_data() {
