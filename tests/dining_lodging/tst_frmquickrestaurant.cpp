@@ -1,10 +1,6 @@
 #include "TestSupport.h"
 
 #include "common/ListBox.h"
-#include "common/PictureButton.h"
-
-#include <QLabel>
-#include <QPlainTextEdit>
 
 using platform::Forms;
 
@@ -12,8 +8,7 @@ namespace {
 
 // What the look-up shows: the place's name, its description and where it lies.
 QStringList shownPlace(QObject* w) {
-    return {must<QLabel>(w, "Label2")->text(), must<QPlainTextEdit>(w, "txtRide")->toPlainText(),
-            must<QLabel>(w, "Label3")->text()};
+    return shownTexts(w, {"Label2", "txtRide", "Label3"});
 }
 
 } // namespace

@@ -1,10 +1,6 @@
 #include "TestSupport.h"
 
 #include "common/ListBox.h"
-#include "common/PictureButton.h"
-
-#include <QLabel>
-#include <QTextEdit>
 
 using platform::Forms;
 
@@ -16,10 +12,7 @@ public:
     static platform::Form* openQuick() { return Forms::open(QStringLiteral("frmQuick")); }
     static QStringList entries(QObject* w) { return itemTexts(must<common::ListBox>(w, "lstRides")); }
     // What the look-up shows: the ride's name, its description and its park.
-    static QStringList shownRide(QObject* w) {
-        return {must<QLabel>(w, "Label2")->text(), must<QTextEdit>(w, "txtRide")->toPlainText(),
-                must<QLabel>(w, "Label3")->text()};
-    }
+    static QStringList shownRide(QObject* w) { return shownTexts(w, {"Label2", "txtRide", "Label3"}); }
 
 private slots:
     // Listed by name; two rides share a name (either entry shows the first of

@@ -32,6 +32,7 @@ private slots:
         row("frmMgmMap", "MGM Map Overview", "images/mgmmap.gif");
         row("frmAkMap", "Animal Kingdom Map Overview", "images/akmap.gif");
         row("frmCharacterDining", "2004 Character Dining", "character.htm");
+        row("frmScheduleTips", "Schedule Tips", "scheduleTips.htm");
     }
     void eachPageShowsItsFileAndPrintsTwiceTheSame() {
         QFETCH(QString, form);

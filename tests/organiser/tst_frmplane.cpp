@@ -49,14 +49,7 @@ public:
     platform::Form* w = nullptr; // the reservation record
     platform::Form* openPlane() { return w = Forms::open(QStringLiteral("frmPlane")); }
     QLineEdit* box(const QString& name) { return must<QLineEdit>(w, name); }
-    QStringList shownTexts() {
-        if (!w)
-            return {QStringLiteral("frmPlane did not open")};
-        QStringList texts;
-        for (const QString& name : kBoxes)
-            texts << box(name)->text();
-        return texts;
-    }
+    QStringList shownTexts() { return ::shownTexts(w, kBoxes); }
     void fillAndSave(const QStringList& texts) {
         for (int i = 0; i < texts.size(); ++i)
             box(kBoxes[i])->setText(texts[i]);

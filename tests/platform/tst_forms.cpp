@@ -102,15 +102,6 @@ private slots:
         QCOMPARE(counts.unloaded, QStringList({"frmProbeB", "frmProbeA"}));
     }
 
-    void theCloseBoxRunsTheWindowsOwnCloseAction() {
-        Form* probe = Forms::open(QStringLiteral("frmProbeA"));
-        QVERIFY(probe);
-        probe->close();
-        TestWorld::settle();
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmProbeA")));
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
-    }
-
     void exitClosesEveryWindowWithoutReopeningTheMainWindow() {
         Forms::open(QStringLiteral("frmTamble"));
         Forms::open(QStringLiteral("frmProbeA"));

@@ -4,6 +4,7 @@
 #include "common/DropDownList.h"
 #include "platform/Timer.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -12,9 +13,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -266,6 +269,28 @@ bool activate(QWidget* window) {
         return false;
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
+}
+
+QStringList shownTexts(QObject* window, const QStringList& names, const std::source_location& at) {
+    QStringList texts;
+    for (const QString& name : names) {
+        const QWidget* control = must<QWidget>(window, name, at);
+        if (const auto* list = qobject_cast<const QComboBox*>(control))
+            texts << list->currentText();
+        else if (const auto* box = qobject_cast<const QLineEdit*>(control))
+            texts << box->text();
+        else if (const auto* notes = qobject_cast<const QPlainTextEdit*>(control))
+            texts << notes->toPlainText();
+        else if (const auto* pane = qobject_cast<const QTextEdit*>(control))
+            texts << pane->toPlainText();
+        else if (const auto* label = qobject_cast<const QLabel*>(control))
+            texts << label->text();
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+            texts << button->text();
+        else
+            texts << QStringLiteral("<%1 shows no text>").arg(name);
+    }
+    return texts;
 }
 
 QStringList itemTexts(const QWidget* list) {

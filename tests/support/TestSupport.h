@@ -161,6 +161,10 @@ void moveMouseOver(QWidget* widget, QPointF at = QPointF(3, 3));
 // Makes `window` the active window, as the user's click on it does; false when it did not become so.
 bool activate(QWidget* window);
 
+// What the controls `names` of `window` show, in that order: the text of a
+// box, list or pane, the caption of a label or button.
+QStringList shownTexts(QObject* window, const QStringList& names,
+                       const std::source_location& at = std::source_location::current());
 // The entries of a drop-down list or a list box, in their order.
 QStringList itemTexts(const QWidget* list);
 // A rich-text pane as the user sees it, one line per paragraph: "* " before a
