@@ -77,6 +77,9 @@ private slots:
                                             << "txtHotel"
                                             << "Command1" << user;
         QTest::newRow("wizard") << "frmWizard" << QString() << "Picture2" << content;
+        QTest::newRow("planner") << "frmSchedule"
+                                 << "txtMorning"
+                                 << "Picture3" << user;
     }
     void aRefusedSaveIsToldOnceAndKeepsWhatWasTyped() {
         QFETCH(QString, form);

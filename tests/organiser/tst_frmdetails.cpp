@@ -137,34 +137,6 @@ private slots:
         QCOMPARE(dateBox()->date(), QDate(2004, 6, 1));
     }
 
-    void aBoxThatIsNoKeyIsRefusedAndNothingIsLost_data() {
-        QTest::addColumn<bool>("dayBox");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
-        QTest::addRow("day with a fraction") << true << "2.5"
-                                             << "The Day # box must hold a whole number from -32768 to 32767.";
-        QTest::addRow("trip in words") << false << "two"
-                                       << "The Trip # box must hold a whole number from -32768 to 32767.";
-    }
-    void aBoxThatIsNoKeyIsRefusedAndNothingIsLost() {
-        QFETCH(bool, dayBox);
-        QFETCH(QString, text);
-        QFETCH(QString, message);
-        QVERIFY(openJournal());
-        pane("txtDetails")->setPlainText("Keep me");
-        if (dayBox)
-            line("cbDayNum")->setText(text);
-        else
-            typeOver(trip(), text);
-        for (const char* button : {"Picture3", "Picture5", "Picture4"}) {
-            world->dialogs().answerMessage();
-            click(button);
-        }
-        QCOMPARE(world->dialogs().messages(), QStringList(3, message));
-        QCOMPARE(pane("txtDetails")->toPlainText(), QStringLiteral("Keep me"));
-        QVERIFY(storedDays(*world).isEmpty());
-    }
-
     void storedDaysPrintOneDocumentPerDayOfTheTrip() {
         storeDay(*world, 2, 1, "2004-07-01", "Day one");
         storeDay(*world, 1, 2, "2004-06-02", "Other trip");
