@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -283,6 +284,8 @@ QStringList shownTexts(QObject* window, const QStringList& names, const std::sou
             texts << notes->toPlainText();
         else if (const auto* pane = qobject_cast<const QTextEdit*>(control))
             texts << pane->toPlainText();
+        else if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(control))
+            texts << spin->text();
         else if (const auto* label = qobject_cast<const QLabel*>(control))
             texts << label->text();
         else if (const auto* button = qobject_cast<const QAbstractButton*>(control))

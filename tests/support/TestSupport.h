@@ -162,7 +162,7 @@ void moveMouseOver(QWidget* widget, QPointF at = QPointF(3, 3));
 bool activate(QWidget* window);
 
 // What the controls `names` of `window` show, in that order: the text of a
-// box, list or pane, the caption of a label or button.
+// box, list, pane or date box, the caption of a label or button.
 QStringList shownTexts(QObject* window, const QStringList& names,
                        const std::source_location& at = std::source_location::current());
 // The entries of a drop-down list or a list box, in their order.
