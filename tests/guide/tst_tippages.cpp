@@ -146,17 +146,6 @@ private slots:
         checkMarkers(page, marker, int(tips.size()));
     }
 
-    void anEmptyTopicPrintsAHeaderOnlyPage() {
-        world = std::make_unique<TestWorld>(false);
-        TipPageViewer* page = openPage(QStringLiteral("frmLines"));
-        QVERIFY(page);
-        must<QAction>(page, "mnuPrint")->trigger();
-        QCOMPARE(world->printer().documents.size(), 1);
-        QCOMPARE(world->printer().documents[0].pages.size(), 1);
-        QCOMPARE(world->printer().words(0, 0).first(), QStringLiteral("Line Buster Tips"));
-        QCOMPARE(world->printer().words(0, 0).last(), QStringLiteral("Page 1"));
-    }
-
     void labelsAndMenusAsEachPageNamesThem() {
         auto* title = must<QLabel>(openPage(QStringLiteral("frmMgmTips")), QStringLiteral("lblTips"));
         auto* intro = must<QLabel>(openPage(QStringLiteral("frmDowntown")), QStringLiteral("Label2"));

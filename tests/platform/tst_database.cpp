@@ -44,18 +44,6 @@ private slots:
         QVERIFY(rs.eof());
     }
 
-    void boundTextIsStoredExactly() {
-        auto db = scratch();
-        const QStringList bodies = {QStringLiteral("Chef Tamble's"), QStringLiteral("100% fun"), QStringLiteral("a_b"),
-                                    QStringLiteral("back\\slash"), QStringLiteral("x'); DROP TABLE Notes; --")};
-        for (const QString& body : bodies)
-            QVERIFY(db->execute(QStringLiteral("INSERT INTO Notes (Body) VALUES (?)"), {body}));
-        QStringList stored;
-        for (auto rs = db->query(QStringLiteral("SELECT Body FROM Notes ORDER BY Id")); !rs.eof(); rs.moveNext())
-            stored << rs.text(QStringLiteral("Body"));
-        QCOMPARE(stored, bodies);
-    }
-
     void aRefusedRequestIsToldInTheUsersWords_data() {
         QTest::addColumn<int>("kind");
         QTest::newRow("another copy saving") << int(DbFailure::Busy);
