@@ -14,7 +14,6 @@
 #include "common/WebPageViewer.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDialog>

@@ -3,7 +3,6 @@
 #include "common/CWordWrap.h"
 #include "common/RichTextBox.h"
 
-#include <QApplication>
 #include <algorithm>
 
 using common::CWordWrap;

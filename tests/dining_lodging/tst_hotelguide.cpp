@@ -1,10 +1,8 @@
 #include "TestSupport.h"
 
-#include "common/HoverLink.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/HotelGuide.h"
 
-#include <QAction>
 #include <QLabel>
 
 using platform::Forms;

@@ -4,7 +4,6 @@
 #include "common/WebPageViewer.h"
 #include "dining_lodging/ResortComparison.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <optional>

@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 
 #include "common/DropDownList.h"
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 
 using platform::Forms;

@@ -1,10 +1,6 @@
 #include "TestSupport.h"
 
-#include "common/HoverLink.h"
-#include "common/PictureButton.h"
 #include "common/WebPageViewer.h"
-
-#include <QAction>
 
 using platform::Forms;
 

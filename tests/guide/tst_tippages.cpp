@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 

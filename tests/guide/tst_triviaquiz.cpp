@@ -1,11 +1,9 @@
 #include "TestSupport.h"
 #include "TextFit.h"
 
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 
 using platform::Forms;

@@ -1,10 +1,7 @@
 #include "TestSupport.h"
 
 #include "common/DropDownList.h"
-#include "common/PictureButton.h"
-#include "common/TripProfile.h"
 
-#include <QAction>
 #include <QDateEdit>
 #include <QLineEdit>
 

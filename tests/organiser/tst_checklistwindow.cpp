@@ -1,8 +1,5 @@
 #include "TestSupport.h"
 
-#include "common/PictureButton.h"
-
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 

@@ -1,14 +1,11 @@
 #include "TestSupport.h"
 
 #include "common/DropDownList.h"
-#include "common/PictureButton.h"
 #include "organiser/BudgetSheet.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 using organiser::BudgetFigures;
 using organiser::BudgetInputs;

@@ -1,10 +1,7 @@
 #include "TestSupport.h"
 
 #include "common/DropDownList.h"
-#include "common/HoverLink.h"
-#include "common/PictureButton.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>

@@ -1,10 +1,7 @@
 #include "TestSupport.h"
 
-#include "common/HoverLink.h"
-#include "common/PictureButton.h"
 #include "organiser/ReservationRecord.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 

@@ -22,16 +22,6 @@ public:
     }
 
 private slots:
-    void aMissingFileIsNamedToTheCallerAndNeverCreated() {
-        const QString path = QDir(world->folder()).filePath(QStringLiteral("Nowhere.mdb"));
-        QString why;
-        QVERIFY(!Database::open(path, &why));
-        QCOMPARE(why, QStringLiteral("The database file %1 could not be found.").arg(path));
-        QVERIFY(!QFile::exists(path));
-        // The window decides what the user sees; the database shows nothing.
-        QCOMPARE(world->dialogs().messages(), QStringList());
-    }
-
     void nullIsToldApartFromTheEmptyText() {
         auto db = scratch();
         QVERIFY(db->execute(QStringLiteral("INSERT INTO Notes (Body, Extra) VALUES (?, NULL)"), {QString("")}));

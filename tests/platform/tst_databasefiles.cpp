@@ -5,8 +5,6 @@
 #include "platform/SchemaLoader.h"
 
 #include <QDir>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QThread>
 #include <future>
 #include <thread>

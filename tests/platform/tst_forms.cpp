@@ -1,7 +1,5 @@
 #include "TestSupport.h"
 
-#include <QApplication>
-
 using platform::Form;
 using platform::Forms;
 

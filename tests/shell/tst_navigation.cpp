@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 
-#include "common/HoverLink.h"
 #include "common/WebPageViewer.h"
 #include "platform/Timer.h"
 

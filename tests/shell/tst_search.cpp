@@ -3,7 +3,6 @@
 #include "common/RichTextBox.h"
 #include "shell/KeywordSearch.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 

@@ -1,10 +1,8 @@
 #include "TestSupport.h"
 
 #include "common/HoverLink.h"
-#include "common/PictureButton.h"
 #include "common/WebPageViewer.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextBrowser>

@@ -1,8 +1,6 @@
 #include "TestSupport.h"
 #include "TextFit.h"
 
-#include <QComboBox>
-#include <QListWidget>
 #include <QRegularExpression>
 #include <QScreen>
 
