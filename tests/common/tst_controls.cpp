@@ -42,9 +42,6 @@ QLineEdit* showWithNeighbour(QWidget& window, QWidget* control) {
 
 class TestControls : public WorldTest {
     Q_OBJECT
-public:
-    TestControls() : WorldTest(false) {}
-
 private slots:
     void aPictureButtonShowsItsBorderOnlyWhileHeldAndClicksOnRelease() {
         PictureButton button;

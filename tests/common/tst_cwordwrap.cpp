@@ -13,10 +13,6 @@ using platform::RecordingPrinter;
 // character 100 twips wide, every line 300 twips high, a 12240 x 15840 page.
 class TestCWordWrap : public WorldTest {
     Q_OBJECT
-public:
-    TestCWordWrap() : WorldTest(false) {}
-
-private:
     RecordingPrinter& printer() { return world->printer(); }
 
     // The first drawn item whose text is `text`, on a page of the first document.

@@ -12,10 +12,6 @@ using platform::Forms;
 // in the database's words, once, and keeps what the user typed.
 class TestDatabaseMessages : public WorldTest {
     Q_OBJECT
-public:
-    TestDatabaseMessages() : WorldTest(false) {}
-
-private:
     QString path(const QString& file) const { return QDir(world->folder()).filePath(file); }
 
 private slots:

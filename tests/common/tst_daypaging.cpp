@@ -30,9 +30,6 @@ QString outcome(const DayMove& move) {
 // does for the texts in the day box and the schedule or trip box.
 class TestDayPaging : public WorldTest {
     Q_OBJECT
-public:
-    TestDayPaging() : WorldTest(false) {}
-
 private slots:
     void aStepSavesThenMovesOrStays_data() {
         QTest::addColumn<bool>("journal");

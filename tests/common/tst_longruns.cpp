@@ -14,7 +14,10 @@ using platform::Forms;
 // run is gone; the text is never changed.
 class TestLongRuns : public WorldTest {
     Q_OBJECT
+public:
+    TestLongRuns() : WorldTest(true) {}
 
+private:
     template <typename Box> static QTextOption::WrapMode mode(Box* box) { return box->wordWrapMode(); }
 
     // Puts `text` in the box the way `way` says: set from code, pasted, or

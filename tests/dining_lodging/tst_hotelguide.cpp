@@ -9,9 +9,6 @@ using platform::Forms;
 
 class TestHotelGuide : public WorldTest {
     Q_OBJECT
-public:
-    TestHotelGuide() : WorldTest(false) {}
-
     static platform::Form* openGuide() { return Forms::open(QStringLiteral("frmHotels")); }
     static QString adviceShown(QObject* w) { return must<QLabel>(w, "Label10")->text(); }
     void content(const QString& sql, const platform::Binds& binds = {}) {

@@ -28,9 +28,6 @@ static QString row(const QString& colour, const QString& name, const QString& ca
 
 class TestResortPages : public WorldTest {
     Q_OBJECT
-public:
-    TestResortPages() : WorldTest(false) {}
-
     QString pagePath() const { return QDir(world->folder()).filePath("Hotels.htm"); }
     static platform::Form* openSample() { return Forms::open(QStringLiteral("frmSample")); }
     static common::WebBrowser* page(QObject* w) { return must<common::WebBrowser>(w, "WebBrowser1"); }

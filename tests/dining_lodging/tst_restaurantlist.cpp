@@ -9,9 +9,6 @@ using platform::Forms;
 
 class TestRestaurantList : public WorldTest {
     Q_OBJECT
-public:
-    TestRestaurantList() : WorldTest(false) {}
-
 private slots:
     void init() {
         WorldTest::init();

@@ -13,10 +13,6 @@ using platform::Forms;
 
 class TestReviewViewer : public WorldTest {
     Q_OBJECT
-public:
-    TestReviewViewer() : WorldTest(false) {}
-
-private:
     ReviewViewer* open(const QString& form) { return qobject_cast<ReviewViewer*>(Forms::open(form)); }
 
 private slots:

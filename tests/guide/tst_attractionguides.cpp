@@ -11,9 +11,6 @@ using platform::Forms;
 
 class TestAttractionGuides : public WorldTest {
     Q_OBJECT
-public:
-    TestAttractionGuides() : WorldTest(false) {}
-
 private slots:
     // Rows are tagged with the window's title. Headings red and bold on their
     // own lines only; each attraction bulleted, its name bold (red on the

@@ -7,9 +7,6 @@ using platform::Forms;
 
 class TestFrmBasics : public WorldTest {
     Q_OBJECT
-public:
-    TestFrmBasics() : WorldTest(false) {}
-
     static platform::Form* open() { return Forms::open(QStringLiteral("frmBasics")); }
     static void pick(QObject* w, int index) { pickEntry(must<common::DropDownList>(w, "Combo1"), index); }
     static common::RichTextBox* pane(QObject* w) { return must<common::RichTextBox>(w, "rtParks"); }

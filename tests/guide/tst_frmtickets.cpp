@@ -11,9 +11,6 @@ using platform::Forms;
 
 class TestFrmTickets : public WorldTest {
     Q_OBJECT
-public:
-    TestFrmTickets() : WorldTest(false) {}
-
 private slots:
     void eachKindShowsItsTitleAndItsFeatures() {
         // Out of display order; features empty, missing, blank, short, and one repeating the first title.

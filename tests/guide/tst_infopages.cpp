@@ -6,9 +6,6 @@ using platform::Forms;
 
 class TestInfoPages : public WorldTest {
     Q_OBJECT
-public:
-    TestInfoPages() : WorldTest(false) {}
-
     static void row(const char* form, const char* caption, const char* file) {
         QTest::newRow(form) << QString(form) << QString(caption) << QString(file);
     }

@@ -8,9 +8,6 @@ using platform::Forms;
 
 class TestParkAttractionList : public WorldTest {
     Q_OBJECT
-public:
-    TestParkAttractionList() : WorldTest(false) {}
-
     // Rows whose texts hold the words the lists format elsewhere: a "--" inside
     // a tip and a name, park names inside a reason, a name under four letters.
     void addRows() {

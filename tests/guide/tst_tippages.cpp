@@ -46,6 +46,8 @@ void checkMarkers(TipPageViewer* page, const QString& marker, int paragraphs) {
 
 class TestTipPages : public WorldTest {
     Q_OBJECT
+public:
+    TestTipPages() : WorldTest(true) {}
 
 private slots:
     void everyPageShowsItsTopicPrintsAndCloses_data() {

@@ -35,7 +35,10 @@ QString verdictOn(QObject* results) {
 
 class TestTriviaQuiz : public WorldTest {
     Q_OBJECT
+public:
+    TestTriviaQuiz() : WorldTest(true) {}
 
+private:
     QVariant scalar(const QString& sql, const QVariant& bind) { return world->content()->query(sql, {bind}).value(0); }
     int count(const QString& sql, int type) { return scalar(sql, type).toInt(); }
     void addQuestion(int id, int type, int displayed, const QStringList& a) {

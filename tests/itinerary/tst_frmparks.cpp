@@ -43,6 +43,10 @@ const QStringList kHeadings = {"{bold,red:MORNING}", "{bold,red:AFTERNOON}", "{b
 
 class TestFrmParks : public WorldTest {
     Q_OBJECT
+public:
+    TestFrmParks() : WorldTest(true) {}
+
+private:
     static platform::Form* openParks() { return Forms::open(QStringLiteral("frmParks")); }
     // Kids, Daredevel, Wet, Show as the preferences wizard stores them; the default is the example profile.
     platform::Form* openWithProfile(const QVariantList& answers = {2, 0, 0, 1}) {

@@ -31,7 +31,10 @@ QString dateOf(int day) {
 
 class TestFrmSchedule : public WorldTest {
     Q_OBJECT
+public:
+    TestFrmSchedule() : WorldTest(true) {}
 
+private:
     // Stores a row: `names` lists the columns given in `values`, comma separated.
     void storeDay(int schedule, int day, const QString& names, platform::Binds values) {
         const QStringList marks(values.size(), QStringLiteral(", ?"));

@@ -48,9 +48,6 @@ QString shownPositions(QObject* w) {
 
 class TestFrmWizard : public WorldTest {
     Q_OBJECT
-public:
-    TestFrmWizard() : WorldTest(false) {}
-
     static platform::Form* openWizard() { return Forms::open(QStringLiteral("frmWizard")); }
     static QDateEdit* tripDate(QObject* w) { return must<QDateEdit>(w, "DTPicker1"); }
     static void pressContinue(QObject* w) {

@@ -43,6 +43,8 @@ std::array<QVector<SuggestedAttraction>, 3> day(const QStringList& parts) {
 
 class TestSuggestionEngine : public WorldTest {
     Q_OBJECT
+public:
+    TestSuggestionEngine() : WorldTest(true) {}
 
 private slots:
     void matchValuesFollowTheAnswers_data() {

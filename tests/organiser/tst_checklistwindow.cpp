@@ -56,9 +56,6 @@ platform::Form* openChecklist(const QString& form = QStringLiteral("frmCheckList
 
 class TestChecklistWindow : public WorldTest {
     Q_OBJECT
-public:
-    TestChecklistWindow() : WorldTest(false) {}
-
 private slots:
     void flagsDecideWhatEachStepShows_data() {
         QTest::addColumn<QVariantList>("flags");

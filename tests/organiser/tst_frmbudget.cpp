@@ -26,10 +26,6 @@ QStringList storedRows(TestWorld& world) {
 
 class TestFrmBudget : public WorldTest {
     Q_OBJECT
-public:
-    TestFrmBudget() : WorldTest(false) {}
-
-private:
     platform::Form* w = nullptr; // the budget
     // Opens the budget as the window the user works in.
     bool openBudget() { return activate(w = Forms::open(QStringLiteral("frmBudget"))); }

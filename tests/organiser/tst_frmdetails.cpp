@@ -33,10 +33,6 @@ void storeDay(TestWorld& world, int trip, int day, const QString& date, const QS
 
 class TestFrmDetails : public WorldTest {
     Q_OBJECT
-public:
-    TestFrmDetails() : WorldTest(false) {}
-
-private:
     platform::Form* w = nullptr; // the journal
     platform::Form* openJournal() { return w = Forms::open(QStringLiteral("frmDetails")); }
 

@@ -40,9 +40,6 @@ QStringList flags(const QString& ten) {
 
 class TestFrmPlane : public WorldTest {
     Q_OBJECT
-public:
-    TestFrmPlane() : WorldTest(false) {}
-
     platform::Form* w = nullptr; // the reservation record
     platform::Form* openPlane() { return w = Forms::open(QStringLiteral("frmPlane")); }
     QLineEdit* box(const QString& name) { return must<QLineEdit>(w, name); }

@@ -28,9 +28,6 @@ QStringList stored(platform::Database& db, const QString& sql) {
 
 class TestListWindow : public WorldTest {
     Q_OBJECT
-public:
-    TestListWindow() : WorldTest(false) {}
-
     static ListWindow* open(const QString& form) { return qobject_cast<ListWindow*>(Forms::open(form)); }
     static common::RichTextBox* paneOf(ListWindow* w) { return w->findChild<common::RichTextBox*>(); }
     static common::DropDownList* itemsOf(ListWindow* w) { return must<common::DropDownList>(w, "cbItems"); }

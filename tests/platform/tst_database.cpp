@@ -12,9 +12,6 @@ using platform::SchemaLoader;
 
 class TestDatabase : public WorldTest {
     Q_OBJECT
-public:
-    TestDatabase() : WorldTest(false) {}
-
     std::unique_ptr<Database> scratch() {
         world->exec(Database::userFileName(),
                     QStringLiteral("CREATE TABLE Notes (Id INTEGER PRIMARY KEY, Body TEXT, Extra TEXT)"));

@@ -17,6 +17,10 @@ using platform::SchemaLoader;
 // or a folder that cannot be written leaves them.
 class TestDatabaseFiles : public WorldTest {
     Q_OBJECT
+public:
+    TestDatabaseFiles() : WorldTest(true) {}
+
+private:
     QString userPath() const { return QDir(world->folder()).filePath(Database::userFileName()); }
     QString contentPath() const { return QDir(world->folder()).filePath(Database::contentFileName()); }
     int count(const QString& file, const QString& sql) {

@@ -79,6 +79,10 @@ QList<int> documentLengths(const QStringList& pageNumbers) {
 // keeps each job as a file) every document is a job of its own.
 class TestPdfPrinter : public WorldTest {
     Q_OBJECT
+public:
+    TestPdfPrinter() : WorldTest(true) {}
+
+private:
     std::unique_ptr<QTemporaryDir> home;
     QByteArray savedHome;
     WatchedSystemPrinter* printer = nullptr;

@@ -10,9 +10,6 @@ using platform::Forms;
 
 class TestFrmTamble : public WorldTest {
     Q_OBJECT
-public:
-    TestFrmTamble() : WorldTest(false) {}
-
     static platform::Form* openMain() { return Forms::open(QStringLiteral("frmTamble")); }
     static QColor inkOf(QLabel* label) { return label->palette().color(QPalette::WindowText); }
     static QString tipShown(QObject* main) { return must<QLabel>(main, "lblTip")->text(); }

@@ -13,10 +13,6 @@ using platform::Forms;
 
 class TestNavigation : public WorldTest {
     Q_OBJECT
-public:
-    TestNavigation() : WorldTest(false) {}
-
-private:
     static platform::Form* openMain() { return Forms::open(QStringLiteral("frmTamble")); }
 
     // Chooses a menu item, or clicks a quick link, a picture or a link.

@@ -38,9 +38,6 @@ QString results(QObject* window) {
 
 class TestSearch : public WorldTest {
     Q_OBJECT
-public:
-    TestSearch() : WorldTest(false) {}
-
 private slots:
     void init() {
         WorldTest::init();

@@ -27,9 +27,6 @@ QStringList looks(QObject* w) {
 
 class TestSmallWindows : public WorldTest {
     Q_OBJECT
-public:
-    TestSmallWindows() : WorldTest(false) {}
-
 private slots:
     void linksOpenFiveDistinctAddressesOrSayTheyNeedTheInternet() {
         platform::Form* links = Forms::open(QStringLiteral("frmLinks"));

@@ -61,11 +61,12 @@ private:
 
 // A test class each of whose tests runs in a world of its own, built before
 // the test and dropped after it; an answer scripted for a dialog that never
-// came fails the test.
+// came fails the test. The world's tables are empty unless the class asks for
+// the shipped content.
 class WorldTest : public QObject {
     Q_OBJECT
 public:
-    explicit WorldTest(bool withContent = true) : m_withContent(withContent) {}
+    explicit WorldTest(bool withContent = false) : m_withContent(withContent) {}
 
 protected:
     std::unique_ptr<TestWorld> world;

@@ -11,9 +11,6 @@ Q_DECLARE_METATYPE(QList<QStringList>)
 // where it is.
 class TestQuickLookups : public WorldTest {
     Q_OBJECT
-public:
-    TestQuickLookups() : WorldTest(false) {}
-
 private slots:
     // Two entries share a name (either shows the first of them); names with an
     // apostrophe and a small first letter; a place no park has, or none.
