@@ -1,6 +1,10 @@
-#include "common/DayPaging.h"
+#include "TestSupport.h"
 
-#include <QTest>
+#include "common/DayPaging.h"
+#include "common/DropDownList.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 using namespace common;
 
@@ -24,9 +28,8 @@ QString outcome(const DayMove& move) {
 
 // Next Day and Previous Day of the planner and the journal: what a press
 // does for the texts in the day box and the schedule or trip box.
-class TestDayPaging : public QObject {
+class TestDayPaging : public WorldTest {
     Q_OBJECT
-
 private slots:
     void aStepSavesThenMovesOrStays_data() {
         QTest::addColumn<bool>("journal");
@@ -71,6 +74,57 @@ private slots:
         const KeyCheck check = checkDayKeys(day, book, journal ? kTrips : kSchedules);
         QCOMPARE(check.keys, move.keys);
         QCOMPARE(check.refusal, move.refusal);
+    }
+
+    // In the windows, such a refusal stops Update This Day, Next Day and
+    // Previous Day alike; nothing is saved and nothing typed is lost.
+    void eachWindowRefusesAKeyThatIsNoWholeNumber_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("named"); // in the message
+        QTest::newRow("planner, day with a statement") << "frmSchedule"
+                                                       << "cbDayNum"
+                                                       << "1 Or 1=1"
+                                                       << "Day";
+        QTest::newRow("planner, schedule in words") << "frmSchedule"
+                                                    << "cboScheduleNumber"
+                                                    << "two"
+                                                    << "Schedule";
+        QTest::newRow("journal, day with a fraction") << "frmDetails"
+                                                      << "cbDayNum"
+                                                      << "2.5"
+                                                      << "Day";
+        QTest::newRow("journal, trip in words") << "frmDetails"
+                                                << "cbTrip"
+                                                << "two"
+                                                << "Trip";
+    }
+    void eachWindowRefusesAKeyThatIsNoWholeNumber() {
+        QFETCH(QString, form);
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, named);
+        const bool planner = form == QLatin1String("frmSchedule");
+        const QString notes = planner ? QStringLiteral("txtMorning") : QStringLiteral("txtDetails");
+        platform::Form* w = platform::Forms::open(form);
+        QVERIFY(w);
+        must<QPlainTextEdit>(w, notes)->setPlainText(QStringLiteral("Keep me"));
+        if (auto* list = child<common::DropDownList>(w, box))
+            typeOver(list, text);
+        else
+            must<QLineEdit>(w, box)->setText(text);
+        for (const char* button : {"Picture3", "Picture5", "Picture4"}) {
+            world->dialogs().answerMessage();
+            clickOn(w, button);
+        }
+        QCOMPARE(
+            world->dialogs().messages(),
+            QStringList(3, QStringLiteral("The %1 # box must hold a whole number from -32768 to 32767.").arg(named)));
+        QCOMPARE(shownTexts(w, {notes, box}), QStringList({"Keep me", text}));
+        auto stored = world->user()->query(planner ? QStringLiteral("SELECT COUNT(*) FROM Schedule")
+                                                   : QStringLiteral("SELECT COUNT(*) FROM Details"));
+        QCOMPARE(stored.value(0).toInt(), 0);
     }
 };
 

@@ -12,10 +12,12 @@ using platform::Forms;
 // A text box holding a run without blanks longer than a few lines lays its
 // text out wrapping anywhere (in one pass), and word-wraps again once the
 // run is gone; the text is never changed.
-class TestLongRuns : public QObject {
+class TestLongRuns : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
+public:
+    TestLongRuns() : WorldTest(true) {}
 
+private:
     template <typename Box> static QTextOption::WrapMode mode(Box* box) { return box->wordWrapMode(); }
 
     // Puts `text` in the box the way `way` says: set from code, pasted, or
@@ -50,12 +52,6 @@ class TestLongRuns : public QObject {
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(); }
-    void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
-        world.reset();
-    }
-
     void aBoxWrapsAnywhereOnlyWhileItHoldsALongRun_data() {
         QTest::addColumn<bool>("rich");
         QTest::addColumn<QString>("way");

@@ -1,19 +1,14 @@
 #include "TestSupport.h"
 
-#include "common/HoverLink.h"
 #include "common/RichTextBox.h"
 #include "dining_lodging/HotelGuide.h"
 
-#include <QAction>
-#include <QFile>
 #include <QLabel>
 
 using platform::Forms;
 
-class TestHotelGuide : public QObject {
+class TestHotelGuide : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-
     static platform::Form* openGuide() { return Forms::open(QStringLiteral("frmHotels")); }
     static QString adviceShown(QObject* w) { return must<QLabel>(w, "Label10")->text(); }
     void content(const QString& sql, const platform::Binds& binds = {}) {
@@ -21,12 +16,6 @@ class TestHotelGuide : public QObject {
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
-        world.reset();
-    }
-
     void listsEachCategoryUnderItsHeadingInStoredOrder() {
         const dining_lodging::HotelList list = dining_lodging::composeHotelList({
             {3, "Polynesian", "$299", "Islands."},
@@ -93,23 +82,6 @@ private slots:
                      printed.contains("Holiday Season: 12/20 to 12/31 Disney Value Resorts:") &&
                      printed.contains("Old Key West - $259 - Villas.") && !printed.contains("reconsider"),
                  qPrintable(printed));
-    }
-
-    // The guide and its resort comparison page: nothing empty (or blank and printable) stays open.
-    void withoutTheContentDatabaseTheWindowReportsItAndCloses_data() {
-        QTest::addColumn<QString>("form");
-        QTest::newRow("hotel guide") << "frmHotels";
-        QTest::newRow("resort comparison page") << "frmSample";
-    }
-    void withoutTheContentDatabaseTheWindowReportsItAndCloses() {
-        QFETCH(QString, form);
-        QVERIFY(QFile::remove(platform::App::file(platform::Database::contentFileName())));
-        world->dialogs().answerMessage();
-        QVERIFY(!Forms::open(form));
-        QVERIFY(world->dialogs().messages().value(0).contains(platform::Database::contentFileName()));
-        QVERIFY(!QFile::exists(platform::App::file(QStringLiteral("Hotels.htm"))));
-        TestWorld::settle();
-        QCOMPARE(Forms::loadedNames(), QStringList());
     }
 
     void contactLinkOpensTheContactListOnPress() {

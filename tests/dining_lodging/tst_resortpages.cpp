@@ -4,7 +4,6 @@
 #include "common/WebPageViewer.h"
 #include "dining_lodging/ResortComparison.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <optional>
@@ -27,10 +26,8 @@ static QString row(const QString& colour, const QString& name, const QString& ca
            "</td><td>4</td><td><260</td><td></td></tr>";
 }
 
-class TestResortPages : public QObject {
+class TestResortPages : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-
     QString pagePath() const { return QDir(world->folder()).filePath("Hotels.htm"); }
     static platform::Form* openSample() { return Forms::open(QStringLiteral("frmSample")); }
     static common::WebBrowser* page(QObject* w) { return must<common::WebBrowser>(w, "WebBrowser1"); }
@@ -42,12 +39,6 @@ class TestResortPages : public QObject {
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
-        world.reset();
-    }
-
     void eachOpeningWritesAndShowsThePageOfTheResortsSortedByCategoryThenName() {
         const QString rows = row("white", "Beach Club", "Deluxe") + row("yellow", "Polynesian", "Deluxe") +
                              row("white", "All-Star Music", "Value");

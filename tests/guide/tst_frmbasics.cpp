@@ -1,23 +1,17 @@
 #include "TestSupport.h"
 
 #include "common/DropDownList.h"
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 
 using platform::Forms;
 
-class TestFrmBasics : public QObject {
+class TestFrmBasics : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-
     static platform::Form* open() { return Forms::open(QStringLiteral("frmBasics")); }
     static void pick(QObject* w, int index) { pickEntry(must<common::DropDownList>(w, "Combo1"), index); }
     static common::RichTextBox* pane(QObject* w) { return must<common::RichTextBox>(w, "rtParks"); }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() { world.reset(); }
-
     // Each row is one line ending in a line break, a Null one an empty line; the combo text heads the print.
     void printHeadsThePaneOfTheLastTopicWithTheComboText() {
         world->exec(platform::Database::contentFileName(),

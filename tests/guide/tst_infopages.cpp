@@ -1,25 +1,16 @@
 #include "TestSupport.h"
 
-#include "common/HoverLink.h"
-#include "common/PictureButton.h"
 #include "common/WebPageViewer.h"
-
-#include <QAction>
 
 using platform::Forms;
 
-class TestInfoPages : public QObject {
+class TestInfoPages : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-
     static void row(const char* form, const char* caption, const char* file) {
         QTest::newRow(form) << QString(form) << QString(caption) << QString(file);
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() { world.reset(); }
-
     void eachPageShowsItsFileAndPrintsTwiceTheSame_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("caption");
@@ -34,6 +25,7 @@ private slots:
         row("frmMgmMap", "MGM Map Overview", "images/mgmmap.gif");
         row("frmAkMap", "Animal Kingdom Map Overview", "images/akmap.gif");
         row("frmCharacterDining", "2004 Character Dining", "character.htm");
+        row("frmScheduleTips", "Schedule Tips", "scheduleTips.htm");
     }
     void eachPageShowsItsFileAndPrintsTwiceTheSame() {
         QFETCH(QString, form);

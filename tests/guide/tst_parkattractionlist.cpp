@@ -3,48 +3,11 @@
 #include "common/RichTextBox.h"
 
 #include <QAction>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextList>
 
 using platform::Forms;
 
-namespace {
-
-// The pane as a user sees it, one line per paragraph: "* " before a bulleted
-// paragraph, and every run in bold or in a colour of its own written as
-// {bold,colour:text} (the colour "red", "white" or its name).
-QString markup(const QTextEdit& pane) {
-    QStringList lines;
-    for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
-        QString line = block.textList() ? QStringLiteral("* ") : QString();
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QTextCharFormat format = fragment.charFormat();
-            QStringList looks;
-            if (format.fontWeight() >= QFont::Bold)
-                looks << QStringLiteral("bold");
-            if (format.foreground().style() != Qt::NoBrush) {
-                const QColor ink = format.foreground().color();
-                looks << (ink == QColor(255, 0, 0)       ? QStringLiteral("red")
-                          : ink == QColor(255, 255, 255) ? QStringLiteral("white")
-                                                         : ink.name());
-            }
-            line += looks.isEmpty() ? fragment.text()
-                                    : QLatin1Char('{') + looks.join(QLatin1Char(',')) + QLatin1Char(':') +
-                                          fragment.text() + QLatin1Char('}');
-        }
-        lines << line;
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
-} // namespace
-
-class TestParkAttractionList : public QObject {
+class TestParkAttractionList : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-
     // Rows whose texts hold the words the lists format elsewhere: a "--" inside
     // a tip and a name, park names inside a reason, a name under four letters.
     void addRows() {
@@ -62,12 +25,6 @@ class TestParkAttractionList : public QObject {
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
-        world.reset();
-    }
-
     void eachListShowsPrintsAndClosesItsPage_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("caption");
@@ -117,7 +74,7 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), caption);
         auto* pane = must<common::RichTextBox>(w, QStringLiteral("rtParks"));
-        QCOMPARE(markup(*pane), shown);
+        QCOMPARE(paneMarkup(*pane), shown);
 
         // Print from the menu and from the picture: one document each, under its header.
         must<QAction>(w, QStringLiteral("mnuPrint"))->trigger();

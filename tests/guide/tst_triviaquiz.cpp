@@ -1,11 +1,9 @@
 #include "TestSupport.h"
 #include "TextFit.h"
 
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 
 using platform::Forms;
@@ -35,10 +33,12 @@ QString verdictOn(QObject* results) {
 
 } // namespace
 
-class TestTriviaQuiz : public QObject {
+class TestTriviaQuiz : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
+public:
+    TestTriviaQuiz() : WorldTest(true) {}
 
+private:
     QVariant scalar(const QString& sql, const QVariant& bind) { return world->content()->query(sql, {bind}).value(0); }
     int count(const QString& sql, int type) { return scalar(sql, type).toInt(); }
     void addQuestion(int id, int type, int displayed, const QStringList& a) {
@@ -69,13 +69,9 @@ class TestTriviaQuiz : public QObject {
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(); }
-    void cleanup() { world.reset(); }
-
     void aFolderThatCannotBeWrittenStillPlaysWithoutAMessage() {
         platform::Database::setOpenReadOnly(true);
         play(QStringLiteral("frmTrivia"), QList<bool>(10, true));
-        platform::Database::setOpenReadOnly(false);
         QCOMPARE(world->dialogs().messages(), QStringList());
         QCOMPARE(shown(Forms::find(QStringLiteral("frmResults")), "Label1"), QStringLiteral("You got 10 Out of 10"));
         QCOMPARE(count(QStringLiteral("Select Sum(Displayed) from Trivia Where TriviaType = ?"), 1), 0);

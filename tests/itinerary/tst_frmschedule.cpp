@@ -2,16 +2,12 @@
 
 #include "common/DropDownList.h"
 #include "common/HoverLink.h"
-#include "common/PictureButton.h"
 #include "itinerary/ScheduleText.h"
 #include "itinerary/frmSchedule.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <optional>
 
 using platform::Forms;
@@ -19,13 +15,6 @@ using platform::Forms;
 namespace {
 
 const QDate kTripStart(2004, 6, 5); // a Saturday
-
-QStringList entries(QComboBox* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->itemText(i);
-    return texts;
-}
 
 // The user picks an entry from a list.
 void pick(common::DropDownList* list, const QString& text) {
@@ -40,10 +29,12 @@ QString dateOf(int day) {
 
 } // namespace
 
-class TestFrmSchedule : public QObject {
+class TestFrmSchedule : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
+public:
+    TestFrmSchedule() : WorldTest(true) {}
 
+private:
     // Stores a row: `names` lists the columns given in `values`, comma separated.
     void storeDay(int schedule, int day, const QString& names, platform::Binds values) {
         const QStringList marks(values.size(), QStringLiteral(", ?"));
@@ -68,11 +59,14 @@ class TestFrmSchedule : public QObject {
                     {schedule, day})
             .integer(QStringLiteral("n"));
     }
-    QString stored(int schedule, int day, const QString& name) {
-        return world->user()
-            ->query(QStringLiteral("SELECT * FROM Schedule WHERE ScheduleNum = ? AND DayNum = ?"), {schedule, day})
-            .value(name)
-            .toString();
+    // The stored values of `columns` of a day.
+    QStringList stored(int schedule, int day, const QStringList& columns) {
+        auto rs = world->user()->query(QStringLiteral("SELECT * FROM Schedule WHERE ScheduleNum = ? AND DayNum = ?"),
+                                       {schedule, day});
+        QStringList values;
+        for (const QString& column : columns)
+            values << rs.value(column).toString();
+        return values;
     }
     platform::Form* f = nullptr; // the planner
     platform::Form* openPlanner() { return f = Forms::open(QStringLiteral("frmSchedule")); }
@@ -82,36 +76,31 @@ class TestFrmSchedule : public QObject {
     QPlainTextEdit* notes(const QString& name) { return must<QPlainTextEdit>(f, name); }
     QLineEdit* box(const QString& name) { return must<QLineEdit>(f, name); }
     void click(const QString& name) { clickOn(f, name); }
+    QStringList shown(const QStringList& names) { return shownTexts(f, names); }
     // Attraction list n (1 to 15): five per part of the day.
     common::DropDownList* choice(int n) { return list(QStringLiteral("cbChoice%1").arg(n)); }
 
 private slots:
     void init() {
-        world = std::make_unique<TestWorld>();
+        WorldTest::init();
         world->exec(platform::Database::contentFileName(),
                     QStringLiteral("INSERT INTO TravelInfo (TripDate, Adults) VALUES (?, 2)"),
                     {kTripStart.toString(Qt::ISODate)});
     }
-    void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
-        world.reset();
-    }
-
     void opensOnDayOneWithoutAStoredDay() {
         QVERIFY(openPlanner());
-        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("1"));
-        QCOMPARE(list("cboScheduleNumber")->currentText(), QStringLiteral("1"));
-        QCOMPARE(box("txtTSD")->text(), dateOf(1));
+        QCOMPARE(shown({"cbDayNum", "cboScheduleNumber", "txtTSD"}), QStringList({"1", "1", dateOf(1)}));
         QCOMPARE(f->windowTitle(), QStringLiteral("Day of schedule is Saturday"));
-        QCOMPARE(entries(list("cbDayNum")).size(), 21);
-        QCOMPARE(entries(list("cboScheduleNumber")).last(), QStringLiteral("100"));
+        QCOMPARE(itemTexts(list("cbDayNum")).size(), 21);
+        QCOMPARE(itemTexts(list("cboScheduleNumber")).last(), QStringLiteral("100"));
         for (QComboBox* park : {list("cbPark1"), list("cbPark2"), list("cbPark3")}) {
             QCOMPARE(park->currentText(), QStringLiteral("Magic Kingdom"));
-            QCOMPARE(entries(park), QStringList({"Magic Kingdom", "Epcot", "MGM Studios", "Animal Kingdom",
-                                                 "Typhoon Lagoon", "Blizzard Beach"}));
+            QCOMPARE(itemTexts(park), QStringList({"Magic Kingdom", "Epcot", "MGM Studios", "Animal Kingdom",
+                                                   "Typhoon Lagoon", "Blizzard Beach"}));
         }
+        const QStringList magicKingdom = attractions(1);
         for (int n = 1; n <= 15; ++n) {
-            QCOMPARE(entries(choice(n)), attractions(1));
+            QCOMPARE(itemTexts(choice(n)), magicKingdom);
             QCOMPARE(choice(n)->currentText(), QString());
         }
         QVERIFY(list("cbChoice4")->isVisible());
@@ -120,7 +109,7 @@ private slots:
         std::sort(sorted.begin(), sorted.end(),
                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
         for (QComboBox* place : {list("cbDescription"), list("cbDescription2"), list("cbDescription3")}) {
-            QCOMPARE(entries(place), sorted);
+            QCOMPARE(itemTexts(place), sorted);
             QCOMPARE(place->currentText(), QString());
         }
     }
@@ -132,21 +121,14 @@ private slots:
                  {"Epcot", "", "Typhoon Lagoon", "Test Track", "Grandma's own ride", "Kept fifth", "Early start",
                   QVariant(), "Le Cellier", "7 pm", "X1"});
         QVERIFY(openPlanner());
-        QCOMPARE(list("cbPark1")->currentText(), QStringLiteral("Epcot"));
-        QCOMPARE(list("cbPark2")->currentText(), QString());
-        QCOMPARE(list("cbPark3")->currentText(), QStringLiteral("Typhoon Lagoon"));
-        QCOMPARE(entries(list("cbChoice1")), attractions(2));
-        QCOMPARE(entries(list("cbChoice5")), attractions(2));
-        QCOMPARE(list("cbChoice1")->currentText(), QStringLiteral("Test Track"));
-        QCOMPARE(list("cbChoice3")->currentText(), QStringLiteral("Grandma's own ride"));
-        QCOMPARE(list("cbChoice5")->currentText(), QStringLiteral("Kept fifth"));
+        QCOMPARE(shown({"cbPark1", "cbPark2", "cbPark3", "cbChoice1", "cbChoice3", "cbChoice5", "txtMorning",
+                        "txtEvening", "cbDescription2", "txtTime2", "txtConfirmation2"}),
+                 QStringList({"Epcot", "", "Typhoon Lagoon", "Test Track", "Grandma's own ride", "Kept fifth",
+                              "Early start", "", "Le Cellier", "7 pm", "X1"}));
+        QCOMPARE(itemTexts(list("cbChoice1")), attractions(2));
+        QCOMPARE(itemTexts(list("cbChoice5")), attractions(2));
         for (int n = 6; n <= 15; ++n)
             QCOMPARE(choice(n)->count(), 0);
-        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("Early start"));
-        QCOMPARE(notes("txtEvening")->toPlainText(), QString());
-        QCOMPARE(list("cbDescription2")->currentText(), QStringLiteral("Le Cellier"));
-        QCOMPARE(box("txtTime2")->text(), QStringLiteral("7 pm"));
-        QCOMPARE(box("txtConfirmation2")->text(), QStringLiteral("X1"));
     }
 
     void pickingAScheduleShowsTheSameDayOfIt() {
@@ -154,25 +136,20 @@ private slots:
         storeDay(2, 3, "Morning, MorningPark", {"Schedule two", "MGM Studios"});
         QVERIFY(openPlanner());
         pick(list("cbDayNum"), QStringLiteral("3"));
-        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("Schedule one"));
-        QCOMPARE(box("txtTSD")->text(), dateOf(3));
+        QCOMPARE(shown({"txtMorning", "txtTSD"}), QStringList({"Schedule one", dateOf(3)}));
         QCOMPARE(f->windowTitle(), QStringLiteral("Day of schedule is Monday"));
         notes("txtMorning")->setPlainText(QStringLiteral("unsaved change"));
         pick(list("cboScheduleNumber"), QStringLiteral("2"));
-        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("3"));
-        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("Schedule two"));
-        QCOMPARE(list("cbPark1")->currentText(), QStringLiteral("MGM Studios"));
-        QCOMPARE(entries(list("cbChoice1")), attractions(3));
-        QCOMPARE(entries(list("cbChoice6")), QStringList());
+        QCOMPARE(shown({"cbDayNum", "txtMorning", "cbPark1"}), QStringList({"3", "Schedule two", "MGM Studios"}));
+        QCOMPARE(itemTexts(list("cbChoice1")), attractions(3));
+        QCOMPARE(itemTexts(list("cbChoice6")), QStringList());
         // After a pick the places come in table order.
-        QCOMPARE(entries(list("cbDescription")),
+        QCOMPARE(itemTexts(list("cbDescription")),
                  column(QStringLiteral("SELECT Location FROM Reservations ORDER BY rowid"), "Location"));
-        QCOMPARE(stored(1, 3, "Morning"), QStringLiteral("Schedule one"));
+        QCOMPARE(stored(1, 3, {"Morning"}), QStringList{"Schedule one"});
         // A day without a row is shown empty, with its date.
         pick(list("cbDayNum"), QStringLiteral("4"));
-        QCOMPARE(notes("txtMorning")->toPlainText(), QString());
-        QCOMPARE(list("cbPark1")->currentText(), QString());
-        QCOMPARE(box("txtTSD")->text(), dateOf(4));
+        QCOMPARE(shown({"txtMorning", "cbPark1", "txtTSD"}), QStringList({"", "", dateOf(4)}));
     }
 
     // Any number in the day box dates the day from the trip start, 0 and below included.
@@ -202,10 +179,9 @@ private slots:
             QCOMPARE(choice(n)->currentText(), QString());
         }
         pick(list("cbPark1"), QStringLiteral("Animal Kingdom"));
-        QCOMPARE(entries(list("cbChoice4")), attractions(4));
-        QCOMPARE(list("cbChoice6")->currentText(), QStringLiteral("afternoon choice"));
-        QCOMPARE(entries(list("cbChoice6")), attractions(1));
-        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("notes stay"));
+        QCOMPARE(itemTexts(list("cbChoice4")), attractions(4));
+        QCOMPARE(itemTexts(list("cbChoice6")), attractions(1));
+        QCOMPARE(shown({"cbChoice6", "txtMorning"}), QStringList({"afternoon choice", "notes stay"}));
     }
 
     // One notch each way over a closed list of every kind, with unsaved edits on the day.
@@ -228,9 +204,8 @@ private slots:
             QCOMPARE(shown(), before);
         }
         click("Picture3");
-        QCOMPARE(stored(1, 2, "MorningRide1"), QStringLiteral("Test Track"));
-        QCOMPARE(stored(1, 2, "MorningRide2"), QStringLiteral("typed ride"));
-        QCOMPARE(stored(1, 2, "Morning"), QStringLiteral("unsaved notes"));
+        QCOMPARE(stored(1, 2, {"MorningRide1", "MorningRide2", "Morning"}),
+                 QStringList({"Test Track", "typed ride", "unsaved notes"}));
     }
 
     void savingInsertsThenUpdatesAndKeepsTextsExactly() {
@@ -245,26 +220,24 @@ private slots:
         QTest::keyClicks(box("txtConfirmation"), QStringLiteral("A'1; DROP TABLE Schedule"));
         click("Picture3");
         QCOMPARE(rowCount(1, 1), 1);
-        QCOMPARE(stored(1, 1, "Morning"), note);
-        QCOMPARE(stored(1, 1, "AfternoonPark"), QStringLiteral("Grandma's house"));
-        QCOMPARE(stored(1, 1, "MorningRide2"), QStringLiteral("Peter Pan's Flight"));
-        QCOMPARE(stored(1, 1, "Reservation1"), QStringLiteral("Cinderella's Royal Table"));
-        QCOMPARE(stored(1, 1, "Time1"), QStringLiteral("8 o'clock"));
-        QCOMPARE(stored(1, 1, "Confirmation1"), QStringLiteral("A'1; DROP TABLE Schedule"));
-        QCOMPARE(stored(1, 1, "MorningPark"), QStringLiteral("Magic Kingdom"));
+        const QStringList columns = {"Morning", "AfternoonPark", "MorningRide2", "Reservation1",
+                                     "Time1",   "Confirmation1", "MorningPark"};
+        const QStringList saved = {
+            note,        "Grandma's house",          "Peter Pan's Flight", "Cinderella's Royal Table",
+            "8 o'clock", "A'1; DROP TABLE Schedule", "Magic Kingdom"};
+        QCOMPARE(stored(1, 1, columns), saved);
 
         notes("txtMorning")->setPlainText(QStringLiteral("changed"));
         click("Picture3");
         QCOMPARE(rowCount(1, 1), 1);
-        QCOMPARE(stored(1, 1, "Morning"), QStringLiteral("changed"));
-        QCOMPARE(stored(2, 1, "Morning"), QStringLiteral("other schedule"));
+        QCOMPARE(stored(1, 1, {"Morning"}) + stored(2, 1, {"Morning"}), QStringList({"changed", "other schedule"}));
 
         // Closed and opened again: the day comes back as saved.
         world->closeAll();
         QVERIFY(openPlanner());
-        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("changed"));
-        QCOMPARE(list("cbPark2")->currentText(), QStringLiteral("Grandma's house"));
-        QCOMPARE(box("txtConfirmation")->text(), QStringLiteral("A'1; DROP TABLE Schedule"));
+        QCOMPARE(shown({"txtMorning", "cbPark2", "cbChoice2", "cbDescription", "txtTime", "txtConfirmation"}),
+                 QStringList({"changed", "Grandma's house", "Peter Pan's Flight", "Cinderella's Royal Table",
+                              "8 o'clock", "A'1; DROP TABLE Schedule"}));
     }
 
     void nextAndPreviousDaySaveTheShownDayAndMove() {
@@ -274,32 +247,22 @@ private slots:
         pick(list("cbDayNum"), QStringLiteral("2"));
         notes("txtAfternoon")->setPlainText(QStringLiteral("second day"));
         click("Picture4");
-        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("1"));
-        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("first day"));
-        QCOMPARE(box("txtTSD")->text(), dateOf(1));
-        QCOMPARE(stored(1, 2, "Afternoon"), QStringLiteral("second day"));
+        QCOMPARE(shown({"cbDayNum", "txtMorning", "txtTSD"}), QStringList({"1", "first day", dateOf(1)}));
+        QCOMPARE(stored(1, 2, {"Afternoon"}), QStringList{"second day"});
         // Previous Day on day 1 saves and stays.
         notes("txtMorning")->setPlainText(QStringLiteral("first day, edited"));
         click("Picture4");
         QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("1"));
-        QCOMPARE(stored(1, 1, "Morning"), QStringLiteral("first day, edited"));
+        QCOMPARE(stored(1, 1, {"Morning"}), QStringList{"first day, edited"});
         QCOMPARE(rowCount(1, 0), 0);
-        // Day 0 is a key like any other: saved, and Previous Day goes on below it.
-        typeOver(list("cbDayNum"), QStringLiteral("0"));
-        click("Picture4");
-        QCOMPARE(stored(1, 0, "Morning"), QStringLiteral("first day, edited"));
-        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("-1"));
-        QCOMPARE(box("txtTSD")->text(), dateOf(-1));
 
         // Next Day goes on beyond the listed days; day 21 is saved on the way, empty.
         pick(list("cbDayNum"), QStringLiteral("21"));
         click("Picture5");
-        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("22"));
-        QCOMPARE(box("txtTSD")->text(), dateOf(22));
+        QCOMPARE(shown({"cbDayNum", "txtTSD", "txtEvening"}), QStringList({"22", dateOf(22), "Day 22 notes"}));
         QCOMPARE(f->windowTitle(), QStringLiteral("Day of schedule is Saturday"));
-        QCOMPARE(notes("txtEvening")->toPlainText(), QStringLiteral("Day 22 notes"));
         QCOMPARE(rowCount(1, 21), 1);
-        QCOMPARE(stored(1, 21, "MorningPark"), QString());
+        QCOMPARE(stored(1, 21, {"MorningPark"}), QStringList{""});
 
         typeOver(list("cbDayNum"), QStringLiteral("32767"));
         world->dialogs().answerMessage();
@@ -309,37 +272,23 @@ private slots:
         QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("32767"));
     }
 
-    void aRefusedSaveSaysWhyAndKeepsTheTypedDayOnScreen_data() {
-        QTest::addColumn<bool>("busy");
-        QTest::newRow("another copy saving") << true;
-        QTest::newRow("folder cannot be written") << false;
-    }
-    void aRefusedSaveSaysWhyAndKeepsTheTypedDayOnScreen() {
-        QFETCH(bool, busy);
+    // Another copy of the program is saving: the message says so, the day stays
+    // on screen as typed, and the same click saves once the other copy is done.
+    void aSaveRefusedForABusyFileKeepsTheTypedDayOnScreen() {
         const QString userFile = platform::App::file(platform::Database::userFileName());
-        const int wait = platform::Database::busyTimeout();
         platform::Database::setBusyTimeout(10);
-        platform::Database::setOpenReadOnly(!busy);
         QVERIFY(openPlanner());
         QTest::keyClicks(notes("txtMorning"), QStringLiteral("Dole Whip at 3"));
         std::optional<HeldLock> held;
-        if (busy)
-            held.emplace(userFile, false);
+        held.emplace(userFile, false);
         world->dialogs().answerMessage();
         click("Picture5"); // Next Day
-        const QString why = platform::Database::failureMessage(
-            busy ? platform::DbFailure::Busy : platform::DbFailure::ReadOnly, userFile);
-        QCOMPARE(world->dialogs().messages(), QStringList{why});
-        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("Dole Whip at 3"));
-        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("1"));
-        if (busy) {
-            // Once the other copy is done, the same click saves.
-            held.reset();
-            click("Picture3"); // Save
-            QCOMPARE(rowCount(1, 1), 1);
-        }
-        platform::Database::setOpenReadOnly(false);
-        platform::Database::setBusyTimeout(wait);
+        QCOMPARE(world->dialogs().messages(),
+                 QStringList{platform::Database::failureMessage(platform::DbFailure::Busy, userFile)});
+        QCOMPARE(shown({"txtMorning", "cbDayNum"}), QStringList({"Dole Whip at 3", "1"}));
+        held.reset();
+        click("Picture3"); // Save
+        QCOMPARE(rowCount(1, 1), 1);
     }
 
     void aTypedDayNumberBecomesTheKeyOfTheSave() {
@@ -352,39 +301,11 @@ private slots:
         QTest::keyClick(list("cbDayNum"), Qt::Key_Return);
         QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("shown day"));
         click("Picture3");
-        QCOMPARE(stored(1, 5, "Morning"), QStringLiteral("shown day"));
-        QCOMPARE(stored(1, 5, "MorningPark"), QStringLiteral("Epcot"));
+        QCOMPARE(stored(1, 5, {"Morning", "MorningPark"}), QStringList({"shown day", "Epcot"}));
         QCOMPARE(box("txtTSD")->text(), dateOf(5));
         QCOMPARE(f->windowTitle(), caption);
         click("Picture5");
         QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("6"));
-    }
-
-    void aKeyThatIsNotAWholeNumberIsRefused_data() {
-        QTest::addColumn<bool>("dayBox");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
-        const QString day = QStringLiteral("The Day # box must hold a whole number from -32768 to 32767.");
-        const QString schedule = QStringLiteral("The Schedule # box must hold a whole number from -32768 to 32767.");
-        QTest::newRow("day with statement") << true << "1 Or 1=1" << day;
-        QTest::newRow("schedule in words") << false << "two" << schedule;
-    }
-    void aKeyThatIsNotAWholeNumberIsRefused() {
-        QFETCH(bool, dayBox);
-        QFETCH(QString, text);
-        QFETCH(QString, message);
-        QVERIFY(openPlanner());
-        notes("txtMorning")->setPlainText(QStringLiteral("keep me"));
-        common::DropDownList* box = dayBox ? list("cbDayNum") : list("cboScheduleNumber");
-        typeOver(box, text);
-        for (const char* button : {"Picture3", "Picture5", "Picture4"}) {
-            world->dialogs().answerMessage();
-            click(button);
-        }
-        QCOMPARE(world->dialogs().messages(), QStringList(3, message));
-        QCOMPARE(notes("txtMorning")->toPlainText(), QStringLiteral("keep me"));
-        QCOMPARE(box->currentText(), text);
-        QCOMPARE(world->user()->query(QStringLiteral("SELECT COUNT(*) AS n FROM Schedule")).integer("n"), 0);
     }
 
     void exportAndPrintTakeTheStoredDaysAsked() {
@@ -414,21 +335,17 @@ private slots:
                  QStringLiteral("All files(*.*)|*.*|Data files (*.dat)|*.dat|Text files (*.txt)|*.txt"));
         QCOMPARE(shown[1].save.filterIndex, 3);
 
+        // The stored days 1 and 3 of the schedule shown, not the unsaved edit.
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString expected = QStringLiteral(
-            "\r\n\r\nMy Daily Schedule: Day 1\r\n\r\nMorning Location: Epcot\r\n"
-            "Morning Attractions: \r\nTEST TRACK\r\nMISSION: SPACE\r\n\r\nMorning Notes:\r\nFastpass for Test Track\r\n"
-            "Afternoon Location: \r\nAfternoon Attractions: \r\nAfternoon Notes:\r\n\r\n"
-            "Evening Location: Typhoon Lagoon\r\nEvening Attractions: CRUSH 'N' GUSHER\r\n\r\n"
-            "Evening Notes:\r\nSwim\r\nRelax\r\n\r\n"
-            "Reservation Info \r\nLe Cellier    7:30    A12\r\n        \r\n        \r\n"
-            "\r\n\r\nMy Daily Schedule: Day 3\r\n\r\nMorning Location: Magic Kingdom\r\n"
-            "Morning Attractions: \r\nSPACE MOUNTAIN\r\n\r\nMorning Notes:\r\nCafé\r\n"
-            "Afternoon Location: \r\nAfternoon Attractions: \r\nAfternoon Notes:\r\n\r\n"
-            "Evening Location: \r\nEvening Attractions: \r\nEvening Notes:\r\n\r\n\r\n"
-            "Reservation Info \r\n        \r\n        \r\n        \r\n\r\n");
-        QCOMPARE(file.readAll(), expected.toUtf8());
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.startsWith("\r\n\r\nMy Daily Schedule: Day 1\r\n\r\nMorning Location: Epcot\r\n"));
+        QCOMPARE(text.count("My Daily Schedule: Day "), 2);
+        for (const char* part : {"Morning Attractions: \r\nTEST TRACK\r\nMISSION: SPACE\r\n\r\n", "Swim\r\nRelax",
+                                 "Le Cellier    7:30    A12", "My Daily Schedule: Day 3\r\n", "SPACE MOUNTAIN", "Café"})
+            QVERIFY2(text.contains(QString::fromUtf8(part)), part);
+        for (const char* part : {"HIDDEN", "not saved", "another schedule", "beyond"})
+            QVERIFY2(!text.contains(QLatin1String(part), Qt::CaseInsensitive), part);
 
         // Print: one document per stored day, titled with its number and date.
         world->dialogs().answerInput(QStringLiteral("3"));
@@ -540,39 +457,6 @@ private slots:
         }
     }
 
-    void closeReturnsToTheMainWindow_data() {
-        QTest::addColumn<int>("way");
-        QTest::newRow("Close picture") << 0;
-        QTest::newRow("File > Close") << 1;
-        QTest::newRow("title-bar close box") << 2;
-    }
-    void closeReturnsToTheMainWindow() {
-        QFETCH(int, way);
-        QVERIFY(openPlanner());
-        if (way == 0)
-            click("Picture2");
-        else if (way == 1)
-            chooseItem(f, "mnuHome");
-        else
-            f->close();
-        TestWorld::settle();
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmSchedule")));
-        QCOMPARE(rowCount(1, 1), 0);
-    }
-
-    void linksComeToRestOverTheBackground() {
-        QVERIFY(openPlanner());
-        // Moving over the window's free space gives every link the plain blue look back.
-        QMouseEvent back(QEvent::MouseMove, QPointF(2, 700), QPointF(2, 700), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(f->client(), &back);
-        for (const char* name : {"Label15", "Label16", "Label17", "Label18"}) {
-            auto* link = must<common::HoverLink>(f, QLatin1String(name));
-            QVERIFY2(link->currentColor() == QColor(0, 0, 0xFF) && link->isUnderlined(), name);
-        }
-    }
-
     // Each link and reminder picture opens its own window beside the planner,
     // and the shown day is not saved.
     void eachLinkOpensItsWindowBesideThePlanner() {
@@ -586,6 +470,8 @@ private slots:
         };
         QVERIFY(openPlanner());
         for (const auto& [control, form] : linkAndWindow) {
+            if (QLatin1String(control).startsWith(QLatin1String("Label")))
+                must<common::HoverLink>(f, control);
             click(control);
             TestWorld::settle();
             QCOMPARE(Forms::loadedNames(), (QStringList{"frmSchedule", form}));
@@ -602,7 +488,7 @@ private slots:
         QCOMPARE(f->windowTitle(), QStringLiteral("My Trip Plan"));
         notes("txtMorning")->setPlainText(QStringLiteral("no trip yet"));
         click("Picture5");
-        QCOMPARE(stored(1, 1, "Morning"), QStringLiteral("no trip yet"));
+        QCOMPARE(stored(1, 1, {"Morning"}), QStringList{"no trip yet"});
         QCOMPARE(box("txtTSD")->text(), QString()); // still without a date on day 2
     }
 };

@@ -41,14 +41,12 @@ std::array<QVector<SuggestedAttraction>, 3> day(const QStringList& parts) {
 
 } // namespace
 
-class TestSuggestionEngine : public QObject {
+class TestSuggestionEngine : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
+public:
+    TestSuggestionEngine() : WorldTest(true) {}
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(); }
-    void cleanup() { world.reset(); }
-
     void matchValuesFollowTheAnswers_data() {
         QTest::addColumn<QVariantList>("answers"); // Kids, Daredevel, Wet, Show
         QTest::addColumn<QList<int>>("expected");

@@ -1,8 +1,5 @@
 #include "TestSupport.h"
 
-#include "common/PictureButton.h"
-
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -57,14 +54,9 @@ platform::Form* openChecklist(const QString& form = QStringLiteral("frmCheckList
 
 } // namespace
 
-class TestChecklistWindow : public QObject {
+class TestChecklistWindow : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() { world.reset(); }
-
     void flagsDecideWhatEachStepShows_data() {
         QTest::addColumn<QVariantList>("flags");
         QTest::addColumn<QString>("shown");
@@ -187,24 +179,6 @@ private slots:
         QVERIFY(!tip.isEmpty() && tip != firstTip);
     }
 
-    void theCloseBoxShowsTheMainWindowWithoutRebuildingIt() {
-        auto* main = Forms::open(QStringLiteral("frmTamble"));
-        QVERIFY(main);
-        platform::Form* w = openChecklist();
-        QVERIFY(w);
-        w->close();
-        TestWorld::settle();
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmCheckListNew")));
-        QCOMPARE(Forms::find(QStringLiteral("frmTamble")), main);
-
-        Forms::unload(QStringLiteral("frmTamble"));
-        w = openChecklist();
-        QVERIFY(w);
-        w->close();
-        TestWorld::settle();
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
-    }
-
     void theTenStepListNeedsAllTenForTheAllDonePicture() {
         world->exec(platform::Database::userFileName(),
                     QStringLiteral("INSERT INTO ArriveInfo (chk1, chk2, chk3, chk4, chk5, chk6, chk7, chk8, chk9, "
@@ -218,7 +192,7 @@ private slots:
                  1);
     }
 
-    void theTenStepListShowsOddStepsInRedAndCloseShowsTheMainWindow() {
+    void theTenStepListShowsOddStepsInRed() {
         platform::Form* w = openChecklist(QStringLiteral("frmCheckList"));
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Your Vacation Checklist"));
@@ -227,19 +201,6 @@ private slots:
         QCOMPARE(first->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         QVERIFY(first->font().bold());
         QVERIFY(!must<QLabel>(w, "Label2_1")->font().bold());
-        chooseItem(w, "mnuClose");
-        TestWorld::settle();
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmCheckList")));
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
-    }
-
-    void exitWhileTheChecklistIsOpenEndsTheProgram() {
-        QVERIFY(Forms::open(QStringLiteral("frmTamble")));
-        QVERIFY(openChecklist());
-        Forms::closeAllWindows();
-        TestWorld::settle();
-        QVERIFY(Forms::loadedNames().isEmpty());
-        QCOMPARE(world->quitCount(), 1);
     }
 };
 

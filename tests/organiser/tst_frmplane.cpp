@@ -1,10 +1,7 @@
 #include "TestSupport.h"
 
-#include "common/HoverLink.h"
-#include "common/PictureButton.h"
 #include "organiser/ReservationRecord.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 
@@ -41,21 +38,12 @@ QStringList flags(const QString& ten) {
 
 } // namespace
 
-class TestFrmPlane : public QObject {
+class TestFrmPlane : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-
     platform::Form* w = nullptr; // the reservation record
     platform::Form* openPlane() { return w = Forms::open(QStringLiteral("frmPlane")); }
     QLineEdit* box(const QString& name) { return must<QLineEdit>(w, name); }
-    QStringList shownTexts() {
-        if (!w)
-            return {QStringLiteral("frmPlane did not open")};
-        QStringList texts;
-        for (const QString& name : kBoxes)
-            texts << box(name)->text();
-        return texts;
-    }
+    QStringList shownTexts() { return ::shownTexts(w, kBoxes); }
     void fillAndSave(const QStringList& texts) {
         for (int i = 0; i < texts.size(); ++i)
             box(kBoxes[i])->setText(texts[i]);
@@ -63,14 +51,15 @@ class TestFrmPlane : public QObject {
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() { world.reset(); }
-
+    // Texts are kept exactly as typed: a leading blank, apostrophes, a
+    // statement, quotes and accents, pattern characters.
     void firstSaveInsertsOneRowAndLaterSavesKeepTheChecklistFlags() {
         QVERIFY(openPlane());
         QStringList texts;
         for (const QString& column : kColumns)
             texts << column + QStringLiteral(" text");
+        texts[1] =
+            QStringLiteral(" Disney's O''Hare x'); DELETE FROM ArriveInfo; -- \"Caf\u00e9\" \u2014 50% _off_ \\");
         fillAndSave(texts);
         QCOMPARE(storedRows(*world), QList<QStringList>{texts + flags("0 0 0 0 0 0 0 0 0 0")});
 
@@ -82,27 +71,9 @@ private slots:
         fillAndSave({});
         QCOMPARE(storedRows(*world), QList<QStringList>{texts + flags("1 0 1 0 0 0 1 0 1 1")});
         QCOMPARE(shownTexts(), texts);
-    }
-
-    void textIsStoredAndShownExactlyAsTyped_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addRow("apostrophe") << "Disney's Wilderness Lodge";
-        QTest::addRow("two apostrophes") << "O''Hare";
-        QTest::addRow("statement text") << "x'); DELETE FROM ArriveInfo; --";
-        QTest::addRow("quotes and accents") << "\"Caf\u00e9\" \u2014 12:30 pm";
-        QTest::addRow("pattern characters") << "50% _off_ \\ back";
-    }
-    void textIsStoredAndShownExactlyAsTyped() {
-        QFETCH(QString, text);
-        QVERIFY(openPlane());
-        fillAndSave({text, text});
-        QCOMPARE(shownTexts().mid(0, 2), QStringList({text, text}));
-        fillAndSave({});
-        QCOMPARE(storedRows(*world).size(), 1);
-        QCOMPARE(storedRows(*world)[0].mid(0, 2), QStringList({text, text}));
         world->closeAll();
         QVERIFY(openPlane());
-        QCOMPARE(shownTexts().mid(0, 2), QStringList({text, text}));
+        QCOMPARE(shownTexts(), texts);
     }
 
     void aStoredRowFillsTheBoxesAndNullsLeaveThemEmpty() {
@@ -144,9 +115,7 @@ private slots:
     }
 
     void enteringABoxSelectsItsTextExceptTheConfirmationNumber() {
-        QVERIFY(openPlane());
-        QApplication::setActiveWindow(w);
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(activate(openPlane()));
         box("txtCheckOut")->setText(QStringLiteral("June 9, 11 am"));
         box("txtConfirmation")->setText(QStringLiteral("ABC123"));
         box("txtToArrive_1")->setText(QStringLiteral("6:05 pm"));
@@ -177,15 +146,6 @@ private slots:
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(Forms::find(QStringLiteral("frmContact")), contacts);
         QCOMPARE(Forms::loadedNames(), (QStringList{"frmPlane", "frmContact"}));
-    }
-
-    void closeUnloadsWithoutSaving() {
-        QVERIFY(openPlane());
-        box("txtHotel")->setText(QStringLiteral("Unsaved"));
-        chooseItem(w, "mnuClose");
-        TestWorld::settle();
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmPlane")));
-        QVERIFY(storedRows(*world).isEmpty());
     }
 };
 

@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 
 #include "common/DropDownList.h"
-#include "common/PictureButton.h"
 #include "common/RichTextBox.h"
 #include "organiser/ListWindow.h"
 
@@ -25,44 +24,16 @@ QStringList stored(platform::Database& db, const QString& sql) {
     return rows;
 }
 
-// The first contact line not drawn as the list draws it: the marker white,
-// the description red, the telephone number and notes in the pane's own ink.
-QString misdrawnContact(ListWindow* w) {
-    auto* pane = must<common::RichTextBox>(w, "rtContact");
-    int at = 0;
-    for (const QString& line : pane->text().split('\n')) {
-        const int description = int(line.indexOf(QStringLiteral("    ")));
-        for (int i = 0; i < line.size(); ++i) {
-            const QTextCharFormat f = pane->formatAt(at + i);
-            const bool ok = i < 2             ? f.foreground().color() == QColor(Qt::white)
-                            : i < description ? f.foreground().color() == QColor(Qt::red)
-                                              : !f.hasProperty(QTextFormat::ForegroundBrush);
-            if (!ok)
-                return line;
-        }
-        at += int(line.size()) + 1;
-    }
-    return QString();
-}
-
 } // namespace
 
-class TestListWindow : public QObject {
+class TestListWindow : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-
     static ListWindow* open(const QString& form) { return qobject_cast<ListWindow*>(Forms::open(form)); }
     static common::RichTextBox* paneOf(ListWindow* w) { return w->findChild<common::RichTextBox*>(); }
     static common::DropDownList* itemsOf(ListWindow* w) { return must<common::DropDownList>(w, "cbItems"); }
     static void click(ListWindow* w, const char* picture) { clickOn(w, picture); }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
-        world.reset();
-    }
-
     void entriesAreNumberedStoredAsTypedAndKeptWhenTheAddFails_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("table");
@@ -141,24 +112,22 @@ private slots:
         ListWindow* w = open("frmContact");
         QVERIFY(w);
         common::RichTextBox* pane = paneOf(w);
-        QCOMPARE(pane->text(), QStringLiteral("--Pet's hotel    555-0101     (Rex)\n--    none\n"
-                                              "--Airline    800-555-0199\n--Pet's hotel    555-0102\n"));
         // Each line is bulleted with its marker whitened and its description red.
-        QVERIFY(pane->isBulleted(int(pane->text().indexOf("Airline"))));
-        QCOMPARE(misdrawnContact(w), QString());
+        QCOMPARE(paneMarkup(*pane), QStringLiteral("* {bold,white:--}{bold,red:Pet's hotel}    555-0101     (Rex)\n"
+                                                   "* {bold,white:--}    none\n"
+                                                   "* {bold,white:--}{bold,red:Airline}    800-555-0199\n"
+                                                   "* {bold,white:--}{bold,red:Pet's hotel}    555-0102\n"));
 
-        const QList<QLineEdit*> entries = {must<QLineEdit>(w, "txtContact"), must<QLineEdit>(w, "txtPhone"),
-                                           must<QLineEdit>(w, "txtNotes")};
-        for (QLineEdit* box : entries)
-            box->setText("Typed, not yet added");
+        const QStringList entries = {"txtContact", "txtPhone", "txtNotes"};
+        for (const QString& box : entries)
+            must<QLineEdit>(w, box)->setText("Typed, not yet added");
         pickEntry(itemsOf(w), 3);
         click(w, "Picture4");
-        QCOMPARE(pane->text(), QStringLiteral("--    none\n--Airline    800-555-0199\n"));
-        QCOMPARE(misdrawnContact(w), QString());
-        QCOMPARE(QStringList({itemsOf(w)->itemText(0), itemsOf(w)->itemText(1)}), QStringList({"", "Airline"}));
-        QCOMPARE(itemsOf(w)->count(), 2);
-        for (QLineEdit* box : entries) // the listing after a removal empties the entry boxes
-            QCOMPARE(box->text(), QString());
+        QCOMPARE(paneMarkup(*pane),
+                 QStringLiteral("* {bold,white:--}    none\n* {bold,white:--}{bold,red:Airline}    800-555-0199\n"));
+        QCOMPARE(itemTexts(itemsOf(w)), QStringList({"", "Airline"}));
+        // The listing after a removal empties the entry boxes.
+        QCOMPARE(shownTexts(w, entries), QStringList(3, QString()));
         must<QPushButton>(w, "Command2")->click(); // the empty text removes only the row without a description
         QCOMPARE(stored(*world->content(), "SELECT Contact FROM Contacts"), QStringList({"Airline"}));
     }
@@ -167,24 +136,22 @@ private slots:
         world->exec(kContent, "INSERT INTO Contacts VALUES ('Airline', '800-555-0199', 'Seats 3A')");
         ListWindow* w = open("frmContact");
         QVERIFY(w);
-        auto* txtContact = must<QLineEdit>(w, "txtContact");
-        auto* txtPhone = must<QLineEdit>(w, "txtPhone");
-        auto* txtNotes = must<QLineEdit>(w, "txtNotes");
-        txtPhone->setText("407-939-3463");
+        must<QLineEdit>(w, "txtPhone")->setText("407-939-3463");
         world->dialogs().answerMessage();
         click(w, "Picture3");
         QCOMPARE(world->dialogs().messages(), QStringList({"Add a contact description"}));
 
-        txtContact->setText("Disney's Dining");
-        txtNotes->setText("Call 60 days ahead");
+        must<QLineEdit>(w, "txtContact")->setText("Disney's Dining");
+        must<QLineEdit>(w, "txtNotes")->setText("Call 60 days ahead");
         click(w, "Picture3");
         QCOMPARE(
             stored(*world->content(), "SELECT Contact || '|' || ContactPhone || '|' || ContactNotes FROM Contacts"),
             QStringList({"Airline|800-555-0199|Seats 3A", "Disney's Dining|407-939-3463|Call 60 days ahead"}));
-        QCOMPARE(txtContact->text() + txtPhone->text() + txtNotes->text(), QString());
-        QCOMPARE(paneOf(w)->text(), QStringLiteral("--Airline    800-555-0199     (Seats 3A)\n"
-                                                   "--Disney's Dining    407-939-3463     (Call 60 days ahead)\n"));
-        QCOMPARE(misdrawnContact(w), QString());
+        QCOMPARE(shownTexts(w, {"txtContact", "txtPhone", "txtNotes"}), QStringList(3, QString()));
+        QCOMPARE(
+            paneMarkup(*paneOf(w)),
+            QStringLiteral("* {bold,white:--}{bold,red:Airline}    800-555-0199     (Seats 3A)\n"
+                           "* {bold,white:--}{bold,red:Disney's Dining}    407-939-3463     (Call 60 days ahead)\n"));
     }
 
     void everyContactIsFormattedHoweverLongTheList() {
@@ -192,10 +159,7 @@ private slots:
             world->exec(kContent, "INSERT INTO Contacts VALUES (?, '', '')", {QStringLiteral("Contact %1").arg(i)});
         ListWindow* w = open("frmContact");
         QVERIFY(w);
-        common::RichTextBox* pane = paneOf(w);
-        const int last = int(pane->text().indexOf("Contact 30"));
-        QCOMPARE(pane->formatAt(last).foreground().color(), QColor(Qt::red));
-        QVERIFY(pane->isBulleted(last));
+        QVERIFY(paneMarkup(*paneOf(w)).endsWith(QStringLiteral("* {bold,white:--}{bold,red:Contact 30}    \n")));
     }
 
     void eachWindowHintsPrintsAndCloses_data() {

@@ -10,10 +10,8 @@ using platform::Database;
 using platform::DbFailure;
 using platform::SchemaLoader;
 
-class TestDatabase : public QObject {
+class TestDatabase : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-
     std::unique_ptr<Database> scratch() {
         world->exec(Database::userFileName(),
                     QStringLiteral("CREATE TABLE Notes (Id INTEGER PRIMARY KEY, Body TEXT, Extra TEXT)"));
@@ -21,19 +19,6 @@ class TestDatabase : public QObject {
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(false); }
-    void cleanup() { world.reset(); }
-
-    void aMissingFileIsNamedToTheCallerAndNeverCreated() {
-        const QString path = QDir(world->folder()).filePath(QStringLiteral("Nowhere.mdb"));
-        QString why;
-        QVERIFY(!Database::open(path, &why));
-        QCOMPARE(why, QStringLiteral("The database file %1 could not be found.").arg(path));
-        QVERIFY(!QFile::exists(path));
-        // The window decides what the user sees; the database shows nothing.
-        QCOMPARE(world->dialogs().messages(), QStringList());
-    }
-
     void nullIsToldApartFromTheEmptyText() {
         auto db = scratch();
         QVERIFY(db->execute(QStringLiteral("INSERT INTO Notes (Body, Extra) VALUES (?, NULL)"), {QString("")}));
@@ -44,18 +29,6 @@ private slots:
         QCOMPARE(rs.text(QStringLiteral("Extra")), QString());
         rs.moveNext();
         QVERIFY(rs.eof());
-    }
-
-    void boundTextIsStoredExactly() {
-        auto db = scratch();
-        const QStringList bodies = {QStringLiteral("Chef Tamble's"), QStringLiteral("100% fun"), QStringLiteral("a_b"),
-                                    QStringLiteral("back\\slash"), QStringLiteral("x'); DROP TABLE Notes; --")};
-        for (const QString& body : bodies)
-            QVERIFY(db->execute(QStringLiteral("INSERT INTO Notes (Body) VALUES (?)"), {body}));
-        QStringList stored;
-        for (auto rs = db->query(QStringLiteral("SELECT Body FROM Notes ORDER BY Id")); !rs.eof(); rs.moveNext())
-            stored << rs.text(QStringLiteral("Body"));
-        QCOMPARE(stored, bodies);
     }
 
     void aRefusedRequestIsToldInTheUsersWords_data() {
@@ -71,7 +44,6 @@ private slots:
         const auto failure = DbFailure(kind);
         world->exec(Database::userFileName(),
                     QStringLiteral("INSERT INTO Schedule (ScheduleNum, DayNum, Morning) VALUES (1, 1, 'first')"));
-        const int wait = Database::busyTimeout();
         Database::setBusyTimeout(10);
         std::unique_ptr<HeldLock> held;
         if (failure == DbFailure::Busy)
@@ -101,8 +73,6 @@ private slots:
         QVERIFY(!common::executeOrSay(*db, sql, {QString(20000, QLatin1Char('t'))}));
         QCOMPARE(world->dialogs().messages(), QStringList{told});
         held.reset();
-        Database::setOpenReadOnly(false);
-        Database::setBusyTimeout(wait);
         QCOMPARE(world->user()->query(QStringLiteral("SELECT Morning FROM Schedule")).value(0).toString(),
                  QStringLiteral("first"));
     }

@@ -5,8 +5,6 @@
 #include "platform/SchemaLoader.h"
 
 #include <QDir>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QThread>
 #include <future>
 #include <thread>
@@ -17,11 +15,12 @@ using platform::SchemaLoader;
 
 // The program's databases as another copy of the program, an older version
 // or a folder that cannot be written leaves them.
-class TestDatabaseFiles : public QObject {
+class TestDatabaseFiles : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-    const int defaultWait = Database::busyTimeout();
+public:
+    TestDatabaseFiles() : WorldTest(true) {}
 
+private:
     QString userPath() const { return QDir(world->folder()).filePath(Database::userFileName()); }
     QString contentPath() const { return QDir(world->folder()).filePath(Database::contentFileName()); }
     int count(const QString& file, const QString& sql) {
@@ -38,14 +37,6 @@ class TestDatabaseFiles : public QObject {
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(); }
-    void cleanup() {
-        QVERIFY(world->dialogs().allAnswered());
-        world.reset();
-        Database::setBusyTimeout(defaultWait);
-        Database::setOpenReadOnly(false);
-    }
-
     void startWaitsForABriefLockAndReportsOneThatStays_data() {
         QTest::addColumn<bool>("stays");
         QTest::newRow("released after 20 ms") << false;

@@ -1,7 +1,5 @@
 #include "TestSupport.h"
 
-#include <QApplication>
-
 using platform::Form;
 using platform::Forms;
 
@@ -100,15 +98,6 @@ private slots:
         counts.unloaded.clear();
         Forms::closeAllWindows();
         QCOMPARE(counts.unloaded, QStringList({"frmProbeB", "frmProbeA"}));
-    }
-
-    void theCloseBoxRunsTheWindowsOwnCloseAction() {
-        Form* probe = Forms::open(QStringLiteral("frmProbeA"));
-        QVERIFY(probe);
-        probe->close();
-        TestWorld::settle();
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmProbeA")));
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmTamble")));
     }
 
     void exitClosesEveryWindowWithoutReopeningTheMainWindow() {

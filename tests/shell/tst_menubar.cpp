@@ -126,11 +126,13 @@ class TestMenuBar : public QObject {
     static platform::Form* openMain() { return Forms::open(QStringLiteral("frmTamble")); }
 
 private slots:
-    // One program folder for all: every item starts from the main window alone,
-    // which stays loaded from one item to the next unless the item closed it.
+    // One program folder for all, its tables empty but for a trip profile (so
+    // that the gated items open their windows): every item starts from the main
+    // window alone, which stays loaded from one item to the next unless the
+    // item closed it.
     void initTestCase() {
-        world = std::make_unique<TestWorld>();
-        world->addTripProfile(); // so that the gated items open their windows
+        world = std::make_unique<TestWorld>(false);
+        world->addTripProfile();
     }
     void cleanup() {
         if (Forms::exiting()) {

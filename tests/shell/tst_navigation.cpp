@@ -1,38 +1,33 @@
 #include "TestSupport.h"
 
-#include "common/HoverLink.h"
-#include "common/PictureButton.h"
 #include "common/WebPageViewer.h"
 #include "platform/Timer.h"
 
-#include <QAction>
-#include <QLabel>
+#include <QDir>
+#include <QFile>
 #include <QScrollBar>
 
 using platform::Forms;
 
 // The gate, the openers that close the main window, Exit and the loading page.
 
-class TestNavigation : public QObject {
+class TestNavigation : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-
     static platform::Form* openMain() { return Forms::open(QStringLiteral("frmTamble")); }
 
-    // Clicks a quick link or chooses a menu item.
-    static void choose(QObject* main, const QString& control) {
-        if (auto* button = main->findChild<common::PictureButton*>(control))
-            QTest::mouseClick(button, Qt::LeftButton);
-        else if (auto* item = main->findChild<QAction*>(control))
-            item->trigger();
+    // Chooses a menu item, or clicks a quick link, a picture or a link.
+    static void choose(QObject* window, const QString& control) {
+        if (control.startsWith(QLatin1String("mnu"), Qt::CaseInsensitive))
+            chooseItem(window, control);
         else
-            QFAIL(qPrintable(QStringLiteral("the main window has no control ") + control));
+            clickOn(window, control);
+    }
+    QByteArray userFile() const {
+        QFile file(QDir(world->folder()).filePath(platform::Database::userFileName()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
-    void init() { world = std::make_unique<TestWorld>(); }
-    void cleanup() { world.reset(); }
-
     void openersOpenTheirWindowOrTheGateStopsThem_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("opens"); // empty: no trip profile, the gate stops it
@@ -72,17 +67,55 @@ private slots:
         QCOMPARE(world->quitCount(), 0);
     }
 
-    void choosingAnOpenWindowBringsItForwardWithoutReloading() {
-        platform::Form* main = openMain();
-        QVERIFY(main);
-        choose(main, QStringLiteral("mnuLinks"));
-        platform::Form* links = Forms::find(QStringLiteral("frmLinks"));
-        QVERIFY(links);
-        auto* caption = must<QLabel>(links, QStringLiteral("Label1"));
-        caption->setText(QStringLiteral("changed since the window loaded"));
-        choose(main, QStringLiteral("mnuLinks"));
-        QCOMPARE(Forms::find(QStringLiteral("frmLinks")), links);
-        QCOMPARE(caption->text(), QStringLiteral("changed since the window loaded"));
+    // Each way out of a window, and whether the main window shows after it
+    // (the same one when it was open already). Leaving saves nothing.
+    void eachWayOutLeadsWhereItShould_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("control"); // empty: the title bar's close box
+        QTest::addColumn<bool>("mainOpen");   // the main window was open beforehand
+        QTest::addColumn<bool>("home");       // the main window shows afterwards
+        const auto row = [](const char* form, const char* control, bool mainOpen, bool home) {
+            QTest::addRow("%s %s%s", form, *control ? control : "close box", mainOpen ? ", main open" : "")
+                << form << control << mainOpen << home;
+        };
+        row("frmSchedule", "Picture2", false, true);
+        row("frmSchedule", "mnuHome", false, true);
+        row("frmSchedule", "", false, true);
+        row("frmParks", "Picture2", false, false);
+        row("frmParks", "mnuHome", false, true);
+        row("frmDetails", "Picture2", false, false);
+        row("frmDetails", "mnuHome", false, true);
+        row("frmPlane", "mnuClose", false, false);
+        row("frmCheckList", "mnuClose", false, true);
+        row("frmCheckListNew", "", false, true);
+        row("frmCheckListNew", "", true, true);
+        row("frmGeneral", "mnuHome", false, true);
+        row("frmScheduleTips", "mnuClose", false, false);
+        row("frmScheduleTips", "Picture2", false, false);
+        row("frmMkAttractions", "", false, false);
+        row("frmDowntown", "", false, false);
+        row("frmMkFoodReview", "", false, false);
+        row("frmMkFoodReview", "Picture9", true, true);
+        row("frmHotelFoodReviews", "", false, true);
+        row("frmHotelFoodReviews", "Picture9", false, true);
+    }
+    void eachWayOutLeadsWhereItShould() {
+        QFETCH(QString, form);
+        QFETCH(QString, control);
+        QFETCH(bool, mainOpen);
+        QFETCH(bool, home);
+        world->addTripProfile();
+        platform::Form* main = mainOpen ? openMain() : nullptr;
+        const QByteArray before = userFile();
+        platform::Form* window = Forms::open(form);
+        QVERIFY(window);
+        control.isEmpty() ? void(window->close()) : choose(window, control);
+        world->settle();
+        QCOMPARE(Forms::loadedNames(), home ? QStringList{"frmTamble"} : QStringList());
+        QCOMPARE(isShown(QStringLiteral("frmTamble")), home);
+        if (mainOpen)
+            QCOMPARE(Forms::find(QStringLiteral("frmTamble")), main);
+        QVERIFY(userFile() == before);
     }
 
     void exitClosesEveryWindowAndEndsTheProgram_data() {

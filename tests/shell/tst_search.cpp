@@ -3,7 +3,6 @@
 #include "common/RichTextBox.h"
 #include "shell/KeywordSearch.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -37,13 +36,11 @@ QString results(QObject* window) {
 
 } // namespace
 
-class TestSearch : public QObject {
+class TestSearch : public WorldTest {
     Q_OBJECT
-    std::unique_ptr<TestWorld> world;
-
 private slots:
     void init() {
-        world = std::make_unique<TestWorld>(false);
+        WorldTest::init();
         for (const char* sql :
              {"INSERT INTO Tips (Tip, Search) VALUES ('Visit the Castle early', 0), ('Disney''s best kept secret', 0), "
               "('Save 50% off at lunch', 0), ('Save 500 off at dinner', 0), ('Hidden castle tip', 1), "
@@ -61,8 +58,6 @@ private slots:
               "('Castle Cruises', NULL, 'Boat tours')"})
             world->exec(platform::Database::contentFileName(), QString::fromUtf8(sql));
     }
-    void cleanup() { world.reset(); }
-
     void keywordBecomesACaseBlindPatternWithItsOwnWildcards_data() {
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QString>("like");

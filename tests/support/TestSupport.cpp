@@ -4,17 +4,27 @@
 #include "common/DropDownList.h"
 #include "platform/Timer.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextList>
 #include <QWheelEvent>
 #include <csignal>
 #include <cstdio>
@@ -78,7 +88,7 @@ TestWorld::TestWorld(bool withContent) : m_dir(folderTemplate()), m_quits(std::m
     // fails the running test.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("^Forms: ")));
     platform::Forms::resetForTests();
-    platform::Database::setOpenReadOnly(false);
+    resetDatabaseSettings();
     if (!m_dir.isValid())
         qFatal("cannot make a test folder: %s", qPrintable(m_dir.errorString()));
     platform::App::setPath(m_dir.path());
@@ -115,6 +125,13 @@ TestWorld::TestWorld(bool withContent) : m_dir(folderTemplate()), m_quits(std::m
 TestWorld::~TestWorld() {
     closeAll();
     platform::Forms::setQuitHandler([] {});
+    resetDatabaseSettings();
+}
+
+void TestWorld::resetDatabaseSettings() {
+    static const int programsWait = platform::Database::busyTimeout();
+    platform::Database::setBusyTimeout(programsWait);
+    platform::Database::setOpenReadOnly(false);
 }
 
 std::unique_ptr<platform::Database> TestWorld::content() {
@@ -147,6 +164,12 @@ void TestWorld::settle() {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+void WorldTest::cleanup() {
+    const bool answered = !world || world->dialogs().allAnswered();
+    world.reset();
+    QVERIFY2(answered, "an answer was scripted for a dialog that never came");
 }
 
 void failMissingControl(const QObject* window, const QString& name, const char* type, const std::source_location& at) {
@@ -235,4 +258,76 @@ void HeldLock::release() {
     }
     QSqlDatabase::removeDatabase(m_connection);
     m_connection.clear();
+}
+
+void moveMouseOver(QWidget* widget, QPointF at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+bool activate(QWidget* window) {
+    if (!window)
+        return false;
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+QStringList shownTexts(QObject* window, const QStringList& names, const std::source_location& at) {
+    QStringList texts;
+    for (const QString& name : names) {
+        const QWidget* control = must<QWidget>(window, name, at);
+        if (const auto* list = qobject_cast<const QComboBox*>(control))
+            texts << list->currentText();
+        else if (const auto* box = qobject_cast<const QLineEdit*>(control))
+            texts << box->text();
+        else if (const auto* notes = qobject_cast<const QPlainTextEdit*>(control))
+            texts << notes->toPlainText();
+        else if (const auto* pane = qobject_cast<const QTextEdit*>(control))
+            texts << pane->toPlainText();
+        else if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(control))
+            texts << spin->text();
+        else if (const auto* label = qobject_cast<const QLabel*>(control))
+            texts << label->text();
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+            texts << button->text();
+        else
+            texts << QStringLiteral("<%1 shows no text>").arg(name);
+    }
+    return texts;
+}
+
+QStringList itemTexts(const QWidget* list) {
+    QStringList texts;
+    if (const auto* combo = qobject_cast<const QComboBox*>(list))
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+    if (const auto* box = qobject_cast<const QListWidget*>(list))
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->item(i)->text();
+    return texts;
+}
+
+QString paneMarkup(const QTextEdit& pane) {
+    QStringList lines;
+    for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
+        QString line = block.textList() ? QStringLiteral("* ") : QString();
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            QStringList looks;
+            if (format.fontWeight() >= QFont::Bold)
+                looks << QStringLiteral("bold");
+            if (format.foreground().style() != Qt::NoBrush) {
+                const QColor ink = format.foreground().color();
+                looks << (ink == QColor(255, 0, 0)       ? QStringLiteral("red")
+                          : ink == QColor(255, 255, 255) ? QStringLiteral("white")
+                                                         : ink.name());
+            }
+            line += looks.isEmpty() ? fragment.text()
+                                    : QLatin1Char('{') + looks.join(QLatin1Char(',')) + QLatin1Char(':') +
+                                          fragment.text() + QLatin1Char('}');
+        }
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
 }

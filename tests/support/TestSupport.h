@@ -6,18 +6,23 @@
 #include "platform/ScriptedDialogs.h"
 #include "platform/Services.h"
 
+#include <QPointF>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <memory>
 #include <source_location>
 
+class QTextEdit;
+
 // One test's world: a program folder of its own (both databases copied from
 // those built from the shipped SQL with the tests, the pages and pictures
 // copied), scripted dialogs, a recording
 // printer and shell, a fixed clock and screen, and timers that wait for
-// `platform::Timer::advance`. Every window of the program is registered. Build
-// one in init() and drop it in cleanup().
+// `platform::Timer::advance`. Every window of the program is registered. The
+// database settings a test changes (read-only opening, the wait for a lock)
+// are the program's own again when the next world is built and when this one
+// is dropped.
 class TestWorld {
 public:
     // `withContent` false gives databases with the schema only (no rows), for
@@ -45,11 +50,33 @@ public:
     static void settle();
 
 private:
+    static void resetDatabaseSettings();
+
     QTemporaryDir m_dir;
     platform::ScriptedDialogs* m_dialogs;
     platform::RecordingPrinter* m_printer;
     platform::RecordingShell* m_shell;
     std::shared_ptr<int> m_quits;
+};
+
+// A test class each of whose tests runs in a world of its own, built before
+// the test and dropped after it; an answer scripted for a dialog that never
+// came fails the test. The world's tables are empty unless the class asks for
+// the shipped content.
+class WorldTest : public QObject {
+    Q_OBJECT
+public:
+    explicit WorldTest(bool withContent = false) : m_withContent(withContent) {}
+
+protected:
+    std::unique_ptr<TestWorld> world;
+
+protected slots:
+    void init() { world = std::make_unique<TestWorld>(m_withContent); }
+    void cleanup();
+
+private:
+    bool m_withContent;
 };
 
 // While it lives, the test program cannot make a file longer than `room`
@@ -130,3 +157,18 @@ void typeOver(common::DropDownList* box, const QString& text);
 // Turns the wheel one notch (up for a positive `delta`) over a control; true
 // when the control took the turn itself.
 bool turnWheel(QWidget* over, int delta = -120);
+// The mouse moves over `widget` with no button held.
+void moveMouseOver(QWidget* widget, QPointF at = QPointF(3, 3));
+// Makes `window` the active window, as the user's click on it does; false when it did not become so.
+bool activate(QWidget* window);
+
+// What the controls `names` of `window` show, in that order: the text of a
+// box, list, pane or date box, the caption of a label or button.
+QStringList shownTexts(QObject* window, const QStringList& names,
+                       const std::source_location& at = std::source_location::current());
+// The entries of a drop-down list or a list box, in their order.
+QStringList itemTexts(const QWidget* list);
+// A rich-text pane as the user sees it, one line per paragraph: "* " before a
+// bulleted paragraph, and every run in bold or in a colour of its own written
+// as {bold,colour:text} (the colour "red", "white" or its name).
+QString paneMarkup(const QTextEdit& pane);
