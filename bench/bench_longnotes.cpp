@@ -5,6 +5,7 @@
 //
 // Runs headless: QT_QPA_PLATFORM=offscreen ./bin/bench_longnotes [runs]
 #include "AllForms.h"
+#include "BenchSupport.h"
 #include "common/DropDownList.h"
 #include "platform/Database.h"
 #include "platform/Forms.h"
@@ -14,7 +15,6 @@
 #include "platform/Services.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -26,34 +26,16 @@
 
 using platform::Forms;
 
+using bench::medianMs;
+
 namespace {
 
 constexpr int kNoteLength = 300000;
-
-double medianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QCoreApplication::processEvents();
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(t.nsecsElapsed() / 1e6);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // The window drawn as it appears, so that its text is laid out.
 void showFully(QWidget* window) {
     QCoreApplication::processEvents();
     window->grab();
-}
-
-void quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type != QtWarningMsg || !message.startsWith(QLatin1String("This plugin does not support")))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 // A control of a window by name; the benchmark stops when it is missing.
@@ -78,17 +60,13 @@ void check(bool ok, const char* what) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qInstallMessageHandler(quiet);
+    qInstallMessageHandler(bench::quietHeadlessNotices);
     QApplication app(argc, argv);
     registerAllForms();
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
     QTemporaryDir dir;
-    platform::App::setPath(dir.path());
-    if (!platform::SchemaLoader::ensureProgramDatabases().ok)
+    if (!bench::startProgramIn(dir))
         return 1;
-    platform::Dialogs::install(std::make_unique<platform::ScriptedDialogs>());
-    platform::Printer::install(std::make_unique<platform::RecordingPrinter>());
-    Forms::setEndWhenNoWindow(false);
 
     const QString note = QStringLiteral("https://example.com/") + QString(kNoteLength - 20, QLatin1Char('x'));
     {
@@ -108,9 +86,9 @@ int main(int argc, char** argv) {
     // Times showing an empty day and the day with the note, each coming from another empty day.
     auto compare = [&](const char* window, const std::function<void(int)>& showDay) {
         const double empty = medianMs(
-            runs, [&] { showDay(3); }, [&] { showDay(2); });
+            runs, [&] { showDay(2); }, [&] { showDay(3); });
         const double withNote = medianMs(
-            runs, [&] { showDay(3); }, [&] { showDay(1); });
+            runs, [&] { showDay(1); }, [&] { showDay(3); });
         std::printf("%-12s show an empty day %19.2f ms\n%-12s show the day with the note %10.2f ms  (+%.2f ms)\n",
                     window, empty, window, withNote, withNote - empty);
     };
@@ -140,7 +118,7 @@ int main(int argc, char** argv) {
     control<QPushButton>(journal, "cmdUpdate")->click();
 
     const double opening = medianMs(
-        runs, [] { Forms::resetForTests(); }, [] { showFully(Forms::open(QStringLiteral("frmSchedule"))); });
+        runs, [] { showFully(Forms::open(QStringLiteral("frmSchedule"))); }, [] { Forms::resetForTests(); });
     std::printf("%-12s open on the day with the note %7.2f ms\n", "planner:", opening);
 
     auto user = platform::Database::openUser();

@@ -4,6 +4,7 @@
 // park map, the checklist window's image) beside the program's idle memory.
 // Run by hand: QT_QPA_PLATFORM=offscreen build/bin/bench_print
 #include "AllForms.h"
+#include "BenchSupport.h"
 #include "common/CWordWrap.h"
 #include "common/RichTextBox.h"
 #include "platform/Forms.h"
@@ -15,26 +16,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 
-namespace {
+using bench::medianMs;
 
-double medianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(t.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+namespace {
 
 QString sampleText(int length) {
     const QString words =
@@ -98,6 +88,7 @@ PictureMeasure measureWindowPrint(const QString& form, int runs) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(bench::quietHeadlessNotices);
     QApplication app(argc, argv);
     registerAllForms();
     platform::Dialogs::install(std::make_unique<platform::ScriptedDialogs>());

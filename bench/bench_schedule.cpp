@@ -1,6 +1,7 @@
 // Times the day planner's hot paths and the list windows against a bare Qt
 // window with the same number of editable lists. Prints medians in ms.
 #include "AllForms.h"
+#include "BenchSupport.h"
 #include "common/DropDownList.h"
 #include "platform/Database.h"
 #include "platform/Forms.h"
@@ -12,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,20 +23,9 @@
 
 using platform::Forms;
 
-namespace {
+using bench::medianMs;
 
-double medianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(t.nsecsElapsed() / 1e6);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+namespace {
 
 // The user picks the entry at `position` from the opened list, as Qt reports it.
 void pick(common::DropDownList* list, int position) {
@@ -48,27 +37,16 @@ void report(const char* what, double ms, double baseline) {
     std::printf("%-44s %8.2f ms  (%.1f x bare window)\n", what, ms, ms / baseline);
 }
 
-// The headless platform's notices about raising windows only clutter the report.
-void quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type != QtWarningMsg || !message.startsWith(QLatin1String("This plugin does not support")))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    qInstallMessageHandler(quiet);
+    qInstallMessageHandler(bench::quietHeadlessNotices);
     QApplication app(argc, argv);
     registerAllForms();
     QTemporaryDir dir;
-    platform::App::setPath(dir.path());
-    if (!platform::SchemaLoader::ensureProgramDatabases().ok)
+    platform::ScriptedDialogs* script = bench::startProgramIn(dir);
+    if (!script)
         return 1;
-    auto dialogs = std::make_unique<platform::ScriptedDialogs>();
-    platform::ScriptedDialogs* script = dialogs.get();
-    platform::Dialogs::install(std::move(dialogs));
-    platform::Printer::install(std::make_unique<platform::RecordingPrinter>());
-    Forms::setEndWhenNoWindow(false);
     {
         auto content = platform::Database::openContent();
         content->execute(QStringLiteral("INSERT INTO TravelInfo (TripDate) VALUES ('2004-06-05')"));

@@ -2,6 +2,7 @@
 // content grows, against a bare QTextEdit given the same amount of text.
 // Run by hand: QT_QPA_PLATFORM=offscreen ./bench_tips_suggestions
 #include "AllForms.h"
+#include "BenchSupport.h"
 #include "common/RichTextBox.h"
 #include "common/TipPageViewer.h"
 #include "itinerary/frmParks.h"
@@ -11,25 +12,14 @@
 #include "platform/Services.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <algorithm>
 #include <cstdio>
 
-namespace {
+using bench::medianMs;
 
-template <typename F> double medianMs(F&& work, int runs = 5) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+namespace {
 
 void fill(platform::Database& db, int rows) {
     db.execute(QStringLiteral("DELETE FROM Tips WHERE ParkId = 15"));
@@ -64,12 +54,12 @@ int main(int argc, char* argv[]) {
     std::printf("%8s %12s %12s %12s\n", "rows", "tips ms", "parks ms", "bare ms");
     for (int rows : {100, 1000, 4000}) {
         fill(*db, rows);
-        const double tips = medianMs([] {
+        const double tips = medianMs(5, [] {
             platform::Forms::open(QStringLiteral("frmLines"));
             platform::Forms::unload(QStringLiteral("frmLines"));
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         });
-        const double parks = medianMs([] {
+        const double parks = medianMs(5, [] {
             platform::Forms::open(QStringLiteral("frmParks"));
             platform::Forms::unload(QStringLiteral("frmParks"));
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -77,7 +67,7 @@ int main(int argc, char* argv[]) {
         QString text;
         for (int i = 0; i < rows; ++i)
             text += QStringLiteral("--Line tip number %1: arrive early and use Fastpass where you can.\n\n").arg(i);
-        const double bare = medianMs([&] {
+        const double bare = medianMs(5, [&] {
             QTextEdit edit;
             edit.setPlainText(text);
             edit.show();

@@ -8,6 +8,7 @@
 // executable), answers every dialog, and prints instead of printing.
 
 #include "AllForms.h"
+#include "BenchSupport.h"
 #include "platform/Database.h"
 #include "platform/Forms.h"
 #include "platform/Printer.h"
@@ -93,13 +94,6 @@ protected:
     }
 };
 
-// The headless platform says it cannot raise windows or pass size hints.
-void quietHeadlessNotices(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
 struct Measure {
     QString name;
     double window = 0;
@@ -113,7 +107,7 @@ struct Measure {
 int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietHeadlessNotices);
+    qInstallMessageHandler(bench::quietHeadlessNotices);
     QApplication app(argc, argv);
     registerAllForms();
     QApplication::setQuitOnLastWindowClosed(false);
