@@ -19,7 +19,6 @@ public:
     explicit TextBox(QWidget* parent = nullptr, const QString& name = QString(), const QString& text = QString());
 
     void setSelectsAllOnFocus(bool on) { m_selectsAllOnFocus = on; }
-    bool selectsAllOnFocus() const { return m_selectsAllOnFocus; }
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -172,7 +172,7 @@ void frmHotels::Label9_MouseDown() {
 }
 
 bool frmHotels::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label9 && event->type() == QEvent::MouseButtonPress && Label9->isEnabled()) {
+    if (watched == Label9 && event->type() == QEvent::MouseButtonPress) {
         Label9_MouseDown();
         return false;
     }

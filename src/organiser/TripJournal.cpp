@@ -3,8 +3,6 @@
 #include "platform/Database.h"
 #include "platform/Services.h"
 
-#include <QLocale>
-
 namespace organiser {
 
 namespace {

@@ -113,10 +113,6 @@ void Forms::registerForm(const QString& name, Factory factory) {
     factories[name] = std::move(factory);
 }
 
-bool Forms::isRegistered(const QString& name) {
-    return registry().factories.count(name) > 0;
-}
-
 QStringList Forms::registeredNames() {
     QStringList names;
     for (const auto& entry : registry().factories)

@@ -60,7 +60,6 @@ public:
     template <typename T> static void registerForm(const QString& name) {
         registerForm(name, [] { return new T(); });
     }
-    static bool isRegistered(const QString& name);
     static QStringList registeredNames();
 
     // Loads the default instance if it is not loaded (constructs it and runs

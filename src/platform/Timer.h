@@ -15,7 +15,6 @@ public:
     Timer(int intervalMs, QObject* parent);
     ~Timer() override;
 
-    int interval() const { return m_interval; }
     // Starts the interval from now; a running interval starts over.
     void start();
     void stop();
