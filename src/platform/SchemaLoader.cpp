@@ -218,32 +218,37 @@ QString columnDefinition(const Column& column) {
     return definition;
 }
 
-// True when the database lacks a table or an addable column of the schema.
-bool lacksSomething(const Schema& schema, const Shape& shape) {
-    for (const Table& table : schema.tables) {
-        const auto it = shape.constFind(table.name.toLower());
-        if (it == shape.constEnd())
-            return true;
-        for (const Column& column : table.columns)
-            if (!it->contains(column.name.toLower()) && canBeAdded(column))
-                return true;
-    }
-    return false;
-}
-
-// The missing columns the engine cannot add, in plain words.
-QStringList columnsThatCannotBeAdded(const Schema& schema, const Shape& shape) {
+// What a database lacks of the schema, in the schema's order: the tables and
+// the columns that can be added, and, in plain words, the missing columns the
+// engine cannot add.
+struct Gaps {
+    struct Addition {
+        const Table* table;
+        const Column* column; // null: the whole table is missing
+    };
+    QList<Addition> additions;
     QStringList problems;
+};
+
+Gaps gapsOf(const Schema& schema, const Shape& shape) {
+    Gaps gaps;
     for (const Table& table : schema.tables) {
         const auto it = shape.constFind(table.name.toLower());
-        if (it == shape.constEnd())
+        if (it == shape.constEnd()) {
+            gaps.additions.append({&table, nullptr});
             continue;
-        for (const Column& column : table.columns)
-            if (!it->contains(column.name.toLower()) && !canBeAdded(column))
-                problems << QStringLiteral("the table %1 lacks its column %2, which cannot be added to it")
-                                .arg(table.name, column.name);
+        }
+        for (const Column& column : table.columns) {
+            if (it->contains(column.name.toLower()))
+                continue;
+            if (canBeAdded(column))
+                gaps.additions.append({&table, &column});
+            else
+                gaps.problems << QStringLiteral("the table %1 lacks its column %2, which cannot be added to it")
+                                     .arg(table.name, column.name);
+        }
     }
-    return problems;
+    return gaps;
 }
 
 bool holdsAnyTable(const Schema& schema, const Shape& shape) {
@@ -303,22 +308,17 @@ SchemaLoader::Result SchemaLoader::ensure(const QString& path, const QString& sq
             }
             if (ranFiles && !readShape(q, shape))
                 return fail(q.lastError());
-            for (const Table& table : schema.tables) {
-                const auto it = shape.constFind(table.name.toLower());
-                if (it == shape.constEnd()) {
-                    for (const QString& statement : QStringList{table.createSql} + table.rows)
+            for (const auto& [table, column] : gapsOf(schema, shape).additions) {
+                if (!column) {
+                    for (const QString& statement : QStringList{table->createSql} + table->rows)
                         if (!q.exec(statement))
-                            return fail(q.lastError(), table.name);
-                    result.added << QStringLiteral("table %1").arg(table.name);
-                    continue;
-                }
-                for (const Column& column : table.columns) {
-                    if (it->contains(column.name.toLower()) || !canBeAdded(column))
-                        continue;
+                            return fail(q.lastError(), table->name);
+                    result.added << QStringLiteral("table %1").arg(table->name);
+                } else {
                     if (!q.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
-                                    .arg(quoted(table.name), columnDefinition(column))))
-                        return fail(q.lastError(), table.name);
-                    result.added << QStringLiteral("column %1.%2").arg(table.name, column.name);
+                                    .arg(quoted(table->name), columnDefinition(*column))))
+                        return fail(q.lastError(), table->name);
+                    result.added << QStringLiteral("column %1.%2").arg(table->name, column->name);
                 }
             }
             if (target != version && !q.exec(QStringLiteral("PRAGMA user_version = %1").arg(target)))
@@ -334,7 +334,7 @@ SchemaLoader::Result SchemaLoader::ensure(const QString& path, const QString& sq
         } else if (readVersion(version) && readShape(q, shape)) {
             result.version = version;
             // A file that is up to date is only read: a read-only folder is fine then.
-            if (version < schema.lastNumber || lacksSomething(schema, shape)) {
+            if (version < schema.lastNumber || !gapsOf(schema, shape).additions.isEmpty()) {
                 // The write lock first, then a fresh look: another copy may
                 // have brought the file up to date meanwhile.
                 if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
@@ -348,7 +348,7 @@ SchemaLoader::Result SchemaLoader::ensure(const QString& path, const QString& sq
                 }
             }
             if (result.ok)
-                result.problems = columnsThatCannotBeAdded(schema, shape);
+                result.problems = gapsOf(schema, shape).problems;
         } else if (result.ok) {
             fail(q.lastError());
         }
