@@ -241,8 +241,10 @@ struct SystemPrinter::Impl {
     // Starts a job on the printer or, without one, a new PDF file, whose name
     // goes to `pdfName`. False when the output could not be started.
     bool start(QString& pdfName) {
-        const bool printerFound =
-            !spoolFolder.isEmpty() || (pdfFolder.isEmpty() && !QPrinterInfo::defaultPrinter().isNull());
+        // The system is asked for its printer once per document.
+        const QPrinterInfo systemPrinter =
+            spoolFolder.isEmpty() && pdfFolder.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo();
+        const bool printerFound = !spoolFolder.isEmpty() || !systemPrinter.isNull();
         toPdf = !printerFound;
         if (toPdf)
             return startPdf(pdfName = newPdfFile());
@@ -253,7 +255,7 @@ struct SystemPrinter::Impl {
         } else {
             printer.setOutputFileName(QString());
             printer.setOutputFormat(QPrinter::NativeFormat);
-            printer.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
+            printer.setPrinterName(systemPrinter.printerName());
         }
         return painter.begin(&printer);
     }
