@@ -83,18 +83,8 @@ std::optional<QList<ScheduleDay>> ScheduleStore::readUpTo(int scheduleNum, int l
 }
 
 bool ScheduleStore::write(int scheduleNum, const ScheduleDay& day) {
-    // One statement inserts the day or rewrites it, so two copies of the
-    // program saving the same new day cannot both try to insert it.
-    static const QString sql = [] {
-        const QStringList& columns = textColumns();
-        QStringList sets;
-        for (const QString& c : columns)
-            sets << QStringLiteral("%1 = excluded.%1").arg(c);
-        return QStringLiteral("Insert into Schedule(ScheduleNum,DayNum,%1) Values(?,?%2) "
-                              "On Conflict(ScheduleNum,DayNum) Do Update Set %3")
-            .arg(columns.join(QLatin1Char(',')), QStringLiteral(",?").repeated(columns.size()),
-                 sets.join(QLatin1Char(',')));
-    }();
+    static const QString sql = platform::Database::upsertSql(
+        QStringLiteral("Schedule"), {QStringLiteral("ScheduleNum"), QStringLiteral("DayNum")}, textColumns());
     platform::Binds values{scheduleNum, day.dayNum};
     for (const QString* text : textFields(day))
         values << storedText(*text);

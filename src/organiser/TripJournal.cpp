@@ -9,9 +9,6 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-const QString kColumns = QStringLiteral(
-    "TripNum,TSD,DayNum,Details,Favorites,Different,Park1,Park2,Park3,Park4,Park5,Park6,Park7,Park8,Park8Name");
-
 JournalDay dayFrom(const platform::Recordset& rs) {
     JournalDay day;
     day.dayNum = rs.integer(QStringLiteral("DayNum"));
@@ -92,17 +89,11 @@ std::optional<QList<JournalDay>> JournalStore::readUpTo(int tripNum, int lastDay
 }
 
 bool JournalStore::write(int tripNum, const JournalDay& day) {
-    // One statement inserts the day or rewrites it, so two copies of the
-    // program saving the same new day cannot both try to insert it.
-    static const QString sql = [] {
-        QStringList sets;
-        for (const QString& c : kColumns.split(QLatin1Char(',')))
-            sets << QStringLiteral("%1 = excluded.%1").arg(c);
-        return QStringLiteral("Insert Into Details(%1) Values(?%2) On Conflict(TripNum,DayNum) Do Update Set %3")
-            .arg(kColumns, QStringLiteral(",?").repeated(kColumns.count(QLatin1Char(','))),
-                 sets.join(QLatin1Char(',')));
-    }();
-    platform::Binds values{tripNum, day.date.toString(Qt::ISODate), day.dayNum, day.details, day.attractions, day.food};
+    static const QString sql = platform::Database::upsertSql(
+        QStringLiteral("Details"), {QStringLiteral("TripNum"), QStringLiteral("DayNum")},
+        QStringLiteral("TSD,Details,Favorites,Different,Park1,Park2,Park3,Park4,Park5,Park6,Park7,Park8,Park8Name")
+            .split(QLatin1Char(',')));
+    platform::Binds values{tripNum, day.dayNum, day.date.toString(Qt::ISODate), day.details, day.attractions, day.food};
     for (bool place : day.places)
         values << (place ? 1 : 0);
     values << day.otherPlace;

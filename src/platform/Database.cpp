@@ -75,6 +75,16 @@ void Database::setOpenReadOnly(bool on) {
     readOnly = on;
 }
 
+QString Database::upsertSql(const QString& table, const QStringList& keys, const QStringList& columns) {
+    QStringList sets;
+    for (const QString& c : columns)
+        sets << QStringLiteral("%1 = excluded.%1").arg(c);
+    const QString comma = QStringLiteral(",");
+    return QStringLiteral("Insert Into %1(%2,%3) Values(?%4) On Conflict(%2) Do Update Set %5")
+        .arg(table, keys.join(comma), columns.join(comma),
+             QStringLiteral(",?").repeated(keys.size() + columns.size() - 1), sets.join(comma));
+}
+
 QString Database::connectOptions() {
     return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout()) +
            (readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString());

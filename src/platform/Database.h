@@ -86,6 +86,11 @@ public:
     Recordset query(const QString& sql, const Binds& binds = {});
     // Runs a statement; false when it failed.
     bool execute(const QString& sql, const Binds& binds = {});
+    // One statement that inserts a row into `table` or, when a row with the
+    // same `keys` is there, rewrites its `columns`: two copies of the program
+    // saving the same new row cannot both insert it. It binds the keys, then
+    // the columns, in their order.
+    static QString upsertSql(const QString& table, const QStringList& keys, const QStringList& columns);
     // Rows changed by the latest execute.
     int rowsAffected() const { return m_rowsAffected; }
     // Runs several statements as one transaction; on a failure nothing stays.
