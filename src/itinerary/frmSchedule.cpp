@@ -535,16 +535,20 @@ bool frmSchedule::saveDay(const common::DayKeys& keys) {
         common::sayDatabaseFailure(*m_user);
         return false;
     }
+    return true;
+}
+
+void frmSchedule::showDateOfDay(int dayNum) {
     const QDate start = tripDate();
     if (start.isValid())
-        txtTSD->setText(platform::shortDate(itinerary::dayDate(start, keys.day)));
-    return true;
+        txtTSD->setText(platform::shortDate(itinerary::dayDate(start, dayNum)));
 }
 
 void frmSchedule::cmdUpdate_Click() {
     // A refused key leaves everything on the window as it is, ready to be corrected.
-    if (const auto keys = shownKeys())
-        saveDay(*keys);
+    const auto keys = shownKeys();
+    if (keys && saveDay(*keys))
+        showDateOfDay(keys->day);
 }
 
 void frmSchedule::moveToDay(int dayNum) {
@@ -563,6 +567,9 @@ void frmSchedule::moveOneDay(common::DayStep step) {
     // A day that could not be saved stays on screen, so nothing typed is lost.
     if (!saveDay(*move.keys))
         return;
+    // A day moved to shows its own date; a day that stays shows the date of the day saved.
+    if (!move.toDay)
+        showDateOfDay(move.keys->day);
     if (!move.notice.isEmpty())
         platform::msgBox(move.notice);
     if (move.toDay)

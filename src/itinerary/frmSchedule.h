@@ -161,6 +161,8 @@ private:
     std::optional<int> scheduleBoxNumber() const;
     // Saves the shown day under the keys; false when it could not be stored (already reported).
     bool saveDay(const common::DayKeys& keys);
+    // The date box shows the trip's date of day `dayNum`.
+    void showDateOfDay(int dayNum);
     // Saves the shown day, then shows the next or previous one.
     void moveOneDay(common::DayStep step);
     void moveToDay(int dayNum);

@@ -249,10 +249,14 @@ private slots:
         click("Picture4");
         QCOMPARE(shown({"cbDayNum", "txtMorning", "txtTSD"}), QStringList({"1", "first day", dateOf(1)}));
         QCOMPARE(stored(1, 2, {"Afternoon"}), QStringList{"second day"});
-        // Previous Day on day 1 saves and stays.
+        // Previous Day on day 1 saves and stays; a 1 typed over day 5 is
+        // saved as day 1, and the date box then shows day 1's date.
+        pick(list("cbDayNum"), QStringLiteral("5"));
+        QTest::keyClick(list("cbDayNum"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(list("cbDayNum"), QStringLiteral("1"));
         notes("txtMorning")->setPlainText(QStringLiteral("first day, edited"));
         click("Picture4");
-        QCOMPARE(list("cbDayNum")->currentText(), QStringLiteral("1"));
+        QCOMPARE(shown({"cbDayNum", "txtTSD"}), QStringList({"1", dateOf(1)}));
         QCOMPARE(stored(1, 1, {"Morning"}), QStringList{"first day, edited"});
         QCOMPARE(rowCount(1, 0), 0);
 
