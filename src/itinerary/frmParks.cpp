@@ -89,15 +89,6 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
-common::PictureButton* makePicture(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w,
-                                   int h) {
-    auto* button = new common::PictureButton(parent);
-    button->setObjectName(name);
-    placeTwips(button, l, t, w, h);
-    button->setPicture(common::PictureButton::linkPicture(button->size(), caption));
-    return button;
-}
-
 } // namespace
 
 frmParks::frmParks() : platform::Form(QStringLiteral("frmParks")) {
@@ -107,8 +98,8 @@ frmParks::frmParks() : platform::Form(QStringLiteral("frmParks")) {
     QWidget* c = client();
     const QColor red(255, 0, 0);
 
-    Picture7 =
-        makePicture(c, QStringLiteral("Picture7"), QStringLiteral("Ride Description Reminder"), 120, 120, 1860, 615);
+    Picture7 = common::PictureButton::create(c, QStringLiteral("Picture7"), QStringLiteral("Ride Description Reminder"),
+                                             120, 120, 1860, 615);
 
     Label9[1] = makeLabel(c, QStringLiteral("Label9_1"), QStringLiteral("Select a park"),
                           makeFont(QStringLiteral("Verdana"), 9.75, true), red);
@@ -150,8 +141,10 @@ frmParks::frmParks() : platform::Form(QStringLiteral("frmParks")) {
     lblTipLink->setUnderlineAtRest(true);
     lblTipLink->move(platform::twipsToPixels(120), platform::twipsToPixels(6600));
 
-    Picture2 = makePicture(c, QStringLiteral("Picture2"), QStringLiteral("Close"), 7320, 6480, 1230, 390);
-    Picture1 = makePicture(c, QStringLiteral("Picture1"), QStringLiteral("Print"), 8640, 6480, 1230, 390);
+    Picture2 =
+        common::PictureButton::create(c, QStringLiteral("Picture2"), QStringLiteral("Close"), 7320, 6480, 1230, 390);
+    Picture1 =
+        common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Print"), 8640, 6480, 1230, 390);
 
     QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
     mnuExport1 = addNamedItem(mnuFile, QStringLiteral("mnuExport1"), QStringLiteral("Export to text file"));

@@ -22,11 +22,7 @@ common::WebPageKind scheduleTipsPage() {
 }
 
 common::PictureButton* pictureButton(QWidget* parent, const QString& name, const QString& caption, int left) {
-    auto* button = new common::PictureButton(parent);
-    button->setObjectName(name);
-    placeTwips(button, left, kHeight - 510, 1230, 390);
-    button->setPicture(common::PictureButton::linkPicture(button->size(), caption));
-    return button;
+    return common::PictureButton::create(parent, name, caption, left, kHeight - 510, 1230, 390);
 }
 
 } // namespace
