@@ -13,7 +13,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QMenuBar>
 #include <QScrollBar>
 
 using common::makeFont;
@@ -27,12 +26,23 @@ const QString kContactList = QStringLiteral("frmContact");
 const QColor kYellow = platform::bgrColor(0x0000FFFF);
 const QColor kWhite = platform::bgrColor(0x00FFFFFF);
 
+common::PanePageFrame hotelsFrame() {
+    common::PanePageFrame frame;
+    frame.formName = QStringLiteral("frmHotels");
+    frame.caption = QStringLiteral("Disney World Resort Hotels");
+    frame.heightTwips = 8700;
+    frame.backColor = platform::bgrColor(0x00C00000);
+    frame.paneName = QStringLiteral("rtParks");
+    frame.pane = {240, 4200, 9120, 3720};
+    frame.addPictures(240, 8130, 8100);
+    frame.addFileMenu(QStringLiteral("mnuClose"));
+    frame.printHeader = QStringLiteral("Walt Disney World Resorts:");
+    return frame;
+}
+
 } // namespace
 
-frmHotels::frmHotels() : platform::Form(QStringLiteral("frmHotels")) {
-    setWindowTitle(QStringLiteral("Disney World Resort Hotels"));
-    setBackColor(platform::bgrColor(0x00C00000));
-    setClientSizeTwips(9600, 8700);
+frmHotels::frmHotels() : common::PanePage(hotelsFrame()) {
     QWidget* c = client();
     const QString tahoma = QStringLiteral("Tahoma");
 
@@ -107,64 +117,37 @@ frmHotels::frmHotels() : platform::Form(QStringLiteral("frmHotels")) {
     setInk(Label10, kYellow);
     placeTwips(Label10, 240, 3630, 9120, 480);
 
-    rtParks = new common::RichTextBox(c);
-    rtParks->setObjectName(QStringLiteral("rtParks"));
-    placeTwips(rtParks, 240, 4200, 9120, 3720);
     // The scroll bar beside the list is the pane's own, so it scrolls the list.
-    VScroll1 = new QScrollBar(Qt::Vertical, c);
+    auto* VScroll1 = new QScrollBar(Qt::Vertical, c);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    rtParks->setVerticalScrollBar(VScroll1);
-
-    Picture1 =
-        common::PictureButton::create(c, QStringLiteral("Picture1"), QStringLiteral("Print"), 240, 8100, 1230, 390);
-    Picture9 =
-        common::PictureButton::create(c, QStringLiteral("Picture9"), QStringLiteral("Close"), 8130, 8100, 1230, 390);
-    connect(Picture1, &common::PictureButton::clicked, this, &frmHotels::mnuPrint_Click);
-    connect(Picture9, &common::PictureButton::clicked, this, &frmHotels::mnuClose_Click);
-
-    QMenu* mnuFile = addNamedMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
-    mnuPrint = addNamedItem(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("Print"));
-    mnuClose = addNamedItem(mnuFile, QStringLiteral("mnuClose"), QStringLiteral("Close"));
-    connect(mnuPrint, &QAction::triggered, this, &frmHotels::mnuPrint_Click);
-    connect(mnuClose, &QAction::triggered, this, &frmHotels::mnuClose_Click);
+    pane()->setVerticalScrollBar(VScroll1);
 }
 
-void frmHotels::Form_Load() {
-    auto db = common::openContentOrSay();
-    if (!db) {
-        platform::Forms::unload(objectName()); // the user has been told why
-        return;
-    }
-
-    const auto profile = common::readTripProfile(*db);
+void frmHotels::fillPage(platform::Database& db) {
+    const auto profile = common::readTripProfile(db);
     if (!profile)
-        common::sayDatabaseFailure(*db);
+        common::sayDatabaseFailure(db);
     Label10->setText(dining_lodging::hotelAdvice(profile));
 
     QVector<dining_lodging::HotelRow> rows;
     platform::Recordset rs = common::queryOrSay(
-        *db, QStringLiteral("Select Type, Hotel, Cost, Description from Hotels Where Type In (1,2,3,4,5)"));
+        db, QStringLiteral("Select Type, Hotel, Cost, Description from Hotels Where Type In (1,2,3,4,5)"));
     for (; !rs.eof(); rs.moveNext())
         rows.append({rs.integer(QStringLiteral("Type")), rs.text(QStringLiteral("Hotel")),
                      rs.text(QStringLiteral("Cost")), rs.text(QStringLiteral("Description"))});
 
     dining_lodging::HotelList list = dining_lodging::composeHotelList(rows);
-    rtParks->setText(list.text);
+    pane()->setText(list.text);
     common::CWordWrap wrap;
-    wrap.BoldText(*rtParks, &list.names, int(list.names.size()), list.headings, int(list.headings.size()));
+    wrap.BoldText(*pane(), &list.names, int(list.names.size()), list.headings, int(list.headings.size()));
 }
 
-void frmHotels::mnuPrint_Click() {
+QString frmHotels::printText() const {
     const std::array<QLabel*, 4> names = {Label3, Label4, Label5[0], Label5[1]};
     QVector<dining_lodging::Season> seasons;
     for (int i = 0; i < 4; ++i)
         seasons.append({names[i]->text(), Label6[i]->text()});
-    common::PrintContentPane(QStringLiteral("Walt Disney World Resorts:"),
-                             dining_lodging::hotelPrintText(Label7->text(), seasons, rtParks->text()));
-}
-
-void frmHotels::mnuClose_Click() {
-    platform::Forms::unload(objectName());
+    return dining_lodging::hotelPrintText(Label7->text(), seasons, pane()->text());
 }
 
 void frmHotels::Label9_MouseDown() {

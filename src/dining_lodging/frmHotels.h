@@ -1,34 +1,29 @@
 #pragma once
 
-#include "platform/Forms.h"
+#include "common/PanePage.h"
 
 #include <array>
 
-class QAction;
 class QLabel;
-class QScrollBar;
 
 namespace common {
 class HoverLink;
-class PictureButton;
-class RichTextBox;
 } // namespace common
 
 // The guide to the resort's own hotels: advice drawn from the trip profile,
 // the price seasons, and every hotel listed under its category.
-class frmHotels : public platform::Form {
+class frmHotels : public common::PanePage {
     Q_OBJECT
 public:
     frmHotels();
 
-    void Form_Load() override;
-
 protected:
+    void fillPage(platform::Database& db) override;
+    // The seasons and the reservation line over the list.
+    QString printText() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void mnuPrint_Click();
-    void mnuClose_Click();
     void Label9_MouseDown();
 
     QLabel* Label1 = nullptr;
@@ -42,10 +37,4 @@ private:
     QLabel* Label8 = nullptr;
     common::HoverLink* Label9 = nullptr;
     QLabel* Label10 = nullptr;
-    common::RichTextBox* rtParks = nullptr;
-    QScrollBar* VScroll1 = nullptr;
-    common::PictureButton* Picture1 = nullptr;
-    common::PictureButton* Picture9 = nullptr;
-    QAction* mnuPrint = nullptr;
-    QAction* mnuClose = nullptr;
 };

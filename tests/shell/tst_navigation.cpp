@@ -98,6 +98,8 @@ private slots:
         row("frmMkFoodReview", "Picture9", true, true);
         row("frmHotelFoodReviews", "", false, true);
         row("frmHotelFoodReviews", "Picture9", false, true);
+        row("frmHotels", "Picture9", false, false);
+        row("frmHotels", "", false, false);
     }
     void eachWayOutLeadsWhereItShould() {
         QFETCH(QString, form);
